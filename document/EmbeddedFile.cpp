@@ -1,0 +1,14 @@
+#include "document/EmbeddedFile.h"
+
+bool EmbeddedFile::LoadFromModule() {
+    // The handle is kept for the life of the process: later lookups reuse the loaded module.
+    HMODULE module = LoadLibraryW(module_.c_str());
+    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(resourceId_), L"KDV");
+    if (!info) return false;
+    DWORD size = SizeofResource(module, info);
+    HGLOBAL loaded = LoadResource(module, info);
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) return false;
+    SetBytes(size, bytes);
+    return true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The abstract archive every document class reads its fields through. The slot order is
+// fixed: destructor, the eleven writes, then the eleven reads in the same order.
+#include <windows.h>
+#include <cstdint>
+#include <string>
+
+class DataBlob;
+class EmbeddedFile;
+
+class QV_IOF_Virtual {
+public:
+    virtual ~QV_IOF_Virtual() = default;
+
+    virtual void WriteEmbeddedFile(EmbeddedFile& value) = 0;
+    virtual void WriteBlob(DataBlob& value) = 0;
+    virtual void WriteString(std::wstring& value) = 0;
+    virtual void WriteInt64(int64_t& value) = 0;
+    virtual void WriteFloat(float& value) = 0;
+    virtual void WritePoint(POINT& value) = 0;
+    virtual void WriteInt(int32_t& value) = 0;
+    virtual void WriteUInt(uint32_t& value) = 0;
+    virtual void WriteByte(char& value) = 0;
+    virtual void WriteBool(bool& value) = 0;
+    virtual void WriteLong(long& value) = 0;
+
+    virtual void ReadEmbeddedFile(EmbeddedFile& value) = 0;
+    virtual void ReadBlob(DataBlob& value) = 0;
+    virtual void ReadString(std::wstring& value) = 0;
+    virtual void ReadInt64(int64_t& value) = 0;
+    virtual void ReadFloat(float& value) = 0;
+    virtual void ReadPoint(POINT& value) = 0;
+    virtual void ReadInt(int32_t& value) = 0;
+    virtual void ReadUInt(uint32_t& value) = 0;
+    virtual void ReadByte(char& value) = 0;
+    virtual void ReadBool(bool& value) = 0;
+    virtual void ReadLong(long& value) = 0;
+
+    // Bounds of the stream. A failed archive has met its end or a value it cannot take;
+    // every read after that leaves its target as it was.
+    virtual bool Failed() const = 0;
+    virtual void MarkFailed() = 0;
+    virtual uint64_t BytesLeft() const = 0;
+
+    // The version of a section, which readers compare as an unsigned number.
+    uint32_t ReadVersion() {
+        int32_t version = 0;
+        ReadInt(version);
+        return uint32_t(version);
+    }
+
+    // A list count whose entries need at least minEntryBytes each; a count the bytes left
+    // cannot hold fails the archive and gives 0, so no list is sized by an unchecked count.
+    uint32_t ReadCount(uint32_t minEntryBytes) {
+        int32_t raw = 0;
+        ReadInt(raw);
+        uint32_t count = uint32_t(raw);
+        if (uint64_t(count) * minEntryBytes > BytesLeft()) {
+            MarkFailed();
+            return 0;
+        }
+        return count;
+    }
+};
+
+// Smallest stored sizes, for ReadCount.
+namespace ArchiveSize {
+constexpr uint32_t kString = 4;        // FF FE FF and a zero length
+constexpr uint32_t kSectionHead = 8;   // tag string and version
+}  // namespace ArchiveSize
