@@ -1,0 +1,11 @@
+#include "document/GuidKey.h"
+
+#include <cstring>
+
+bool operator<(const GuidKey& a, const GuidKey& b) {
+    return std::memcmp(&a.id, &b.id, sizeof(GUID)) < 0;
+}
+
+bool operator==(const GuidKey& a, const GuidKey& b) {
+    return std::memcmp(&a.id, &b.id, sizeof(GUID)) == 0;
+}
