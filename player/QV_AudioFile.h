@@ -1,0 +1,20 @@
+#pragma once
+// One music file of the document: its stored path and its bytes.
+#include <string>
+
+#include "document/DataBlob.h"
+#include "document/QV_IOF_Item.h"
+
+class QV_AudioFile : public QV_IOF_Item {
+public:
+    void Save(QV_IOF_Virtual& archive) override;
+    // The record after its tag and version: file name, then the bytes as a blob.
+    void Load(QV_IOF_Virtual& archive);
+
+    const std::wstring& FileName() const { return fileName_; }
+    const DataBlob& Data() const { return data_; }
+
+private:
+    std::wstring fileName_;
+    DataBlob data_;
+};
