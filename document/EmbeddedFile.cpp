@@ -12,3 +12,11 @@ bool EmbeddedFile::LoadFromModule() {
     SetBytes(size, bytes);
     return true;
 }
+
+FileKey EmbeddedFile::MakeFileLink() const {
+    if (resourceId_ != 0) return FileKey(module_, int64_t(uint32_t(resourceId_)));
+    static uint32_t counter = 0;
+    // The counter wraps as a 32-bit integer and widens with its sign.
+    ++counter;
+    return FileKey(name_, int64_t(int32_t(counter)));
+}

@@ -3,6 +3,7 @@
 // another module (id and module set).
 #include <windows.h>
 #include "document/DataBlob.h"
+#include "document/FileKey.h"
 
 class EmbeddedFile : public DataBlob {
 public:
@@ -17,6 +18,10 @@ public:
     // module does not load, the executable's own resource of that id stands in. False, and
     // nothing changed, when no such resource exists.
     bool LoadFromModule();
+
+    // The key that names this record: (module, id) for a module resource, otherwise (name,
+    // next value of a process-wide counter), so two unnamed-id records never share a key.
+    FileKey MakeFileLink() const;
 
     int32_t ResourceId() const { return resourceId_; }
     const std::wstring& Module() const { return module_; }

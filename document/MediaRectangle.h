@@ -1,0 +1,28 @@
+#pragma once
+// A rectangle in pixels of the background picture, plus two values whose meaning is the
+// owner's (a centre point, for instance). Its own observer list stays unused.
+#include "document/MediaParamT.h"
+
+class QV_IOF_Virtual;
+
+class MediaRectangle : public MediaParam {
+public:
+    MediaRectangle() = default;
+    MediaRectangle(const MediaRectangle&) = default;
+
+    // Six int32 in the order left, right, top, bottom, further value 1, further value 2,
+    // stored without notification.
+    void Read(QV_IOF_Virtual& archive);
+    void Write(QV_IOF_Virtual& archive) const;
+
+    // Whether a point already mapped into picture pixels lies inside, bounds included. The
+    // screen-point form maps through the picture layout and view before asking this.
+    bool ContainsPicturePoint(float x, float y) const;
+
+    MediaParamT<int> left;
+    MediaParamT<int> right;
+    MediaParamT<int> top;
+    MediaParamT<int> bottom;
+    MediaParamTB<int> further1;
+    MediaParamTB<int> further2;
+};

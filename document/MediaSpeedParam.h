@@ -1,0 +1,22 @@
+#pragma once
+// A speed setting with its own clock: owners use its time as an animation phase.
+#include "document/UINTSclaleTo.h"
+
+class MediaSpeedParam : public UINTSclaleTo<float> {
+public:
+    // The longest step one call may take, in seconds.
+    static constexpr float kMaxStep = 0.2f;
+
+    // Advances the clock to `now` (seconds) by at most kMaxStep × result; a clock that went
+    // back restarts from `now`.
+    void Advance(float now);
+
+    float Step() const { return dt_; }
+    float Time() const { return time_; }
+    float Last() const { return last_; }
+
+private:
+    float dt_ = 0.0f;
+    float time_ = 0.0f;
+    float last_ = 0.0f;
+};

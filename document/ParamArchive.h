@@ -1,0 +1,27 @@
+#pragma once
+// Parameters have no section of their own: owners read and write their raw values in place.
+// Reading stores without notification; a failed read leaves the value as it was.
+#include "document/MediaParamT.h"
+#include "document/QV_IOF_Virtual.h"
+
+inline void ReadLongParam(QV_IOF_Virtual& archive, MediaParamTB<int>& param) {
+    long value = param.Value();
+    archive.ReadLong(value);
+    param.SetSilently(int(value));
+}
+
+inline void ReadUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.ReadUInt(value);
+    param.SetSilently(value);
+}
+
+inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& param) {
+    long value = param.Value();
+    archive.WriteLong(value);
+}
+
+inline void WriteUIntParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.WriteUInt(value);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The observers one object attaches to its own parameters. The list owns them; the target
+// (whose members they call) is not owned. Deleting an observer takes it off its parameter,
+// and a parameter that went first has already let go of it, so either may die first.
+#include <memory>
+#include <vector>
+
+#include "document/QV_FunLightCtrl.h"
+
+template <class C>
+class ParamObserverList {
+public:
+    ParamObserverList() = default;
+    ParamObserverList(const ParamObserverList&) = delete;
+    ParamObserverList& operator=(const ParamObserverList&) = delete;
+
+    void SetTarget(C* target) { target_ = target; }
+    C* Target() const { return target_; }
+
+    void Add(std::unique_ptr<MediaControl> observer) { observers_.push_back(std::move(observer)); }
+    size_t Size() const { return observers_.size(); }
+
+private:
+    C* target_ = nullptr;
+    std::vector<std::unique_ptr<MediaControl>> observers_;
+};
+
+// Binds `member` of the list's target to `param`, runs it once with the current value and
+// hands the observer to the list.
+template <class T, class C>
+void ConnectParamObserver(ParamObserverList<C>& list, void (C::*member)(T), MediaParamTB<T>& param) {
+    auto observer = std::make_unique<QV_FunLightCtrl<T, C>>(member, list.Target());
+    observer->AttachTo(&param);
+    observer->OnParamChanged(nullptr);
+    list.Add(std::move(observer));
+}
+
+// A change hook that calls `member` of the list's target; not run at once.
+template <class C>
+void HookParamChange(ParamObserverList<C>& list, void (C::*member)(), MediaParam& param) {
+    list.Add(std::make_unique<QV_FunLightCtrl2<C>>(member, list.Target(), &param));
+}

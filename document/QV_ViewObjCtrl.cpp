@@ -1,0 +1,156 @@
+#include "document/QV_ViewObjCtrl.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/NumericHelpers.h"
+#include "document/ParamArchive.h"
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+#include "player/PictureLayout.h"
+#include "player/ScreenQuad.h"
+
+namespace {
+constexpr float kTimeScaleUnit = 0.02f;
+
+float PictureWidth() { return float(CurrentPictureLayout().pictureWidth); }
+float PictureHeight() { return float(CurrentPictureLayout().pictureHeight); }
+
+// The whole pixel a relative side falls on.
+int ToPixel(float relative, float size) { return TruncateToInt(relative * size); }
+
+// A pixel side as a fraction of the picture; without a picture size it stays as it is.
+void SetRelativeSide(float& relative, int pixel, float size) {
+    if (size != 0.0f) relative = float(pixel) / size;
+}
+}  // namespace
+
+QV_ViewObjCtrl::QV_ViewObjCtrl() { BindRectangle(); }
+
+QV_ViewObjCtrl::QV_ViewObjCtrl(const QV_ViewObjCtrl& other)
+    : QV_ABObj_Constructor(other),
+      timeScale_(other.timeScale_),
+      flag_(other.flag_),
+      relative_(other.relative_) {
+    BindRectangle();
+}
+
+void QV_ViewObjCtrl::Save(QV_IOF_Virtual& archive) {
+    std::wstring tag = L"QV_ViewObjCtrl";
+    int32_t version = int32_t(kSectionVersion);
+    archive.WriteString(tag);
+    archive.WriteInt(version);
+    rectangle_.Write(archive);
+    archive.WriteFloat(relative_.left);
+    archive.WriteFloat(relative_.right);
+    archive.WriteFloat(relative_.top);
+    archive.WriteFloat(relative_.bottom);
+    bool flag = flag_ != 0;
+    archive.WriteBool(flag);
+    WriteUIntParam(archive, timeScale_);
+    QV_ABObj_Constructor::Save(archive);
+}
+
+void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
+    float left = GetLeftPx();
+    float right = GetRightPx();
+    float top = GetTopPx();
+    float bottom = GetBottomPx();
+    quad = ScreenQuad{};
+    quad.corners[ScreenQuad::kBottomLeft].x = left;
+    quad.corners[ScreenQuad::kBottomLeft].y = bottom;
+    quad.corners[ScreenQuad::kTopLeft].x = left;
+    quad.corners[ScreenQuad::kTopLeft].y = top;
+    quad.corners[ScreenQuad::kBottomRight].x = right;
+    quad.corners[ScreenQuad::kBottomRight].y = bottom;
+    quad.corners[ScreenQuad::kTopRight].x = right;
+    quad.corners[ScreenQuad::kTopRight].y = top;
+}
+
+bool QV_ViewObjCtrl::HitTest(float, float) { return false; }
+
+void QV_ViewObjCtrl::LoadWithTag(QV_IOF_Virtual& archive) {
+    std::wstring tag;
+    archive.ReadString(tag);
+    uint32_t version = archive.ReadVersion();
+    LoadFields(archive, version);
+}
+
+void QV_ViewObjCtrl::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
+    rectangle_.Read(archive);
+    archive.ReadFloat(relative_.left);
+    archive.ReadFloat(relative_.right);
+    archive.ReadFloat(relative_.top);
+    archive.ReadFloat(relative_.bottom);
+    bool flag = flag_ != 0;
+    archive.ReadBool(flag);
+    flag_ = flag ? 1 : 0;
+    if (version > 1) ReadUIntParam(archive, timeScale_);
+    QV_ABObj_Constructor::LoadWithTag(archive);
+}
+
+void QV_ViewObjCtrl::BindRectangle() {
+    SyncPixelRect();
+    observers_.SetTarget(this);
+    ConnectParamObserver(observers_, &QV_ViewObjCtrl::OnLeftChanged, rectangle_.left);
+    ConnectParamObserver(observers_, &QV_ViewObjCtrl::OnRightChanged, rectangle_.right);
+    ConnectParamObserver(observers_, &QV_ViewObjCtrl::OnTopChanged, rectangle_.top);
+    ConnectParamObserver(observers_, &QV_ViewObjCtrl::OnBottomChanged, rectangle_.bottom);
+}
+
+void QV_ViewObjCtrl::SyncPixelRect() {
+    float width = PictureWidth();
+    float height = PictureHeight();
+    rectangle_.left.Assign(ToPixel(relative_.left, width), nullptr);
+    rectangle_.right.Assign(ToPixel(relative_.right, width), nullptr);
+    rectangle_.top.Assign(ToPixel(relative_.top, height), nullptr);
+    rectangle_.bottom.Assign(ToPixel(relative_.bottom, height), nullptr);
+}
+
+void QV_ViewObjCtrl::OnLeftChanged(int pixel) { SetRelativeSide(relative_.left, pixel, PictureWidth()); }
+
+void QV_ViewObjCtrl::OnRightChanged(int pixel) {
+    SetRelativeSide(relative_.right, pixel, PictureWidth());
+}
+
+void QV_ViewObjCtrl::OnTopChanged(int pixel) { SetRelativeSide(relative_.top, pixel, PictureHeight()); }
+
+void QV_ViewObjCtrl::OnBottomChanged(int pixel) {
+    SetRelativeSide(relative_.bottom, pixel, PictureHeight());
+}
+
+float QV_ViewObjCtrl::GetLeftPx() const { return relative_.left * PictureWidth(); }
+
+float QV_ViewObjCtrl::GetRightPx() const { return relative_.right * PictureWidth(); }
+
+float QV_ViewObjCtrl::GetTopPx() const { return relative_.top * PictureHeight(); }
+
+float QV_ViewObjCtrl::GetBottomPx() const { return relative_.bottom * PictureHeight(); }
+
+D3DXVECTOR3 QV_ViewObjCtrl::RandomPointInRect() const {
+    float left = GetLeftPx();
+    float right = GetRightPx();
+    float top = GetTopPx();
+    float bottom = GetBottomPx();
+    float x = left + SharedRandom::NextUnit() * (right - left);
+    float y = top + SharedRandom::NextUnit() * (bottom - top);
+    return D3DXVECTOR3(x, y, 0.0f);
+}
+
+D3DXVECTOR3 QV_ViewObjCtrl::RandomPointInRectInset(float halfWidth, float halfHeight) const {
+    float left = GetLeftPx() + halfWidth;
+    float right = GetRightPx() - halfWidth;
+    float top = GetTopPx() + halfHeight;
+    float bottom = GetBottomPx() - halfHeight;
+    float x = left + SharedRandom::NextUnit() * (right - left);
+    float y = top + SharedRandom::NextUnit() * (bottom - top);
+    return D3DXVECTOR3(x, y, 0.0f);
+}
+
+void QV_ViewObjCtrl::StepTime(float t) {
+    float step = std::fabs(t - lastTime_);
+    shortStep_ = std::min(step, kMaxShortStep);
+    scaledStep_ = std::min(step, kMaxScaledStep) * (float(timeScale_.Value()) * kTimeScaleUnit);
+    scaledTime_ = scaledTime_ + scaledStep_;
+    lastTime_ = t;
+}

@@ -1,0 +1,22 @@
+#include "player/PictureLayout.h"
+
+namespace {
+PictureLayout& PublishedLayout() {
+    static PictureLayout layout;
+    return layout;
+}
+}  // namespace
+
+const PictureLayout& CurrentPictureLayout() { return PublishedLayout(); }
+
+void PublishPictureLayout(const ScreenQuad& fittedQuad, float layerWidth, float layerHeight,
+                          int32_t pictureWidth, int32_t pictureHeight, float backBufferWidth,
+                          float backBufferHeight) {
+    PictureLayout& layout = PublishedLayout();
+    // A layer without a size has no scale yet.
+    layout.scaleX = layerWidth != 0.0f ? backBufferWidth / layerWidth : 0.0f;
+    layout.scaleY = layerHeight != 0.0f ? backBufferHeight / layerHeight : 0.0f;
+    layout.fittedQuad = fittedQuad;
+    layout.pictureWidth = pictureWidth;
+    layout.pictureHeight = pictureHeight;
+}
