@@ -1,5 +1,7 @@
 #include "document/GuidKey.h"
 
+#include <objbase.h>
+
 #include <cstring>
 
 bool operator<(const GuidKey& a, const GuidKey& b) {
@@ -8,4 +10,11 @@ bool operator<(const GuidKey& a, const GuidKey& b) {
 
 bool operator==(const GuidKey& a, const GuidKey& b) {
     return std::memcmp(&a.id, &b.id, sizeof(GUID)) == 0;
+}
+
+GuidKey GuidKey::MakeFresh() {
+    GuidKey key;
+    CoCreateGuid(&key.id);
+    key.flag = 1;
+    return key;
 }

@@ -9,6 +9,9 @@ struct GuidKey {
     GUID id = {};
     std::wstring name;
     int32_t flag = 0;
+
+    // A record made fresh rather than read: a new GUID and the flag 1.
+    static GuidKey MakeFresh();
 };
 
 // The GUID's bytes as they lie in memory, as unsigned bytes from the first on.

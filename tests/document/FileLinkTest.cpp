@@ -75,6 +75,14 @@ TEST(GuidKey, OrdersByTheGuidBytesAloneFromTheFirstByte) {
     EXPECT_TRUE(lowByte < highByte);
 }
 
+TEST(GuidKey, FreshRecordsHaveTheirOwnGuidAndFlagOne) {
+    GuidKey a = GuidKey::MakeFresh();
+    GuidKey b = GuidKey::MakeFresh();
+    EXPECT_EQ(a.flag, 1);
+    EXPECT_FALSE(a == b);
+    EXPECT_FALSE(a == GuidKey{});
+}
+
 TEST(QV_FileLink3, LoadStoresPathAndStampAsReadWithoutNotification) {
     struct Case {
         const char* path;

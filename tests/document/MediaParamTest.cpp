@@ -104,6 +104,24 @@ TEST(MediaParam, VectorAndPointChangeWhenAnyComponentDiffers) {
     point.Detach(&counter);
 }
 
+TEST(MediaParam, StringParameterChangesByCodeUnits) {
+    MediaParamT<std::wstring> text(L"Glow");
+    int heard = 0;
+    struct Counter : MediaControl {
+        int* count;
+        explicit Counter(int* c) : count(c) {}
+        void OnParamChanged(MediaControl*) override { ++*count; }
+    } counter(&heard);
+    text.Attach(&counter);
+    text.Assign(L"Glow", nullptr);
+    text.Assign(L"glow", nullptr);
+    text.Detach(&counter);
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(text.UndoControl().Copy(), L"glow");
+    MediaParamT<std::wstring> copy(text);
+    EXPECT_EQ(copy.Value(), L"glow");
+}
+
 TEST(MediaParam, CopyHasTheValueAFreshHistoryAndNoOtherObservers) {
     CallLog log;
     MediaParamT<unsigned int> source(3);
