@@ -45,6 +45,7 @@ HRESULT LoadSceneDocument(ResourceBuffer& buffer, QV_SlideShow_Light** show) {
     std::wstring head;  // "QRN v 4.0.0"; not compared
     ParseWideString(buffer, head);
 
+    DocResourceCache* previousCache = CurrentResourceCache;
     QV_IOF_Virtual* archive = new QV_IOF_R<ResourceBuffer>(&buffer);
     QV_SlideShow_Light* slideShow = ReadTopSlideShow(*archive);
     QV_DocResManager* manager = ReadDocResManager(*archive);
@@ -53,6 +54,7 @@ HRESULT LoadSceneDocument(ResourceBuffer& buffer, QV_SlideShow_Light** show) {
     if (failed) {
         delete manager;
         delete slideShow;
+        CurrentResourceCache = previousCache;
         return kSceneDocumentFailure;
     }
     CurrentDocResManager = manager;
