@@ -8,13 +8,14 @@ ExternalProject_Add(host_tools
   INSTALL_COMMAND ""
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${VG_HOST_TOOLS_DIR}/write_test_document
+                   ${VG_HOST_TOOLS_DIR}/write_builtin_resources
 )
 
-# vg_generate(OUTPUT file TOOL name): runs a host generator to make one file.
+# vg_generate(TOOL name ARGS arg... OUTPUTS file...): runs a host generator that makes files.
 function(vg_generate)
-  cmake_parse_arguments(G "" "OUTPUT;TOOL" "" ${ARGN})
-  add_custom_command(OUTPUT ${G_OUTPUT}
-    COMMAND ${VG_HOST_TOOLS_DIR}/${G_TOOL} ${G_OUTPUT}
+  cmake_parse_arguments(G "" "TOOL" "ARGS;OUTPUTS" ${ARGN})
+  add_custom_command(OUTPUT ${G_OUTPUTS}
+    COMMAND ${VG_HOST_TOOLS_DIR}/${G_TOOL} ${G_ARGS}
     DEPENDS host_tools ${VG_HOST_TOOLS_DIR}/${G_TOOL}
-    COMMENT "Generating ${G_OUTPUT}")
+    COMMENT "Generating with ${G_TOOL}")
 endfunction()

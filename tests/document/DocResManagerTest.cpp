@@ -110,14 +110,21 @@ TEST_F(DocResManagerTest, LoadDecodesPicturesAndFrameLists) {
 TEST_F(DocResManagerTest, TextureLookupsWithoutStoredBytes) {
     QV_DocResManager& m = LoadSection({});
     // A module that is not there: one frame without texture at the stand-in size.
-    TextureSet& missing = m.GetTextures({L"common_res.dll", 99});
+    const FileKey absent(L"absent_module.dll", 99);
+    TextureSet& missing = m.GetTextures(absent);
     ASSERT_EQ(missing.frames.size(), 1u);
     EXPECT_FALSE(missing.frames[0]);
     EXPECT_EQ(missing.width, 800u);
     EXPECT_EQ(missing.height, 600u);
     EXPECT_FLOAT_EQ(missing.ratio, 0.75f);
-    EXPECT_EQ(&m.GetTextures({L"common_res.dll", 99}), &missing);
-    EXPECT_EQ(m.Storage().store.at({L"common_res.dll", 99}).size(), 1u);
+    EXPECT_EQ(&m.GetTextures(absent), &missing);
+    EXPECT_EQ(m.Storage().store.at(absent).size(), 1u);
+
+    // The module is there but lacks the resource: no texture, no size.
+    TextureSet& lacking = m.GetTextures({L"common_res.dll", 99});
+    ASSERT_EQ(lacking.frames.size(), 1u);
+    EXPECT_FALSE(lacking.frames[0]);
+    EXPECT_EQ(lacking.width, 0u);
 
     // A picture path the document does not embed: empty at every call, an empty store entry.
     for (int call = 0; call < 2; ++call) {
@@ -125,6 +132,38 @@ TEST_F(DocResManagerTest, TextureLookupsWithoutStoredBytes) {
         EXPECT_TRUE(m.Storage().store.at({L"C:\\nowhere\\x.png", 5}).empty());
     }
     EXPECT_FALSE(TextureEntry::FromTextureSet(TextureSet()).texture);
+}
+
+TEST_F(DocResManagerTest, BuiltinModulePicturesComeFromCommonRes) {
+    QV_DocResManager& m = LoadSection({});
+    TextureSet& background = m.GetTextures({L"COMMON_RES.DLL", 5});  // any case of ".dll"
+    ASSERT_EQ(background.frames.size(), 1u);
+    ASSERT_TRUE(background.frames[0]);
+    EXPECT_EQ(background.width, 1024u);
+    EXPECT_EQ(background.height, 768u);
+    EXPECT_FLOAT_EQ(background.ratio, 0.75f);
+    EXPECT_TRUE(m.GetTextures({L"common_res.dll", 6}).frames[0]);
+}
+
+// Each manager's device objects belong to the device it was drawn with.
+TEST_F(DocResManagerTest, EveryManagerMakesItsTexturesOnItsOwnDevice) {
+    vgtest::TestDevice other(32, 32);
+    ASSERT_NE(other.Device(), nullptr);
+    QV_DocResManager first;
+    IDirect3DTexture9* firstTexture = first.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+    CurrentDevice = other.Device();
+    {
+        QV_DocResManager second;
+        IDirect3DTexture9* secondTexture = second.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+        ASSERT_NE(firstTexture, nullptr);
+        ASSERT_NE(secondTexture, nullptr);
+        ComHolder<IDirect3DDevice9> firstDevice, secondDevice;
+        firstTexture->GetDevice(firstDevice.Receive());
+        secondTexture->GetDevice(secondDevice.Receive());
+        EXPECT_EQ(firstDevice.Get(), device_.Device());
+        EXPECT_EQ(secondDevice.Get(), other.Device());
+    }
+    CurrentDevice = device_.Device();
 }
 
 TEST_F(DocResManagerTest, EffectsFromModulesThatNothingEmbedsAreNull) {
