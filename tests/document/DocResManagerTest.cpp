@@ -8,6 +8,7 @@
 #include "ArchiveOver.h"
 #include "DocumentRecords.h"
 #include "PictureBytes.h"
+#include "RecordingEffect.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -174,6 +175,39 @@ TEST_F(DocResManagerTest, EffectsFromModulesThatNothingEmbedsAreNull) {
     ASSERT_EQ(m.Storage().store.at(key).size(), 1u);
     EXPECT_EQ(m.Storage().store.at(key)[0].Bytes(), nullptr);
     EXPECT_EQ(m.GetEmbeddedFile({L"C:\\sound.wav", 1}), nullptr);
+}
+
+TEST_F(DocResManagerTest, HeldEffectsAreSharedAndToldOfDeviceLoss) {
+    vgtest::RecordingEffect effect;
+    {
+        QV_DocResManager& m = LoadSection({});
+        const FileKey key(L"common_res.dll", 76);
+        m.HoldEffect(key, &effect);
+        EXPECT_EQ(effect.references, 2u);
+        ID3DXEffect* got = m.GetEffect(key);
+        EXPECT_EQ(got, &effect);
+        EXPECT_EQ(effect.references, 3u);  // one more for the caller
+        got->Release();
+        m.OnLostDevice();
+        m.OnResetDevice();
+        EXPECT_EQ(effect.lostDevice, 1);
+        EXPECT_EQ(effect.resetDevice, 1);
+        manager_.reset();
+    }
+    EXPECT_EQ(effect.references, 1u);
+    EXPECT_EQ(effect.lostDevice, 2);  // destruction tells the effect too
+}
+
+TEST_F(DocResManagerTest, EffectTextThatDoesNotCompileGivesNullEveryTime) {
+    ResourceSection section;
+    section.version = 2;
+    const std::string text = "this is not an effect";
+    section.buffers = {{"common_res.dll", 116,
+                        {StoredFile{116, "common_res.dll", std::vector<uint8_t>(text.begin(), text.end()), ""}}}};
+    QV_DocResManager& m = LoadSection(section);
+    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}), nullptr);
+    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}), nullptr);
+    EXPECT_EQ(m.Storage().store.at({L"common_res.dll", 116}).size(), 1u);
 }
 
 TEST_F(DocResManagerTest, MeshesLoadFromXBytesAndFailSafelyOnOthers) {
