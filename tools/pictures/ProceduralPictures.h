@@ -8,6 +8,10 @@ namespace pictures {
 Image DuskLandscape(int width, int height);
 // A soft dark vignette frame: what the picture view shows around a letterboxed picture.
 Image BorderShade(int width, int height);
+// A night harbour: a starry sky, a moon and its reflection on rippled water (wide pictures).
+Image NightHarbour(int width, int height);
+// A tall pale tower under green aurora bands (portrait pictures).
+Image AuroraTower(int width, int height);
 // Vertical gradient between two colours with horizontal bands, for test and scene variety.
 Image BandedGradient(int width, int height, const uint8_t top[3], const uint8_t bottom[3], int bands);
 
