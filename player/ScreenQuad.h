@@ -1,12 +1,17 @@
 #pragma once
-// A rectangle in back-buffer pixels: corners bottom-left, top-left, bottom-right, top-right
-// (y grows downwards, so "bottom" has the larger y), each with rhw and a texture coordinate.
-struct ScreenQuadCorner {
-    float x, y, rhw, u, v;
-};
-
+// A screen-space rectangle: four corners in the order bottom-left, top-left, bottom-right,
+// top-right of screen pixels (y grows downwards, so "bottom" has the larger y).
 struct ScreenQuad {
-    ScreenQuadCorner corners[4] = {
+    struct Corner {
+        float x;
+        float y;
+        float rhw;
+        float u;
+        float v;
+    };
+    enum CornerIndex { kBottomLeft, kTopLeft, kBottomRight, kTopRight, kCorners };
+
+    Corner corners[kCorners] = {
         {0.0f, 0.0f, 1.0f, 0.0f, 1.0f},
         {0.0f, 0.0f, 1.0f, 0.0f, 0.0f},
         {0.0f, 0.0f, 1.0f, 1.0f, 1.0f},

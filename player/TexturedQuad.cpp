@@ -50,7 +50,7 @@ void TexturedQuad<TexVertex>::SetSize(float width, float height) {
 
 void WriteScreenQuadVertices(ScreenTexVertex* vertices, const ScreenQuad& quad) {
     for (int i = 0; i < 4; ++i) {
-        const ScreenQuadCorner& c = quad.corners[i];
+        const ScreenQuad::Corner& c = quad.corners[i];
         vertices[i].x = c.x;
         vertices[i].y = c.y;
         vertices[i].z = 0.0f;
