@@ -75,7 +75,7 @@ void ReadIntPair(ResourceBuffer& buffer, POINT& point) {
 void ReadUIntVector(std::vector<uint32_t>& values, ResourceBuffer& buffer) {
     uint32_t count = 0;
     if (!buffer.ReadValue(count)) return;
-    if (uint64_t(count) * 4 > buffer.BytesLeft()) {
+    if (buffer.Failed() || uint64_t(count) * 4 > buffer.BytesLeft()) {
         buffer.MarkFailed();
         return;
     }

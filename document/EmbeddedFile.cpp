@@ -1,15 +1,14 @@
 #include "document/EmbeddedFile.h"
 
+#include "document/ModuleResource.h"
+
 bool EmbeddedFile::LoadFromModule() {
-    // The handle is kept for the life of the process: later lookups reuse the loaded module.
+    // The handle is kept for the life of the process; when the module does not load, the null
+    // handle makes the executable's own resource of that id stand in.
     HMODULE module = LoadLibraryW(module_.c_str());
-    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(resourceId_), L"KDV");
-    if (!info) return false;
-    DWORD size = SizeofResource(module, info);
-    HGLOBAL loaded = LoadResource(module, info);
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) return false;
-    SetBytes(size, bytes);
+    ModuleResource resource = FindModuleResource(module, resourceId_, L"KDV");
+    if (!resource.bytes) return false;
+    SetBytes(resource.size, resource.bytes);
     return true;
 }
 

@@ -16,3 +16,8 @@ struct FileKey {
 bool operator<(const FileKey& a, const FileKey& b);
 bool operator==(const FileKey& a, const FileKey& b);
 inline bool operator!=(const FileKey& a, const FileKey& b) { return !(a == b); }
+
+// The text from the last "." to the end, lower-cased in the ASCII range; empty without a dot.
+std::wstring ExtensionOfPath(const std::wstring& path);
+// A link whose extension is ".dll" names a resource of that module, with the stamp as its id.
+inline bool IsModuleLink(const FileKey& key) { return ExtensionOfPath(key.path) == L".dll"; }

@@ -19,12 +19,4 @@ void QV_FileLink3::Save(QV_IOF_Virtual& archive) const {
     archive.WriteInt64(key.stamp);
 }
 
-std::wstring QV_FileLink3::GetExtension() const {
-    const std::wstring& path = Value().path;
-    size_t dot = path.rfind(L'.');
-    if (dot == std::wstring::npos) return std::wstring();
-    std::wstring extension = path.substr(dot);
-    for (wchar_t& unit : extension)
-        if (unit >= L'A' && unit <= L'Z') unit = wchar_t(unit - L'A' + L'a');
-    return extension;
-}
+std::wstring QV_FileLink3::GetExtension() const { return ExtensionOfPath(Value().path); }

@@ -55,7 +55,7 @@ public:
         int32_t raw = 0;
         ReadInt(raw);
         uint32_t count = uint32_t(raw);
-        if (uint64_t(count) * minEntryBytes > BytesLeft()) {
+        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft()) {
             MarkFailed();
             return 0;
         }

@@ -2,16 +2,12 @@
 
 #include <cstring>
 
+#include "document/ModuleResource.h"
+
 bool ResourceBuffer::OpenResource(HMODULE module, int id) {
-    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), L"KDV");
-    if (!info) return false;
-    DWORD size = SizeofResource(module, info);
-    if (size == 0) return false;
-    HGLOBAL loaded = LoadResource(module, info);
-    if (!loaded) return false;
-    const void* bytes = LockResource(loaded);
-    if (!bytes) return false;
-    SetMemory(bytes, size);
+    ModuleResource resource = FindModuleResource(module, id, L"KDV");
+    if (!resource.bytes) return false;
+    SetMemory(resource.bytes, resource.size);
     return true;
 }
 

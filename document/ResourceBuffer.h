@@ -19,7 +19,8 @@ public:
     bool HasSource() const { return cursor_ != nullptr; }
     bool Failed() const { return failed_; }
     void MarkFailed() { failed_ = true; }
-    size_t BytesLeft() const { return failed_ || !cursor_ ? 0 : size_t(end_ - cursor_); }
+    // The cursor stays where the failing read began.
+    size_t BytesLeft() const { return cursor_ ? size_t(end_ - cursor_) : 0; }
 
     // Copies n bytes and advances; on overrun (or without a source) the target is untouched.
     bool ReadBytes(void* target, size_t n);

@@ -3,6 +3,7 @@
 // deletes the object. The object may be null (a list entry whose record was not known).
 // The count is a plain integer: everything runs on the one player thread.
 #include <cstdint>
+#include <utility>
 
 template <class T>
 class CountedHolder {
@@ -21,12 +22,11 @@ public:
     ~CountedHolder() { Release(); }
 
     void Release() {
-        if (!block_) return;
-        if (--block_->count <= 0) {
-            delete block_->object;
-            delete block_;
+        Block* block = std::exchange(block_, nullptr);
+        if (block && --block->count <= 0) {
+            delete block->object;
+            delete block;
         }
-        block_ = nullptr;
     }
 
     T* Get() const { return block_ ? block_->object : nullptr; }

@@ -1,5 +1,7 @@
 #include "player/PictureLayout.h"
 
+#include "player/RenderTargetPair.h"
+
 namespace {
 PictureLayout& PublishedLayout() {
     static PictureLayout layout;
@@ -10,8 +12,10 @@ PictureLayout& PublishedLayout() {
 const PictureLayout& CurrentPictureLayout() { return PublishedLayout(); }
 
 void PublishPictureLayout(const ScreenQuad& fittedQuad, float layerWidth, float layerHeight,
-                          int32_t pictureWidth, int32_t pictureHeight, float backBufferWidth,
-                          float backBufferHeight) {
+                          int32_t pictureWidth, int32_t pictureHeight) {
+    const D3DSURFACE_DESC backBuffer = GetBackBufferDesc();
+    const float backBufferWidth = float(backBuffer.Width);
+    const float backBufferHeight = float(backBuffer.Height);
     PictureLayout& layout = PublishedLayout();
     // A layer without a size has no scale yet.
     layout.scaleX = layerWidth != 0.0f ? backBufferWidth / layerWidth : 0.0f;

@@ -16,8 +16,7 @@ struct PictureLayout {
 // The published record; all zero (and a default quad) before the first publication.
 const PictureLayout& CurrentPictureLayout();
 
-// Publishes the fitted quad of a layer of layerWidth × layerHeight drawn to a back buffer of
-// backBufferWidth × backBufferHeight, and the picture's own size.
+// Publishes the fitted quad of a layer of layerWidth × layerHeight, its scale to the current
+// device's back buffer, and the picture's own size.
 void PublishPictureLayout(const ScreenQuad& fittedQuad, float layerWidth, float layerHeight,
-                          int32_t pictureWidth, int32_t pictureHeight, float backBufferWidth,
-                          float backBufferHeight);
+                          int32_t pictureWidth, int32_t pictureHeight);

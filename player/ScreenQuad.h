@@ -1,4 +1,6 @@
 #pragma once
+struct TextureEntry;
+
 // A screen-space rectangle: four corners in the order bottom-left, top-left, bottom-right,
 // top-right of screen pixels (y grows downwards, so "bottom" has the larger y).
 struct ScreenQuad {
@@ -10,6 +12,18 @@ struct ScreenQuad {
         float v;
     };
     enum CornerIndex { kBottomLeft, kTopLeft, kBottomRight, kTopRight, kCorners };
+
+    // The centred letterbox rectangle of a picture in an area of a x b pixels.
+    static ScreenQuad FitImage(const TextureEntry& picture, float a, float b);
+    // Every x times back-buffer width / a, every y times back-buffer height / b.
+    static ScreenQuad ScaleToBackBuffer(const ScreenQuad& quad, float a, float b);
+    // The whole back buffer of the current device.
+    static ScreenQuad FitBackBuffer();
+
+    float Left() const { return corners[kTopLeft].x; }
+    float Top() const { return corners[kTopLeft].y; }
+    float Right() const { return corners[kBottomRight].x; }
+    float Bottom() const { return corners[kBottomRight].y; }
 
     Corner corners[kCorners] = {
         {0.0f, 0.0f, 1.0f, 0.0f, 1.0f},

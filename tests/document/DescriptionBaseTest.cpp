@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "WriterArchive.h"
+#include "ArchiveOver.h"
+#include "SceneWriter.h"
 #include "document/QV_ABObj.h"
 #include "document/QV_ViewObjCtrl.h"
 #include "document/SharedRandom.h"
@@ -14,7 +15,7 @@ namespace {
 using scenewriter::SceneWriter;
 
 void PublishPictureSize(int width, int height) {
-    PublishPictureLayout(ScreenQuad{}, 800.0f, 600.0f, width, height, 800.0f, 600.0f);
+    PublishPictureLayout(ScreenQuad{}, 800.0f, 600.0f, width, height);
 }
 
 // The runtime object of the test description: records the local times it is given.
@@ -243,11 +244,11 @@ TEST_F(DescriptionBase, SectionsOfEveryVersionReadWhatTheyHold) {
         SCOPED_TRACE(testing::Message() << "view " << c.viewVersion << " base " << c.baseVersion);
         SceneWriter writer = ViewSection(c.viewVersion, c.baseVersion);
         writer.Int(-1);
-        WriterArchive bytes(writer);
+        vgtest::ArchiveOver bytes(writer.Bytes());
         PlacedDescription description;
-        description.LoadWithTag(bytes.archive);
-        EXPECT_FALSE(bytes.archive.Failed());
-        EXPECT_EQ(bytes.BytesLeft(), 4u);
+        description.LoadWithTag(bytes.Archive());
+        EXPECT_FALSE(bytes.Failed());
+        EXPECT_EQ(bytes.Buffer().BytesLeft(), 4u);
         // Stored as read: the pixel and relative rectangles do not correct each other.
         EXPECT_EQ(description.Rectangle().left.Value(), 10);
         EXPECT_EQ(description.Rectangle().bottom.Value(), 40);

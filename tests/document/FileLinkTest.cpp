@@ -3,7 +3,8 @@
 #include <map>
 #include <string>
 
-#include "WriterArchive.h"
+#include "ArchiveOver.h"
+#include "SceneWriter.h"
 #include "document/EmbeddedFile.h"
 #include "document/FileKey.h"
 #include "document/GuidKey.h"
@@ -42,16 +43,16 @@ TEST(FileKey, TheSameModuleResourceReadTwiceIsOneKey) {
     SceneWriter writer;
     for (int i = 0; i < 2; ++i) writer.String("common_res.dll").Int64(76);
     writer.String("common_res.dll").Int64(91);
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     std::map<FileKey, int> store;
     for (int i = 0; i < 3; ++i) {
         QV_FileLink3 link;
-        link.Load(bytes.archive);
+        link.Load(bytes.Archive());
         ++store[link.Value()];
     }
     ASSERT_EQ(store.size(), 2u);
     EXPECT_EQ((store[FileKey(L"common_res.dll", 76)]), 2);
-    EXPECT_EQ(bytes.BytesLeft(), 0u);
+    EXPECT_EQ(bytes.Buffer().BytesLeft(), 0u);
 }
 
 TEST(GuidKey, OrdersByTheGuidBytesAloneFromTheFirstByte) {
@@ -93,7 +94,7 @@ TEST(QV_FileLink3, LoadStoresPathAndStampAsReadWithoutNotification) {
         SCOPED_TRACE(c.path);
         SceneWriter writer;
         writer.String(c.path).Int64(c.stamp);
-        WriterArchive bytes(writer);
+        vgtest::ArchiveOver bytes(writer.Bytes());
         QV_ImageFileLink link(FileKey(L"previous", 1));
         int heard = 0;
         struct Counter : MediaControl {
@@ -102,7 +103,7 @@ TEST(QV_FileLink3, LoadStoresPathAndStampAsReadWithoutNotification) {
         } counter;
         counter.n = &heard;
         link.Attach(&counter);
-        link.Load(bytes.archive);
+        link.Load(bytes.Archive());
         link.Detach(&counter);
         EXPECT_EQ(heard, 0);
         std::wstring expected(c.path, c.path + std::char_traits<char>::length(c.path));
@@ -114,10 +115,10 @@ TEST(QV_FileLink3, LoadStoresPathAndStampAsReadWithoutNotification) {
 TEST(QV_FileLink3, ShortRecordLeavesTheLinkAsItWas) {
     SceneWriter writer;
     writer.String("picture.png").Int(3);  // the stamp is cut short
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     QV_FileLink3 link(76, L"common_res.dll");
-    link.Load(bytes.archive);
-    EXPECT_TRUE(bytes.archive.Failed());
+    link.Load(bytes.Archive());
+    EXPECT_TRUE(bytes.Failed());
     EXPECT_EQ(link.Value(), FileKey(L"common_res.dll", 76));
 }
 

@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "ScribbledParam.h"
-#include "WriterArchive.h"
+#include "ArchiveOver.h"
+#include "SceneWriter.h"
 #include "document/MediaColor.h"
 #include "document/MediaDirection.h"
 #include "document/MediaFloat.h"
@@ -177,14 +178,14 @@ TEST(MediaColor, DefaultsAndTransparencyGiveTheAlphaByte) {
 TEST(MediaRectangle, ReadsSixSignedValuesWithoutNotification) {
     SceneWriter writer;
     writer.Long(-5).Long(250).Long(7).Long(450).Long(12).Long(-13).Int(0x55);
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     MediaRectangle rectangle;
     struct Counter : MediaControl {
         int count = 0;
         void OnParamChanged(MediaControl*) override { ++count; }
     } counter;
     rectangle.left.Attach(&counter);
-    rectangle.Read(bytes.archive);
+    rectangle.Read(bytes.Archive());
     rectangle.left.Detach(&counter);
     EXPECT_EQ(counter.count, 0);
     EXPECT_EQ(rectangle.left.Value(), -5);
@@ -193,7 +194,7 @@ TEST(MediaRectangle, ReadsSixSignedValuesWithoutNotification) {
     EXPECT_EQ(rectangle.bottom.Value(), 450);
     EXPECT_EQ(rectangle.further1.Value(), 12);
     EXPECT_EQ(rectangle.further2.Value(), -13);
-    EXPECT_EQ(bytes.BytesLeft(), 4u);
+    EXPECT_EQ(bytes.Buffer().BytesLeft(), 4u);
 
     MediaRectangle copy(rectangle);
     EXPECT_EQ(copy.further2.Value(), -13);
@@ -221,24 +222,24 @@ TEST(MediaRectangle, PicturePointInsideIncludesTheBounds) {
 TEST(MediaQuad, ReadsTwelveFloatsCornerByCorner) {
     SceneWriter writer;
     for (int i = 0; i < 12; ++i) writer.Float(float(i) + 0.5f);
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     MediaQuad quad;
     EXPECT_EQ(quad.corners[3].Value().z, 0.0f);
-    quad.Read(bytes.archive);
+    quad.Read(bytes.Archive());
     for (int corner = 0; corner < MediaQuad::kCorners; ++corner) {
         EXPECT_EQ(quad.corners[corner].Value().x, float(corner * 3) + 0.5f);
         EXPECT_EQ(quad.corners[corner].Value().y, float(corner * 3 + 1) + 0.5f);
         EXPECT_EQ(quad.corners[corner].Value().z, float(corner * 3 + 2) + 0.5f);
     }
-    EXPECT_EQ(bytes.BytesLeft(), 0u);
+    EXPECT_EQ(bytes.Buffer().BytesLeft(), 0u);
 }
 
 TEST(MediaQuad, ShortStreamLeavesTheRestAtZero) {
     SceneWriter writer;
     writer.Float(1.0f).Float(2.0f).Float(3.0f).Float(4.0f);
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     MediaQuad quad;
-    quad.Read(bytes.archive);
+    quad.Read(bytes.Archive());
     EXPECT_EQ(quad.corners[0].Value().z, 3.0f);
     EXPECT_EQ(quad.corners[1].Value().x, 4.0f);
     EXPECT_EQ(quad.corners[1].Value().y, 0.0f);

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "WriterArchive.h"
+#include "ArchiveOver.h"
+#include "SceneWriter.h"
 #include "document/QV_TimeLineControl.h"
 #include "document/SharedRandom.h"
 
@@ -217,11 +218,11 @@ SceneWriter TimeLineSection(int32_t mode, uint32_t fadeIn, const std::vector<Tim
 TEST(TimeLine, SectionReadsEveryFieldWithoutNotification) {
     SceneWriter writer = TimeLineSection(2, 120, {{0, 4, 1, 3}, {2, 5, 3, 4}, {6, 9, 7, 8}});
     writer.Int(0x1234);  // what follows the section stays unread
-    WriterArchive bytes(writer);
+    vgtest::ArchiveOver bytes(writer.Bytes());
     QV_TimeLineControl line;
-    line.LoadWithTag(bytes.archive);
-    EXPECT_FALSE(bytes.archive.Failed());
-    EXPECT_EQ(bytes.BytesLeft(), 4u);
+    line.LoadWithTag(bytes.Archive());
+    EXPECT_FALSE(bytes.Failed());
+    EXPECT_EQ(bytes.Buffer().BytesLeft(), 4u);
     EXPECT_EQ(line.Mode().Value(), 2);
     EXPECT_EQ(line.TimeMode().Value(), 2);
     EXPECT_EQ(line.HiddenMin().Value(), 150u);
@@ -257,10 +258,10 @@ TEST(TimeLine, ImpossibleWindowCountFailsWithoutReadingOn) {
     bytes[bytes.size() - 2] = 0x0F;
     SceneWriter mutated;
     mutated.Raw(bytes);
-    WriterArchive archive(mutated);
+    vgtest::ArchiveOver archive(mutated.Bytes());
     QV_TimeLineControl line;
-    line.LoadWithTag(archive.archive);
-    EXPECT_TRUE(archive.archive.Failed());
+    line.LoadWithTag(archive.Archive());
+    EXPECT_TRUE(archive.Failed());
     EXPECT_TRUE(line.Windows().empty());
     EXPECT_EQ(line.FadeOut().Value(), 80u);
 }

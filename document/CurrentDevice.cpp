@@ -1,0 +1,3 @@
+#include "document/CurrentDevice.h"
+
+IDirect3DDevice9* CurrentDevice = nullptr;

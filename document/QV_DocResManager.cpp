@@ -1,0 +1,296 @@
+#include "document/QV_DocResManager.h"
+
+#include "document/ArchiveValues.h"
+#include "document/CurrentDevice.h"
+#include "document/ModuleResource.h"
+#include "document/QV_IOF_R.h"
+#include "document/QV_IOF_Virtual.h"
+#include "player/RenderTargetPair.h"
+
+QV_DocResManager* CurrentDocResManager = nullptr;
+DocResourceCache* CurrentResourceCache = nullptr;
+
+namespace {
+
+// Path string, stamp and a count: the head of every keyed entry.
+constexpr uint32_t kMinKeyedEntryBytes = ArchiveSize::kString + 8 + 4;
+// Resource id, module string, size and name string.
+constexpr uint32_t kMinEmbeddedFileBytes = 4 + ArchiveSize::kString + 4 + ArchiveSize::kString;
+// GUID string, name string, flag and an empty blob with its name.
+constexpr uint32_t kMinGuidImageBytes = 3 * ArchiveSize::kString + 1 + 4;
+
+FileKey ReadFileKey(QV_IOF_Virtual& archive) {
+    FileKey key;
+    archive.ReadString(key.path);
+    archive.ReadInt64(key.stamp);
+    return key;
+}
+
+void WriteFileKey(QV_IOF_Virtual& archive, FileKey key) {
+    archive.WriteString(key.path);
+    archive.WriteInt64(key.stamp);
+}
+
+// A key repeated within a section keeps its first entry.
+void ReadEmbeddedFileSection(QV_IOF_Virtual& archive, EmbeddedFileMap& section) {
+    uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
+    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
+        FileKey key = ReadFileKey(archive);
+        uint32_t records = archive.ReadCount(kMinEmbeddedFileBytes);
+        std::vector<EmbeddedFile> files(records);
+        for (EmbeddedFile& file : files) archive.ReadEmbeddedFile(file);
+        section.emplace(std::move(key), std::move(files));
+    }
+}
+
+void ReadFrameDurationSection(QV_IOF_Virtual& archive, FrameDurationMap& section) {
+    uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
+    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
+        FileKey key = ReadFileKey(archive);
+        uint32_t values = archive.ReadCount(4);
+        std::vector<float> durations(values);
+        for (float& duration : durations) archive.ReadFloat(duration);
+        section.emplace(std::move(key), std::move(durations));
+    }
+}
+
+void ReadGuidImageSection(QV_IOF_Virtual& archive, std::map<GuidKey, DataBlob>& section) {
+    uint32_t entries = archive.ReadCount(kMinGuidImageBytes);
+    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
+        GuidKey key;
+        ReadGuid(archive, key.id);
+        archive.ReadString(key.name);
+        char flag = 0;
+        archive.ReadByte(flag);
+        key.flag = flag;
+        DataBlob blob;
+        archive.ReadBlob(blob);
+        section.emplace(std::move(key), std::move(blob));
+    }
+}
+
+void WriteEmbeddedFileSection(QV_IOF_Virtual& archive, const EmbeddedFileMap& section) {
+    int32_t entries = int32_t(section.size());
+    archive.WriteInt(entries);
+    for (const auto& [key, files] : section) {
+        WriteFileKey(archive, key);
+        int32_t records = int32_t(files.size());
+        archive.WriteInt(records);
+        for (EmbeddedFile file : files) archive.WriteEmbeddedFile(file);
+    }
+}
+
+}  // namespace
+
+QV_DocResManager::QV_DocResManager() : cache_(std::make_unique<DocResourceCache>()) {
+    CurrentResourceCache = cache_.get();
+}
+
+QV_DocResManager::~QV_DocResManager() {
+    OnLostDevice();
+    // No global is left pointing at what goes now.
+    if (CurrentResourceCache == cache_.get()) CurrentResourceCache = nullptr;
+    if (CurrentDocResManager == this) CurrentDocResManager = nullptr;
+}
+
+HRESULT QV_DocResManager::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    ReadEmbeddedFileSection(archive, storage_.images);
+    ReadFrameDurationSection(archive, storage_.frameDurations);
+    // The manager's own cache: what it decodes belongs to this document's device.
+    for (const auto& [key, files] : storage_.images) {
+        TextureSet& set = textureSets_[key];
+        storage_.store[key] = files;
+        set.frames.resize(files.size());
+        for (size_t i = 0; i < files.size(); ++i) set.SetFrame(i, cache_->GetTexture(files[i]));
+        if (files.size() > 1) {
+            auto durations = storage_.frameDurations.find(key);
+            set.durations = durations == storage_.frameDurations.end() ? std::vector<float>()
+                                                                        : durations->second;
+        }
+    }
+    storage_.images.clear();
+    if (version == 1) return S_OK;
+
+    ReadEmbeddedFileSection(archive, storage_.buffers);
+    // An image's records stay when a buffer entry has the same key.
+    for (const auto& [key, files] : storage_.buffers) storage_.store.emplace(key, files);
+    if (version == 2) return S_OK;
+
+    ReadGuidImageSection(archive, storage_.guidImages);
+    for (const auto& [key, blob] : storage_.guidImages)
+        guidTextures_[key] = LoadTextureFromMemory(blob.Bytes(), blob.Size()).texture;
+    storage_.guidImages.clear();
+    return S_OK;
+}
+
+std::vector<EmbeddedFile>& QV_DocResManager::EnsureStoreEntry(const FileKey& link) {
+    return storage_.store[link];
+}
+
+TextureSet& QV_DocResManager::GetTextures(const FileKey& link) {
+    TextureSet& set = textureSets_[link];
+    if (!set.frames.empty()) return set;
+    if (IsModuleLink(link) || link.path.empty())
+        LoadTextureFromModule(set, link);
+    else
+        EnsureStoreEntry(link);
+    return set;
+}
+
+std::vector<TextureSet> QV_DocResManager::GetTextureSets(const std::vector<FileKey>& links) {
+    std::vector<TextureSet> sets;
+    sets.reserve(links.size());
+    for (const FileKey& link : links) sets.push_back(GetTextures(link));
+    return sets;
+}
+
+void QV_DocResManager::LoadTextureFromModule(TextureSet& set, const FileKey& link) {
+    EmbeddedFile record(int32_t(link.stamp), link.path);
+    std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
+    if (stored.empty()) stored.push_back(record);
+    // One frame, with or without a texture: the set is not filled again.
+    set.frames.resize(1);
+    set.SetFrame(0, cache_->GetTexture(record));
+}
+
+TextureSet& QV_DocResManager::LoadFrameSetFromModule(const FileKey& link) {
+    TextureSet& set = textureSets_[link];
+    if (!set.frames.empty()) return set;
+    ModuleLookup module = cache_->GetModule(link.path);
+    if (!module.found) return set;
+    ModuleResource resource = FindModuleResource(module.handle, int(link.stamp), L"KDV");
+    if (!resource.bytes) return set;
+
+    ResourceBuffer buffer(resource.bytes, resource.size);
+    QV_IOF_R<ResourceBuffer> archive(&buffer);
+    std::vector<float> durations(archive.ReadCount(4));
+    for (float& duration : durations) archive.ReadFloat(duration);
+    std::vector<EmbeddedFile> records(archive.ReadCount(kMinEmbeddedFileBytes));
+    for (EmbeddedFile& record : records) archive.ReadEmbeddedFile(record);
+    // A damaged frame set gives no frames rather than some of them.
+    if (archive.Failed()) return set;
+
+    set.durations = durations;
+    storage_.store[link] = records;
+    set.frames.resize(records.size());
+    for (size_t i = 0; i < records.size(); ++i) set.SetFrame(i, cache_->GetTexture(records[i]));
+    return set;
+}
+
+std::vector<EmbeddedFile>& QV_DocResManager::StoreEntryFilledFromModule(const FileKey& link) {
+    std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
+    if (stored.empty()) {
+        EmbeddedFile record(int32_t(link.stamp), link.path);
+        record.LoadFromModule();
+        stored.push_back(record);
+    }
+    return stored;
+}
+
+const EmbeddedFile* QV_DocResManager::GetEmbeddedFile(const FileKey& link) {
+    std::vector<EmbeddedFile>& stored =
+        IsModuleLink(link) ? StoreEntryFilledFromModule(link) : EnsureStoreEntry(link);
+    return stored.empty() ? nullptr : &stored.front();
+}
+
+MeshEntry& QV_DocResManager::GetMesh(const FileKey& link, uint32_t vertexSize) {
+    MeshEntry& mesh = meshes_[link];
+    if (mesh.Loaded()) return mesh;
+    const EmbeddedFile& first = StoreEntryFilledFromModule(link).front();
+    mesh = LoadMeshFromMemory(first.Bytes(), first.Size(), vertexSize);
+    return mesh;
+}
+
+ID3DXEffect* QV_DocResManager::GetEffect(const FileKey& link) {
+    ComHolder<ID3DXEffect>& held = effects_[link];
+    if (!held) {
+        std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
+        if (stored.empty()) {
+            stored.emplace_back(int32_t(link.stamp), link.path);
+            ModuleLookup module = cache_->GetModule(link.path);
+            ModuleResource resource;
+            if (module.found) resource = FindModuleResource(module.handle, int(link.stamp), RT_RCDATA);
+            if (resource.bytes) stored.back().SetBytes(resource.size, resource.bytes);
+        }
+        const EmbeddedFile& last = stored.back();
+        if (CurrentDevice && last.Bytes())
+            D3DXCreateEffect(CurrentDevice, last.Bytes(), last.Size(), nullptr, nullptr, 0, nullptr,
+                             held.Receive(), nullptr);
+    }
+    if (held) held->AddRef();
+    return held.Get();
+}
+
+void QV_DocResManager::HoldEffect(const FileKey& link, ID3DXEffect* effect) {
+    effect->AddRef();
+    effects_[link].Attach(effect);
+}
+
+ID3DXFont* QV_DocResManager::GetFont(const GuidKey& key, const FontRequest& font) {
+    ComHolder<ID3DXFont>& held = fonts_[key];
+    held.Reset();
+    if (CurrentDevice)
+        D3DXCreateFontW(CurrentDevice, font.height, 0, font.weight, 1, font.italic, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        font.face.c_str(), held.Receive());
+    if (held) held->AddRef();
+    return held.Get();
+}
+
+// Makes the pair's textures at the given size, with the key's GUID picture in them.
+void QV_DocResManager::MakeGuidTargets(const GuidKey& key, RenderTargetPair& pair, uint32_t width,
+                                       uint32_t height) {
+    auto texture = guidTextures_.find(key);
+    if (texture != guidTextures_.end() && texture->second)
+        pair.CopyFrom(texture->second.Get(), width, height);
+    else
+        pair.Resize(width, height);
+}
+
+RenderTargetPair& QV_DocResManager::GetGuidImage(const GuidKey& key) {
+    std::unique_ptr<RenderTargetPair>& pair = guidTargets_[key];
+    if (!pair) {
+        pair = std::make_unique<RenderTargetPair>();
+        MakeGuidTargets(key, *pair, 512, 512);
+    }
+    return *pair;
+}
+
+ComHolder<IDirect3DTexture9>& QV_DocResManager::GetGuidTexture(const GuidKey& key) {
+    return guidTextures_[key];
+}
+
+void QV_DocResManager::OnLostDevice() {
+    for (auto& [key, effect] : effects_)
+        if (effect) effect->OnLostDevice();
+    for (auto& [key, pair] : guidTargets_) pair->ReleaseTextures();
+    for (auto& [key, font] : fonts_)
+        if (font) font->OnLostDevice();
+}
+
+void QV_DocResManager::OnResetDevice() {
+    for (auto& [key, effect] : effects_)
+        if (effect) effect->OnResetDevice();
+    for (auto& [key, pair] : guidTargets_) MakeGuidTargets(key, *pair, pair->Width(), pair->Height());
+    for (auto& [key, font] : fonts_)
+        if (font) font->OnResetDevice();
+}
+
+void QV_DocResManager::Save(QV_IOF_Virtual& archive) {
+    std::wstring tag = L"QV_DocResManager";
+    int32_t version = 3;
+    archive.WriteString(tag);
+    archive.WriteInt(version);
+    WriteEmbeddedFileSection(archive, storage_.images);
+    int32_t durationEntries = int32_t(storage_.frameDurations.size());
+    archive.WriteInt(durationEntries);
+    for (const auto& [key, durations] : storage_.frameDurations) {
+        WriteFileKey(archive, key);
+        int32_t values = int32_t(durations.size());
+        archive.WriteInt(values);
+        for (float duration : durations) archive.WriteFloat(duration);
+    }
+    WriteEmbeddedFileSection(archive, storage_.buffers);
+    int32_t guidEntries = 0;
+    archive.WriteInt(guidEntries);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The root of the scene document: the slides in document order and the music playlist.
+#include <cstdint>
+#include <vector>
+
+#include "document/QV_IOF_Item.h"
+#include "player/CountedHolder.h"
+#include "player/QV_AudioFile.h"
+#include "player/QV_SlideContainer.h"
+
+class QV_SlideShow_Light : public QV_IOF_Item {
+public:
+    QV_SlideShow_Light() = default;
+    QV_SlideShow_Light(const QV_SlideShow_Light&) = delete;
+    QV_SlideShow_Light& operator=(const QV_SlideShow_Light&) = delete;
+    ~QV_SlideShow_Light() override;
+
+    void Save(QV_IOF_Virtual& archive) override;
+
+    // The two lists of the record, each a count and its entries.
+    void ReadSlides(QV_IOF_Virtual& archive);
+    void ReadAudioFiles(QV_IOF_Virtual& archive);
+
+    size_t SlideCount() const { return slides_.size(); }
+    const CountedHolder<QV_SlideContainer>& SlideAt(unsigned index) const { return slides_[index]; }
+    const std::vector<CountedHolder<QV_AudioFile>>& AudioFiles() const { return audioFiles_; }
+
+private:
+    CountedHolder<QV_SlideContainer> currentSlide_;
+    std::vector<CountedHolder<QV_SlideContainer>> slides_;
+    std::vector<CountedHolder<QV_AudioFile>> audioFiles_;
+    float slideStartTime_ = 0.0f;
+    uint32_t nextIndex_ = 1;
+};

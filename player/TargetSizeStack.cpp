@@ -1,0 +1,6 @@
+#include "player/TargetSizeStack.h"
+
+TargetSizeStack& GetTargetSizeStack() {
+    static TargetSizeStack stack;
+    return stack;
+}

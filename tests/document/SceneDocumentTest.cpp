@@ -1,0 +1,201 @@
+// Opening whole documents: the top-level records, the resource section's versions, and the
+// refusal of malformed bytes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+#include "DocumentRecords.h"
+#include "GuardedBytes.h"
+#include "TestSlide.h"
+#include "document/QV_DocResManager.h"
+#include "document/ResourceBuffer.h"
+#include "document/SceneDocument.h"
+#include "player/QV_SlideShow_Light.h"
+
+using namespace scenewriter;
+
+namespace {
+
+struct Opened {
+    HRESULT result = E_FAIL;
+    std::unique_ptr<QV_SlideShow_Light> show;
+};
+
+// Reads the bytes from just before a no-access page, so an overrun would fault.
+Opened Open(const std::vector<uint8_t>& bytes) {
+    vgtest::GuardedBytes guarded(bytes);
+    ResourceBuffer buffer(guarded.Data(), guarded.Size());
+    QV_SlideShow_Light* show = nullptr;
+    Opened opened;
+    opened.result = LoadSceneDocument(buffer, &show);
+    opened.show.reset(show);
+    return opened;
+}
+
+class SceneDocument : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vgtest::RegisterTestSlide();
+        CurrentDocResManager = nullptr;
+    }
+    void TearDown() override {
+        delete CurrentDocResManager;
+        CurrentDocResManager = nullptr;
+    }
+};
+
+SceneWriter Slide(const char* label, int32_t number) {
+    SceneWriter slide;
+    slide.Section("TestSlide", 2).String(label).Int(number);
+    return slide;
+}
+
+StoredFile File(std::string name, std::vector<uint8_t> bytes) {
+    return StoredFile{0, "", std::move(bytes), std::move(name)};
+}
+
+// A document using every record form: slides, tracks, all four resource sections.
+std::vector<uint8_t> RichDocument() {
+    ResourceSection section;
+    section.images = {{"C:\\pics\\a.png", 100, {File("C:\\pics\\a.png", {1, 2, 3})}},
+                      {"common_res.dll", 35, {StoredFile{35, "common_res.dll", {}, ""}}}};
+    section.durations = {{"C:\\pics\\anim.gif", 7, {0.05f, 0.4f}}};
+    section.buffers = {{"common_res.dll", 76, {StoredFile{76, "common_res.dll", {1, 9, 0xFF, 0xFE}, ""}}}};
+    section.guidImages = {{"{00000001-0002-0003-0405-060708090A0B}", "", 1, {5, 6}, ""}};
+    return MakeDocument({Slide("first", 1), Slide("second", 2)},
+                        {{"C:\\music\\one.mp3", {1, 2}}, {"two.wav", {}}}, section);
+}
+
+TEST_F(SceneDocument, HeadAndEmptySectionsGiveAShowWithoutSlides) {
+    ResourceSection section;
+    section.version = 1;
+    Opened opened = Open(MakeDocument({}, {}, section));
+    ASSERT_EQ(opened.result, S_OK);
+    ASSERT_NE(opened.show, nullptr);
+    EXPECT_EQ(opened.show->SlideCount(), 0u);
+    EXPECT_TRUE(opened.show->AudioFiles().empty());
+    ASSERT_NE(CurrentDocResManager, nullptr);
+    EXPECT_TRUE(CurrentDocResManager->Storage().store.empty());
+}
+
+TEST_F(SceneDocument, SlidesAndTracksAreReadInDocumentOrder) {
+    Opened opened = Open(RichDocument());
+    ASSERT_EQ(opened.result, S_OK);
+    ASSERT_EQ(opened.show->SlideCount(), 2u);
+    EXPECT_EQ(static_cast<vgtest::TestSlide*>(opened.show->SlideAt(0).Get())->label, L"first");
+    EXPECT_EQ(static_cast<vgtest::TestSlide*>(opened.show->SlideAt(1).Get())->number, 2);
+    const auto& tracks = opened.show->AudioFiles();
+    ASSERT_EQ(tracks.size(), 2u);
+    EXPECT_EQ(tracks[0]->FileName(), L"C:\\music\\one.mp3");
+    EXPECT_EQ(tracks[0]->Data().Size(), 2u);
+    EXPECT_EQ(tracks[1]->FileName(), L"two.wav");
+    EXPECT_EQ(tracks[1]->Data().Bytes(), nullptr);
+}
+
+TEST_F(SceneDocument, ResourceSectionVersionsEndWhereTheyShould) {
+    struct {
+        int32_t version;
+        size_t storeKeys;
+    } cases[] = {{1, 2}, {2, 3}, {3, 3}, {0x7FFFFFFF, 3}};
+    for (const auto& c : cases) {
+        ResourceSection section;
+        section.version = c.version;
+        section.images = {{"a.png", 1, {File("a.png", {1})}}, {"b.png", 2, {File("b.png", {2})}}};
+        section.buffers = {{"fx.dll", 76, {StoredFile{76, "fx.dll", {7}, ""}}}};
+        section.guidImages = {{"{00000001-0002-0003-0405-060708090A0B}", "", 1, {5}, ""}};
+        // Each version's section is the last thing in the document: reading one field too
+        // many would fail the open.
+        Opened opened = Open(MakeDocument({}, {}, section));
+        ASSERT_EQ(opened.result, S_OK) << c.version;
+        const DocResStorage& storage = CurrentDocResManager->Storage();
+        EXPECT_EQ(storage.store.size(), c.storeKeys) << c.version;
+        EXPECT_TRUE(storage.images.empty());
+        EXPECT_TRUE(storage.guidImages.empty());
+        EXPECT_EQ(storage.buffers.size(), c.version == 1 ? 0u : 1u);
+        delete CurrentDocResManager;
+        CurrentDocResManager = nullptr;
+    }
+}
+
+TEST_F(SceneDocument, FirstEntryOfAKeyWinsAndImagesKeepTheirStoreRecords) {
+    ResourceSection section;
+    section.images = {{"a.png", 1, {File("first", {1})}}, {"a.png", 1, {File("second", {2})}}};
+    section.durations = {{"a.png", 1, {0.1f}}, {"a.png", 1, {0.2f, 0.3f}}};
+    section.buffers = {{"a.png", 1, {File("buffer", {3})}}, {"fx", 2, {File("fx", {4})}}};
+    Opened opened = Open(MakeDocument({}, {}, section));
+    ASSERT_EQ(opened.result, S_OK);
+    const DocResStorage& storage = CurrentDocResManager->Storage();
+    ASSERT_EQ(storage.store.count(FileKey(L"a.png", 1)), 1u);
+    EXPECT_EQ(storage.store.at(FileKey(L"a.png", 1))[0].Name(), L"first");
+    EXPECT_EQ(storage.store.at(FileKey(L"fx", 2))[0].Name(), L"fx");
+    EXPECT_EQ(storage.frameDurations.at(FileKey(L"a.png", 1)), std::vector<float>{0.1f});
+    EXPECT_EQ(storage.buffers.at(FileKey(L"a.png", 1))[0].Name(), L"buffer");
+}
+
+TEST_F(SceneDocument, UnknownSlideTagRefusesTheDocumentAndKeepsThePreviousManager) {
+    QV_DocResManager previous;
+    CurrentDocResManager = &previous;
+    SceneWriter unknown;
+    unknown.Section("QV_StaticAnimation", 1).Int(100).Int(0);
+    Opened opened = Open(MakeDocument({Slide("ok", 1), unknown}, {}, {}));
+    EXPECT_EQ(opened.result, kSceneDocumentFailure);
+    EXPECT_EQ(opened.show, nullptr);
+    EXPECT_EQ(CurrentDocResManager, &previous);
+    CurrentDocResManager = nullptr;
+}
+
+TEST_F(SceneDocument, RunningModuleWithoutTheDocumentResourceFails) {
+    QV_SlideShow_Light* show = reinterpret_cast<QV_SlideShow_Light*>(1);
+    EXPECT_EQ(LoadSceneDocument(&show), kSceneDocumentFailure);
+    EXPECT_EQ(show, nullptr);
+    EXPECT_EQ(CurrentDocResManager, nullptr);
+
+    ResourceBuffer none;
+    EXPECT_EQ(LoadSceneDocument(none, &show), kSceneDocumentFailure);
+}
+
+TEST_F(SceneDocument, EveryTruncationFails) {
+    const std::vector<uint8_t> whole = RichDocument();
+    for (size_t length = 0; length < whole.size(); ++length) {
+        std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
+        Opened opened = Open(cut);
+        ASSERT_EQ(opened.result, kSceneDocumentFailure) << "length " << length;
+        ASSERT_EQ(CurrentDocResManager, nullptr);
+    }
+}
+
+// Thousands of damaged documents either open or are refused; none crashes, hangs or reads
+// outside its bytes (the bytes end at a no-access page).
+TEST_F(SceneDocument, MutatedDocumentsOpenOrFailCleanly) {
+    const std::vector<uint8_t> whole = RichDocument();
+    std::mt19937 random(20261210);
+    int opened = 0, refused = 0;
+    for (int trial = 0; trial < 4000; ++trial) {
+        std::vector<uint8_t> bytes = whole;
+        const int mutations = 1 + int(random() % 4);
+        for (int m = 0; m < mutations; ++m) {
+            size_t at = random() % bytes.size();
+            switch (random() % 3) {
+            case 0: bytes[at] = uint8_t(random()); break;
+            case 1: bytes[at] = 0xFF; break;  // long string and count forms
+            default: bytes.resize(at); break;
+            }
+            if (bytes.empty()) break;
+        }
+        Opened result = Open(bytes);
+        ASSERT_TRUE(result.result == S_OK || result.result == kSceneDocumentFailure);
+        ASSERT_EQ(result.result == S_OK, result.show != nullptr);
+        if (result.result == S_OK) {
+            ++opened;
+            delete CurrentDocResManager;
+            CurrentDocResManager = nullptr;
+        } else {
+            ++refused;
+        }
+    }
+    EXPECT_GT(opened, 0);
+    EXPECT_GT(refused, 0);
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+#include "ProceduralPictures.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pictures {
+
+namespace {
+
+uint8_t Mix(uint8_t a, uint8_t b, double t) {
+    return uint8_t(std::lround(a + (b - a) * std::clamp(t, 0.0, 1.0)));
+}
+
+}  // namespace
+
+Image DuskLandscape(int width, int height) {
+    Image image(width, height);
+    const uint8_t zenith[3] = {22, 24, 70}, horizon[3] = {236, 132, 84};
+    const double sunX = 0.68 * width, sunY = 0.58 * height, sunR = 0.06 * height;
+    for (int y = 0; y < height; ++y) {
+        const double v = double(y) / height;
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width;
+            const double hill = 0.70 + 0.06 * std::sin(u * 7.0) + 0.03 * std::sin(u * 23.0 + 1.3);
+            if (v > hill) {
+                const double depth = (v - hill) / (1.0 - hill);
+                image.Set(x, y, Mix(40, 10, depth), Mix(30, 12, depth), Mix(52, 20, depth));
+                continue;
+            }
+            const double t = v / hill;
+            uint8_t r = Mix(zenith[0], horizon[0], t), g = Mix(zenith[1], horizon[1], t),
+                    b = Mix(zenith[2], horizon[2], t);
+            const double d = std::hypot(x - sunX, y - sunY);
+            const double glow = std::exp(-d / (sunR * 2.5));
+            if (d < sunR) {
+                r = 255, g = 226, b = 160;
+            } else {
+                r = Mix(r, 255, glow * 0.8);
+                g = Mix(g, 200, glow * 0.6);
+                b = Mix(b, 140, glow * 0.4);
+            }
+            image.Set(x, y, r, g, b);
+        }
+    }
+    return image;
+}
+
+Image NightHarbour(int width, int height) {
+    Image image(width, height);
+    const double horizon = 0.6 * height, moonX = 0.3 * width, moonY = 0.22 * height,
+                 moonR = 0.05 * height;
+    uint32_t seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (y < horizon) {
+                const double t = y / horizon;
+                uint8_t r = Mix(6, 30, t), g = Mix(10, 40, t), b = Mix(34, 86, t);
+                const double d = std::hypot(x - moonX, y - moonY);
+                if (d < moonR) r = g = b = 236;
+                else if (next() % 997 == 0) r = g = b = 220;
+                else {
+                    const double glow = std::exp(-d / (moonR * 3));
+                    r = Mix(r, 200, glow * 0.5), g = Mix(g, 210, glow * 0.5), b = Mix(b, 230, glow * 0.5);
+                }
+                image.Set(x, y, r, g, b);
+            } else {
+                const double depth = (y - horizon) / (height - horizon);
+                const double ripple = std::sin(y * 0.9 + std::sin(x * 0.05) * 2.0);
+                const double beam = std::exp(-std::abs(x - moonX) / (moonR * (1 + 3 * depth))) *
+                                    (0.5 + 0.5 * ripple);
+                image.Set(x, y, Mix(Mix(20, 4, depth), 210, beam * 0.7), Mix(Mix(34, 8, depth), 215, beam * 0.7),
+                          Mix(Mix(70, 24, depth), 230, beam * 0.7));
+            }
+        }
+    return image;
+}
+
+Image AuroraTower(int width, int height) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width, v = double(y) / height;
+            const double band = std::exp(-std::pow((v - 0.25 - 0.08 * std::sin(u * 9.0)) / 0.06, 2));
+            uint8_t r = Mix(4, 18, v), g = Mix(10, 30, v), b = Mix(28, 48, v);
+            r = Mix(r, 60, band * 0.6), g = Mix(g, 230, band * 0.7), b = Mix(b, 150, band * 0.6);
+            const bool tower = std::abs(u - 0.5) < 0.05 + 0.04 * v && v > 0.3;
+            const bool window = tower && int(v * 40) % 4 == 0 && std::abs(u - 0.5) < 0.015;
+            if (window) r = 255, g = 214, b = 120;
+            else if (tower) r = Mix(90, 40, v), g = Mix(96, 44, v), b = Mix(110, 56, v);
+            if (v > 0.9) r = g = b = Mix(20, 6, (v - 0.9) * 10);
+            image.Set(x, y, r, g, b);
+        }
+    return image;
+}
+
+Image BorderShade(int width, int height) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double dx = std::abs(2.0 * x / (width - 1) - 1.0);
+            const double dy = std::abs(2.0 * y / (height - 1) - 1.0);
+            const uint8_t shade = Mix(28, 4, std::max(dx, dy));
+            image.Set(x, y, shade, shade, uint8_t(shade + 4));
+        }
+    return image;
+}
+
+Image BandedGradient(int width, int height, const uint8_t top[3], const uint8_t bottom[3], int bands) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        const double t = double(y) / std::max(1, height - 1);
+        const bool light = bands > 0 && (y * bands / std::max(1, height)) % 2 == 0;
+        const double lift = light ? 0.08 : 0.0;
+        for (int x = 0; x < width; ++x)
+            image.Set(x, y, Mix(Mix(top[0], bottom[0], t), 255, lift), Mix(Mix(top[1], bottom[1], t), 255, lift),
+                      Mix(Mix(top[2], bottom[2], t), 255, lift));
+    }
+    return image;
+}
+
+}  // namespace pictures

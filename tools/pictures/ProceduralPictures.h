@@ -1,0 +1,18 @@
+#pragma once
+// The project's own pictures, drawn from code so that every build makes the same bytes.
+#include "Image.h"
+
+namespace pictures {
+
+// A dusk sky over dark hills with a low sun: the default background picture.
+Image DuskLandscape(int width, int height);
+// A soft dark vignette frame: what the picture view shows around a letterboxed picture.
+Image BorderShade(int width, int height);
+// A night harbour: a starry sky, a moon and its reflection on rippled water (wide pictures).
+Image NightHarbour(int width, int height);
+// A tall pale tower under green aurora bands (portrait pictures).
+Image AuroraTower(int width, int height);
+// Vertical gradient between two colours with horizontal bands, for test and scene variety.
+Image BandedGradient(int width, int height, const uint8_t top[3], const uint8_t bottom[3], int bands);
+
+}  // namespace pictures
