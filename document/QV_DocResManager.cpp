@@ -260,6 +260,32 @@ ComHolder<IDirect3DTexture9>& QV_DocResManager::GetGuidTexture(const GuidKey& ke
     return guidTextures_[key];
 }
 
+FileKey QV_DocResManager::AddImageFromBuffer(const EmbeddedFile& record) {
+    const FileKey link = record.MakeFileLink();
+    std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
+    if (stored.empty()) stored.push_back(record);
+    TextureSet& set = textureSets_[link];
+    set.frames.resize(1);
+    set.SetFrame(0, cache_->GetTexture(record));
+    return link;
+}
+
+FileKey QV_DocResManager::AddImageFromFrames(const std::vector<EmbeddedFile>& records,
+                                             const std::vector<float>& durations) {
+    if (records.empty()) return FileKey();
+    const FileKey link = records.front().MakeFileLink();
+    TextureSet& set = textureSets_[link];
+    if (!set.frames.empty()) return link;
+    std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
+    for (const EmbeddedFile& record : records) {
+        set.frames.emplace_back();
+        set.SetFrame(set.frames.size() - 1, cache_->GetTexture(record));
+        stored.push_back(record);
+    }
+    set.durations = durations;
+    return link;
+}
+
 void QV_DocResManager::OnLostDevice() {
     for (auto& [key, effect] : effects_)
         if (effect) effect->OnLostDevice();

@@ -70,6 +70,9 @@ public:
     ID3DXFont* GetFont(const GuidKey& key, const FontRequest& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
     ComHolder<IDirect3DTexture9>& GetGuidTexture(const GuidKey& key);
+    // Pictures an old sprite record carried inline; the result is the key of the new link.
+    FileKey AddImageFromBuffer(const EmbeddedFile& record);
+    FileKey AddImageFromFrames(const std::vector<EmbeddedFile>& records, const std::vector<float>& durations);
 
     void OnLostDevice();
     void OnResetDevice();

@@ -135,6 +135,24 @@ TEST_F(DocResManagerTest, TextureLookupsWithoutStoredBytes) {
     EXPECT_FALSE(TextureEntry::FromTextureSet(TextureSet()).texture);
 }
 
+TEST_F(DocResManagerTest, InlinePicturesBecomeLinkedSets) {
+    QV_DocResManager& m = LoadSection({});
+    EmbeddedFile single(L"inline");
+    const auto png = Png(8, 4);
+    single.SetBytes(uint32_t(png.size()), png.data());
+    const FileKey first = m.AddImageFromBuffer(single);
+    const FileKey second = m.AddImageFromBuffer(single);
+    EXPECT_NE(first, second);  // unnamed-id records get a fresh key each time
+    EXPECT_EQ(m.GetTextures(first).width, 8u);
+    EXPECT_EQ(m.Storage().store.at(first).size(), 1u);
+
+    const FileKey frames = m.AddImageFromFrames({single, single, single}, {0.1f, 0.2f});
+    TextureSet& set = m.GetTextures(frames);
+    EXPECT_EQ(set.frames.size(), 3u);
+    EXPECT_EQ(set.durations, (std::vector<float>{0.1f, 0.2f}));
+    EXPECT_EQ(m.AddImageFromFrames({}, {}), FileKey());
+}
+
 TEST_F(DocResManagerTest, BuiltinModulePicturesComeFromCommonRes) {
     QV_DocResManager& m = LoadSection({});
     TextureSet& background = m.GetTextures({L"COMMON_RES.DLL", 5});  // any case of ".dll"
