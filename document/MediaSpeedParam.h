@@ -14,6 +14,16 @@ public:
     float Step() const { return dt_; }
     float Time() const { return time_; }
     float Last() const { return last_; }
+    // Value, scale, offset and the clock of another speed, observers notified of the value.
+    void CopyFrom(const MediaSpeedParam& other) {
+        SetScale(other.Scale());
+        SetOffset(other.Offset());
+        dt_ = other.dt_;
+        time_ = other.time_;
+        last_ = other.last_;
+        Assign(other.Value(), nullptr);
+        OnParamChanged(nullptr);
+    }
 
 private:
     float dt_ = 0.0f;

@@ -19,23 +19,6 @@ auto Dispatch(ReaderRegistry<Reader>& registry, QV_IOF_Virtual& archive)
 
 }  // namespace
 
-// Function-local statics: each registry exists from its first registration on, whatever the
-// order of the static initialisers across files.
-ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>>& GetLightReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>> registry;
-    return registry;
-}
-
-ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>> registry;
-    return registry;
-}
-
-ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_Reader> registry;
-    return registry;
-}
-
 QV_2D_Light* ReadTaggedLight(QV_IOF_Virtual& archive) {
     return Dispatch(GetLightReaderRegistry(), archive);
 }

@@ -1,6 +1,7 @@
 #include "player/TexturedQuad.h"
 
 #include "document/DocResourceCache.h"
+#include "document/QV_DocResManager.h"
 
 namespace {
 
@@ -96,4 +97,15 @@ void TexturedQuad<ScreenTexVertex>::SetAlpha(unsigned char alpha, float factor) 
     const D3DCOLOR a = D3DCOLOR(int(factor * alpha) & 0xFF) << 24;
     for (int i = 0; i < 4; ++i) v[i].diffuse = (v[i].diffuse & 0x00FFFFFF) | a;
     Unlock();
+}
+
+void PictureQuad::Load(const FileKey& link) {
+    picture = CurrentDocResManager ? TextureEntry::FromTextureSet(CurrentDocResManager->GetTextures(link))
+                                   : TextureEntry();
+    SetPicture();
+}
+
+void PictureQuad::SetPicture() {
+    texture = picture.texture;
+    SetSize(float(picture.width), float(picture.height));
 }

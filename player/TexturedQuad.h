@@ -32,9 +32,16 @@ public:
     unsigned char flag = 0;
 };
 
+struct FileKey;
+
 // The background picture's quad and the picture it shows.
 class PictureQuad : public TexturedQuad<TexVertex> {
 public:
+    // The link's first frame from the current resource manager, then SetPicture.
+    void Load(const FileKey& link);
+    // The quad shows the picture at its own size in picture pixels.
+    void SetPicture();
+
     TextureEntry picture;
 };
 

@@ -1,0 +1,36 @@
+// The registered classes of the scene document, in the order their readers register at
+// start-up, with the process-wide objects created between them. New classes add their row.
+// The registries live here so that any program that reads documents links this table.
+#include "document/ReaderRegistry.h"
+#include "player/PictureView.h"
+#include "player/QV_2D_Light.h"
+#include "player/TargetSizeStack.h"
+
+// Function-local statics: each registry exists from its first registration on.
+ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>>& GetLightReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
+namespace {
+
+IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
+
+const bool startedUp = [] {
+    GetPictureView();
+    RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
+    GetTargetSizeStack();
+    return true;
+}();
+
+}  // namespace

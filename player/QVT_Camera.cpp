@@ -1,0 +1,98 @@
+#include "player/QVT_Camera.h"
+
+#include <cmath>
+
+#include "document/NumericHelpers.h"
+#include "document/ParamArchive.h"
+#include "document/SharedRandom.h"
+#include "player/PictureView.h"
+
+QVT_Camera::QVT_Camera() : borderLink(6, L"common_res.dll") {
+    zoom.SetScale(0.01f);
+    zoom.Assign(120, nullptr);
+    zoom.OnParamChanged(nullptr);
+    speed.SetScale(0.02f);
+    speed.Assign(50, nullptr);
+    speed.OnParamChanged(nullptr);
+}
+
+QVT_Camera& QVT_Camera::operator=(const QVT_Camera& other) {
+    if (this == &other) return *this;
+    enabled.Assign(other.enabled.Value(), nullptr);
+    zoom.SetScale(other.zoom.Scale());
+    zoom.SetOffset(other.zoom.Offset());
+    zoom.Assign(other.zoom.Value(), nullptr);
+    zoom.OnParamChanged(nullptr);
+    speed.CopyFrom(other.speed);
+    mode.SetSilently(other.mode.Value());
+    borderLink.SetSilently(other.borderLink.Value());
+    startX = other.startX, targetX = other.targetX, startY = other.startY, targetY = other.targetY;
+    t0 = other.t0, t1 = other.t1;
+    return *this;
+}
+
+void QVT_Camera::Save(QV_IOF_Virtual& archive) {
+    std::wstring tag = L"QVT_Camera";
+    int32_t version = 2;
+    archive.WriteString(tag);
+    archive.WriteInt(version);
+    WriteLongParam(archive, enabled);
+    WriteUIntParam(archive, zoom);
+    WriteUIntParam(archive, speed);
+    borderLink.Save(archive);
+}
+
+void QVT_Camera::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    ReadLongParam(archive, enabled);
+    // Zoom and speed are set with notification, so their results follow.
+    uint32_t value = zoom.Value();
+    archive.ReadUInt(value);
+    zoom.Assign(value, nullptr);
+    value = speed.Value();
+    archive.ReadUInt(value);
+    speed.Assign(value, nullptr);
+    if (version >= 2) borderLink.Load(archive);
+}
+
+QVT_Camera* QVT_Camera::Read(QV_IOF_Virtual& archive) {
+    std::wstring tag;
+    archive.ReadString(tag);
+    const uint32_t version = archive.ReadVersion();
+    auto* camera = new QVT_Camera;
+    camera->Load(archive, version);
+    return camera;
+}
+
+void QVT_Camera::FrameMove(float t) {
+    speed.Advance(t);
+    const float c = speed.Time();
+    float z = 1, px = 0, py = 0;
+    if (enabled.Value() != 0 && mode.Value() == 1) {
+        if (c >= t1) PickTarget(c);
+        z = zoom.Result();
+        const float f = (1 - std::cos((c - t0) * kSinglePi / (t1 - t0))) / 2;
+        px = startX + f * (targetX - startX);
+        py = startY + f * (targetY - startY);
+    }
+    GetPictureView().SetZoomAndPan(z, px, py);
+}
+
+void QVT_Camera::PickTarget(float now) {
+    t0 = now;
+    startX = targetX;
+    startY = targetY;
+    if (SharedRandom::Next() % 2 == 0) {
+        t1 = t0 + 0.5f;  // rest where it is
+        return;
+    }
+    targetX = SharedRandom::NextUnit() * 2 - 1;
+    targetY = SharedRandom::NextUnit() * 2 - 1;
+    t1 = t0 + 5 + SharedRandom::NextUnit() * 2;
+}
+
+bool QVT_Camera::Start() {
+    const bool wasRunning = IsRunning();
+    mode.SetSilently(1);
+    startX = targetX = startY = targetY = t0 = t1 = 0;
+    return wasRunning;
+}

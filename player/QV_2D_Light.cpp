@@ -1,0 +1,289 @@
+#include "player/QV_2D_Light.h"
+
+#include "document/CurrentDevice.h"
+#include "document/QV_DocResManager.h"
+#include "document/QV_IOF_Virtual.h"
+#include "player/PictureLayout.h"
+#include "player/PictureView.h"
+#include "player/TargetSizeStack.h"
+
+namespace {
+
+// The effect's passes around one draw call.
+template <class Draw>
+void EffectPasses(ID3DXEffect* effect, Draw draw) {
+    if (!effect) return;
+    UINT passes = 0;
+    effect->Begin(&passes, 0);
+    for (UINT pass = 0; pass < passes; ++pass) {
+        effect->BeginPass(pass);
+        draw();
+        effect->EndPass();
+    }
+    effect->End();
+}
+
+}  // namespace
+
+QV_2D_Light::QV_2D_Light() : pictureLink(5, L"common_res.dll") {
+    imageHooks_.SetTarget(this);
+    HookImageLink();
+}
+
+QV_2D_Light::~QV_2D_Light() = default;
+
+void QV_2D_Light::HookImageLink() { HookParamChange(imageHooks_, &QV_2D_Light::OnImageLinkChanged, pictureLink); }
+
+void QV_2D_Light::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    if (version >= 2) pictureLink.Load(archive);
+    if (version >= 3) {
+        QVT_Camera* read = QVT_Camera::Read(archive);
+        camera = *read;
+        delete read;
+    }
+}
+
+void QV_2D_Light::LoadFromArchive(QV_IOF_Virtual& archive) {
+    std::wstring tag;
+    archive.ReadString(tag);
+    Load(archive, archive.ReadVersion());
+}
+
+void QV_2D_Light::SaveToArchive(QV_IOF_Virtual& archive) {
+    std::wstring tag = L"QV_2D_Light";
+    int32_t version = 3;
+    archive.WriteString(tag);
+    archive.WriteInt(version);
+    pictureLink.Save(archive);
+    camera.Save(archive);
+}
+
+void QV_2D_Light::Save(QV_IOF_Virtual& archive) { SaveToArchive(archive); }
+
+void QV_2D_Light::SetupView(int width, int height, int viewType, bool nested) {
+    GetPictureView().Setup(pictureQuad_.picture, float(width), float(height), viewType, nested);
+}
+
+void QV_2D_Light::PushTarget(RenderTargetPair& target, int viewType) {
+    savedFitMode_ = GetPictureView().ViewType();
+    GetTargetSizeStack().Push(uint32_t(width_), uint32_t(height_));
+    nested_ = true;
+    width_ = int(target.Width());
+    height_ = int(target.Height());
+    SetupView(width_, height_, viewType, true);
+}
+
+void QV_2D_Light::PopTarget() {
+    TargetSizeStack& stack = GetTargetSizeStack();
+    if (stack.Count() == 0) return;  // only ever after a matching push
+    const auto [width, height] = stack.Pop();
+    width_ = int(width);
+    height_ = int(height);
+    if (stack.Count() == 0) nested_ = false;
+    SetupView(width_, height_, savedFitMode_, false);
+}
+
+void QV_2D_Light::DrawIndexedWithEffect(QV_IndexedMesh<TexVertex>& mesh, ID3DXEffect* effect) {
+    CurrentDevice->SetIndices(mesh.indexBuffer.Get());
+    mesh.SetStream();
+    EffectPasses(effect, [&] {
+        CurrentDevice->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, mesh.triangleCount);
+    });
+}
+
+void QV_2D_Light::DrawWithEffect(QV_SimpleMesh<TexVertex>& mesh, ID3DXEffect* effect) {
+    GetPictureView().SetWorldTransform(mesh.world);
+    mesh.SetStream();
+    EffectPasses(effect, [&] { CurrentDevice->DrawPrimitive(mesh.primitiveType, 0, mesh.primitiveCount); });
+}
+
+void QV_2D_Light::DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect) {
+    DrawColouredMesh(mesh, effect, mesh.triangleCount, 0.0f);
+}
+
+void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float) {
+    IDirect3DDevice9* d = CurrentDevice;
+    GetPictureView().SetWorldTransform(mesh.world);
+    auto draw = [&] { d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, triangles); };
+    if (!effect) {
+        d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+        d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+        d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+        d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+        d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+        d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+        d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    }
+    d->SetIndices(mesh.indexBuffer.Get());
+    mesh.SetStream();
+    if (effect)
+        EffectPasses(effect, draw);
+    else
+        draw();
+}
+
+void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
+    IDirect3DDevice9* d = CurrentDevice;
+    PictureView& view = GetPictureView();
+    view.ApplyTransforms();
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    d->SetTexture(0, mesh.texture.Get());
+    d->SetIndices(mesh.indexBuffer.Get());
+    mesh.SetStream();
+    for (QV_Frame* instance : mesh.children) {
+        view.SetWorldTransform(instance->world);
+        for (D3DCULL cull : {D3DCULL_CCW, D3DCULL_CW}) {
+            d->SetRenderState(D3DRS_CULLMODE, cull);
+            d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, mesh.triangleCount);
+        }
+    }
+    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+}
+
+ComHolder<IDirect3DTexture9>& QV_2D_Light::GetSceneTexture() { return sceneTexture_; }
+PictureQuad& QV_2D_Light::GetPictureQuad() { return pictureQuad_; }
+uint32_t QV_2D_Light::GetPictureWidth() { return pictureQuad_.picture.width; }
+uint32_t QV_2D_Light::GetPictureHeight() { return pictureQuad_.picture.height; }
+
+void QV_2D_Light::CreateDeviceObjects() {
+    pictureQuad_.InitUnitUV();
+    pictureQuad_.Load(pictureLink.Value());
+    GetPictureView().BindBorderTextures(camera.borderLink.Value());
+}
+
+void QV_2D_Light::RestoreDeviceObjects() {
+    IDirect3DDevice9* d = CurrentDevice;
+    if (!d) return;
+    d->SetRenderState(D3DRS_ZENABLE, FALSE);
+    d->SetRenderState(D3DRS_ZWRITEENABLE, FALSE);
+    d->SetRenderState(D3DRS_LIGHTING, FALSE);
+    d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+    d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
+    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
+    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
+    d->SetTextureStageState(0, D3DTSS_TEXCOORDINDEX, 0);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
+    d->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
+    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
+    const D3DSURFACE_DESC backBuffer = GetBackBufferDesc();
+    targets_.Resize(backBuffer.Width, backBuffer.Height);
+}
+
+void QV_2D_Light::InvalidateDeviceObjects() {
+    targets_.ReleaseTextures();
+    sceneTexture_.Reset();
+}
+
+void QV_2D_Light::EndRender(bool nested) {
+    if (!nested) GetPictureView().DrawBorders();
+}
+
+void QV_2D_Light::DrawBackground(bool nested) {
+    IDirect3DDevice9* d = CurrentDevice;
+    PictureView& view = GetPictureView();
+    view.ApplyTransforms();
+    view.SetWorldTransform(pictureQuad_.world);
+    if (!nested) d->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0);
+    d->SetTexture(0, pictureQuad_.picture.texture.Get());
+    pictureQuad_.SetStream();
+    d->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
+}
+
+void QV_2D_Light::FrameMove(float t) { camera.FrameMove(t); }
+
+void QV_2D_Light::Resize(int width, int height) {
+    if (!nested_) {
+        width_ = width;
+        height_ = height;
+    }
+    SetupView(width_, height_, GetPictureView().ViewType(), nested_);
+    const ScreenQuad fitted = ScreenQuad::ScaleToBackBuffer(
+        ScreenQuad::FitImage(pictureQuad_.picture, float(width_), float(height_)), float(width_), float(height_));
+    PublishPictureLayout(fitted, float(width_), float(height_), int32_t(pictureQuad_.picture.width),
+                         int32_t(pictureQuad_.picture.height));
+}
+
+void QV_2D_Light::SetFitMode(int viewType) {
+    fitMode_ = viewType;
+    SetupView(width_, height_, viewType, false);
+    Resize(width_, height_);
+}
+
+bool QV_2D_Light::IsCameraRunning() { return camera.IsRunning(); }
+
+void QV_2D_Light::DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) {
+    if (!quad) return;
+    IDirect3DDevice9* d = CurrentDevice;
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
+    quad->SetStream();
+    d->DrawPrimitive(quad->primitiveType, 0, quad->primitiveCount);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+}
+
+void QV_2D_Light::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
+    IDirect3DDevice9* d = CurrentDevice;
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    d->SetRenderState(D3DRS_ZENABLE, FALSE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    d->SetTexture(0, quad.texture.Get());
+    quad.SetStream();
+    d->DrawPrimitive(quad.primitiveType, 0, quad.primitiveCount);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+}
+
+void QV_2D_Light::RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, int passes) {
+    sceneTexture_ = pictureQuad_.picture.texture;
+    for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+        QV_ABObj* runtime = object->Get();
+        if (!runtime) continue;
+        if (runtime->NeedsBackground() && targetsActive_) {
+            --passes;
+            sceneTexture_ = passes > 0 ? GetTargetTexture() : BeginTargetPass(false).Current();
+        }
+        if (runtime->Enabled()) runtime->Render(*this);
+        sceneTexture_ = pictureQuad_.picture.texture;
+    }
+}
+
+void QV_2D_Light::PrepareTargets() {
+    fitMode_ = GetPictureView().ViewType();
+    // Without render-target textures the frame stays on the back buffer.
+    targetsActive_ = bool(targets_.Current());
+    if (!targetsActive_) return;
+    targets_.BeginRender(targets_);
+    SetupView(width_, height_, PictureView::kTargetPass, false);
+}
+
+ComHolder<IDirect3DTexture9> QV_2D_Light::GetTargetTexture() { return targets_.Flip(); }
+
+RenderTargetPair& QV_2D_Light::BeginTargetPass(bool clear) {
+    SetupView(width_, height_, fitMode_, false);
+    if (targetsActive_) targets_.EndRender();
+    targetsActive_ = false;
+    if (clear) CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
+    return targets_;
+}
+
+bool QV_2D_Light::StartCamera() { return camera.Start(); }
+
+void QV_2D_Light::Reload() {
+    pictureQuad_.Load(pictureLink.Value());
+    Resize(width_, height_);
+}

@@ -1,0 +1,100 @@
+#pragma once
+// A slide's background layer and the render surface of everything on the slide: it draws the
+// picture, lets every runtime object draw through its operations (switching render targets
+// for the objects that need what lies beneath them), and draws the borders.
+#include <d3d9.h>
+#include <d3dx9effect.h>
+
+#include <vector>
+
+#include "document/ParamObserverList.h"
+#include "document/QV_ABObj.h"
+#include "document/QV_IOF_Item.h"
+#include "document/QV_ImageFileLink.h"
+#include "player/ComHolder.h"
+#include "player/CountedHolder.h"
+#include "player/QVT_Camera.h"
+#include "player/QV_IndexedMesh.h"
+#include "player/RenderTargetPair.h"
+#include "player/TexturedQuad.h"
+
+// Stands between the stored item and the layers; it adds nothing.
+class QV_ABRender : public QV_IOF_Item {};
+
+class QV_2D_Light : public QV_ABRender {
+public:
+    QV_2D_Light();
+    QV_2D_Light(const QV_2D_Light&) = delete;
+    QV_2D_Light& operator=(const QV_2D_Light&) = delete;
+    ~QV_2D_Light() override;
+
+    void Save(QV_IOF_Virtual& archive) override;
+    virtual void PushTarget(RenderTargetPair& target, int viewType);
+    virtual void PopTarget();
+    virtual void DrawIndexedWithEffect(QV_IndexedMesh<TexVertex>& mesh, ID3DXEffect* effect);
+    virtual void DrawWithEffect(QV_SimpleMesh<TexVertex>& mesh, ID3DXEffect* effect);
+    virtual void DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float unused);
+    virtual void DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect);
+    // One textured mesh at every child frame of its own frame, both windings.
+    virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
+    virtual ComHolder<IDirect3DTexture9>& GetSceneTexture();
+    virtual PictureQuad& GetPictureQuad();
+    virtual uint32_t GetPictureWidth();
+    virtual uint32_t GetPictureHeight();
+    virtual void CreateDeviceObjects();
+    virtual void RestoreDeviceObjects();
+    virtual void InvalidateDeviceObjects();
+    virtual void EndRender(bool nested);
+    virtual void DrawBackground(bool nested);
+    virtual void FrameMove(float t);
+    virtual void Resize(int width, int height);
+    virtual void SetFitMode(int viewType);
+    virtual int EditorHook1(void*, void*, void*) { return 0; }
+    virtual int EditorHook2(void*) { return 0; }
+    virtual bool EditorHook3() { return false; }
+    virtual bool EditorHook4() { return true; }
+    virtual bool IsCameraRunning();
+    virtual void DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad);
+    virtual void DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad);
+    virtual void RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, int passes);
+    virtual void PrepareTargets();
+    virtual ComHolder<IDirect3DTexture9> GetTargetTexture();
+    virtual RenderTargetPair& BeginTargetPass(bool clear);
+    virtual bool UsesPostEffects() { return false; }
+
+    // The record's fields after tag and version; version 2 adds the picture link, 3 the camera.
+    void Load(QV_IOF_Virtual& archive, uint32_t version);
+    // Tag and version first, for the layers that extend this record.
+    void LoadFromArchive(QV_IOF_Virtual& archive);
+    bool StartCamera();
+    void Reload();
+
+    QV_ImageFileLink pictureLink;
+    QVT_Camera camera;
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Nested() const { return nested_; }
+    int FitMode() const { return fitMode_; }
+    RenderTargetPair& Targets() { return targets_; }
+
+protected:
+    void SaveToArchive(QV_IOF_Virtual& archive);
+
+private:
+    void HookImageLink();
+    void OnImageLinkChanged() { Reload(); }
+    // Sets up the shared view with this layer's picture and the given size and type.
+    void SetupView(int width, int height, int viewType, bool nested);
+
+    PictureQuad pictureQuad_;
+    ComHolder<IDirect3DTexture9> sceneTexture_;
+    int fitMode_ = 1;
+    int savedFitMode_ = 1;
+    RenderTargetPair targets_;
+    ParamObserverList<QV_2D_Light> imageHooks_;
+    int width_ = 0;
+    int height_ = 0;
+    bool nested_ = false;
+    // Whether PrepareTargets made the pair the render target (it cannot without textures).
+    bool targetsActive_ = false;
+};
