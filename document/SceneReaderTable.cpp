@@ -4,6 +4,7 @@
 #include "document/ReaderRegistry.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
+#include "player/QV_SlideContainer.h"
 #include "player/TargetSizeStack.h"
 
 // Function-local statics: each registry exists from its first registration on.
@@ -25,11 +26,13 @@ ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
 namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
+IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
 
 const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
+    RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
     return true;
 }();
 

@@ -2,6 +2,8 @@
 
 #include "document/QV_IOF_Virtual.h"
 #include "document/ReaderRegistry.h"
+#include "player/ColouredQuads.h"
+#include "player/RenderTargetPair.h"
 
 namespace {
 // Tag, version, file name and an empty blob with its name.
@@ -10,6 +12,7 @@ constexpr uint32_t kMinAudioFileBytes = ArchiveSize::kSectionHead + ArchiveSize:
 }  // namespace
 
 QV_SlideShow_Light::~QV_SlideShow_Light() {
+    overlay_.reset();
     for (auto& file : audioFiles_) file.Release();
     for (auto& slide : slides_) slide.Release();
     currentSlide_.Release();
@@ -45,4 +48,76 @@ void QV_SlideShow_Light::ReadAudioFiles(QV_IOF_Virtual& archive) {
         file->Load(archive);
         audioFiles_.emplace_back(file);
     }
+}
+
+int QV_SlideShow_Light::FrameMove(float t) {
+    if (!currentSlide_ || !overlay_) {
+        // An empty entry is never made current: a show without a first slide stays idle.
+        if (slides_.empty() || !slides_[0]) return 0;
+        currentSlide_ = slides_[0];
+        slideStartTime_ = t - float(currentSlide_->FadeIn());
+        ActivateCurrentSlide();
+        overlay_ = std::make_unique<QV_SimpleMesh<ScreenColourVertex>>();
+        BuildColouredScreenQuad(*overlay_, 0x00000000, ScreenQuad::FitBackBuffer());
+    } else if (slides_.size() >= 2) {
+        const uint32_t fadeIn = currentSlide_->FadeIn();
+        const uint32_t fadeOut = currentSlide_->FadeOut();
+        const uint32_t show = currentSlide_->ShowTime();
+        float a = t - slideStartTime_;
+        const float total = float(fadeIn + fadeOut + show);
+        if (a > total && slides_[nextIndex_]) {
+            currentSlide_->SetSoundsActive(false);
+            currentSlide_ = slides_[nextIndex_];
+            slideStartTime_ = t;
+            nextIndex_ = nextIndex_ + 1 < slides_.size() ? nextIndex_ + 1 : 0;
+            ActivateCurrentSlide();
+            a = 0;
+        }
+        float m = 0;
+        if (a < float(fadeIn))
+            m = (float(fadeIn) - a) / float(fadeIn);
+        else if (a > float(fadeIn) + float(show))
+            m = (a - float(fadeIn) - float(show)) / float(fadeOut);
+        SetScreenQuadCornerAlphas(*overlay_, m, m, m, m);
+    }
+    currentSlide_->FrameMove(t);
+    return 0;
+}
+
+void QV_SlideShow_Light::ActivateCurrentSlide() {
+    const D3DSURFACE_DESC backBuffer = GetBackBufferDesc();
+    if (backBuffer.Width != 0) currentSlide_->Resize(int(backBuffer.Width), int(backBuffer.Height));
+    CountedHolder<QV_2D_Light> layer = currentSlide_->GetLight();
+    if (layer) layer->StartCamera();
+    currentSlide_->StartObjects();
+    currentSlide_->SetSoundsActive(true);
+}
+
+void QV_SlideShow_Light::Render(bool nested) {
+    if (!currentSlide_) return;
+    currentSlide_->Render(nested);
+    currentSlide_->EndRender(nested);
+    CountedHolder<QV_2D_Light> layer = currentSlide_->GetLight();
+    if (overlay_ && layer) layer->DrawOverlay(overlay_.get());
+}
+
+void QV_SlideShow_Light::InvalidateDeviceObjects() {
+    for (auto& slide : slides_)
+        if (slide) slide->InvalidateDeviceObjects();
+}
+
+void QV_SlideShow_Light::RestoreDeviceObjects() {
+    if (!currentSlide_) return;
+    CountedHolder<QV_2D_Light> layer = currentSlide_->GetLight();
+    if (layer) layer->RestoreDeviceObjects();
+}
+
+void QV_SlideShow_Light::PrepareSlides() {
+    for (auto& slide : slides_)
+        if (slide) slide->Activate();
+}
+
+void QV_SlideShow_Light::SetFitMode(int mode) {
+    for (auto& slide : slides_)
+        if (slide) slide->SetFitMode(mode);
 }

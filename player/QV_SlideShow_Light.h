@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <vector>
 
+#include <memory>
+
 #include "document/QV_IOF_Item.h"
 #include "player/CountedHolder.h"
+#include "player/QV_SimpleMesh.h"
 #include "player/QV_AudioFile.h"
 #include "player/QV_SlideContainer.h"
 
@@ -16,6 +19,19 @@ public:
     ~QV_SlideShow_Light() override;
 
     void Save(QV_IOF_Virtual& archive) override;
+    // Draws the current slide, its borders and the fade overlay.
+    virtual void Render(bool nested);
+    // Before a device reset: every slide releases its layer's render targets.
+    virtual void InvalidateDeviceObjects();
+    // After a device reset: the current slide's layer restores its states and targets.
+    virtual void RestoreDeviceObjects();
+    // Advances the show to application time t (seconds): switching and fades. Returns 0.
+    virtual int FrameMove(float t);
+
+    // Activates every slide once, after loading.
+    void PrepareSlides();
+    void SetFitMode(int mode);
+    void ActivateCurrentSlide();
 
     // The two lists of the record, each a count and its entries.
     void ReadSlides(QV_IOF_Virtual& archive);
@@ -24,6 +40,8 @@ public:
     size_t SlideCount() const { return slides_.size(); }
     const CountedHolder<QV_SlideContainer>& SlideAt(unsigned index) const { return slides_[index]; }
     const std::vector<CountedHolder<QV_AudioFile>>& AudioFiles() const { return audioFiles_; }
+    const CountedHolder<QV_SlideContainer>& CurrentSlide() const { return currentSlide_; }
+    const QV_SimpleMesh<ScreenColourVertex>* Overlay() const { return overlay_.get(); }
 
 private:
     CountedHolder<QV_SlideContainer> currentSlide_;
@@ -31,4 +49,5 @@ private:
     std::vector<CountedHolder<QV_AudioFile>> audioFiles_;
     float slideStartTime_ = 0.0f;
     uint32_t nextIndex_ = 1;
+    std::unique_ptr<QV_SimpleMesh<ScreenColourVertex>> overlay_;
 };
