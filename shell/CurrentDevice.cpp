@@ -1,0 +1,3 @@
+#include "shell/CurrentDevice.h"
+
+IDirect3DDevice9* CurrentDevice = nullptr;
