@@ -15,7 +15,7 @@ public:
     DWORD STDMETHODCALLTYPE SetPriority(DWORD) override { return 0; }
     DWORD STDMETHODCALLTYPE GetPriority() override { return 0; }
     void STDMETHODCALLTYPE PreLoad() override { }
-    D3DRESOURCETYPE STDMETHODCALLTYPE GetType() override { return 0; }
+    D3DRESOURCETYPE STDMETHODCALLTYPE GetType() override { return D3DRTYPE_SURFACE; }
     HRESULT STDMETHODCALLTYPE GetContainer(REFIID, void**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetDesc(D3DSURFACE_DESC*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE LockRect(D3DLOCKED_RECT *, const RECT *, DWORD) override { return E_NOTIMPL; }
