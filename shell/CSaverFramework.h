@@ -23,7 +23,6 @@ inline constexpr HRESULT kNoDevice = static_cast<HRESULT>(0x8200000E);
 inline constexpr HRESULT kNoPreview = static_cast<HRESULT>(0x8200000F);
 
 inline constexpr const wchar_t* kSaverWindowClass = L"GlowSaverWndClass";
-inline constexpr UINT kTitleStringId = 1000;
 inline constexpr UINT kIconId = 101;
 
 class CSaverFramework {

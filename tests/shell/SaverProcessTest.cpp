@@ -98,6 +98,34 @@ COLORREF ScreenPixel(int x, int y) {
     return colour;
 }
 
+TEST(SaverProcess, TheExecutableCarriesItsTitleTextsAndIcon) {
+    HMODULE saver = LoadLibraryExW(Saver().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(saver, nullptr);
+    const std::pair<UINT, const wchar_t*> strings[] = {
+        {1000, L"Velmora Glow"},
+        {2100, L"There was an unspecified problem with this screen saver."},
+        {2101, L"Direct3D 8.0 could not be initialized.  Please install the latest version of DirectX."},
+        {2108, L"Could not load required media."},
+        {2112, L"No preview available"},
+    };
+    for (const auto& [id, text] : strings) {
+        wchar_t loaded[300] = L"";
+        LoadStringW(saver, id, loaded, 300);
+        EXPECT_STREQ(loaded, text) << id;
+    }
+    HICON icon = static_cast<HICON>(LoadImageW(saver, MAKEINTRESOURCEW(101), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(icon, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+    FreeLibrary(saver);
+}
+
 TEST(SaverProcess, TestWindowOpensItsWindowAndRendersUntilClosed) {
     SaverProcess saver(Saver(), L"/t");
     ASSERT_TRUE(saver.Started());

@@ -40,6 +40,18 @@ TEST_F(SaverInMode, TheSixthDistinctMousePositionEndsFullScreen) {
     EXPECT_EQ(platform.log, ending);
 }
 
+TEST_F(SaverFixture, MovesWhileTheDevicesAreMadeDoNotCount) {
+    OneMonitor();
+    Start(L"/s");
+    for (int i = 0; i < 5; ++i)
+        saver.WindowProcedure(saver.mainWindow, WM_MOUSEMOVE, 0, At(i, i));
+    EXPECT_EQ(saver.mouseMoveCount, 5);
+    saver.OpenScreenUnits();
+    EXPECT_EQ(saver.mouseMoveCount, 0);
+    saver.WindowProcedure(saver.mainWindow, WM_MOUSEMOVE, 0, At(50, 50));
+    EXPECT_FALSE(Logged("PostQuit"));
+}
+
 TEST_F(SaverInMode, TheVeryFirstMoveCountsWhenItIsNotAtTheStartingPosition) {
     Open(L"/s");
     Send(WM_MOUSEMOVE, 0, At(0, 0));
