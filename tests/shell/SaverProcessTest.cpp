@@ -173,6 +173,49 @@ TEST(SaverProcess, FullScreenCoversTheDisplayAndEndsOnAKey) {
     EXPECT_EQ(code, 0u);
 }
 
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> rects;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT rect, LPARAM context) -> BOOL {
+            reinterpret_cast<std::vector<RECT>*>(context)->push_back(*rect);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
+
+// On the one-monitor display one window; on the two-monitor display one on each.
+TEST(SaverProcess, FullScreenCoversEveryMonitorWithItsOwnWindow) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    const std::vector<RECT> monitors = MonitorRects();
+    ASSERT_FALSE(monitors.empty());
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitFor([&] {
+        windows = saver.Windows(kSaverClass);
+        return windows.size() >= monitors.size() || !saver.Running();
+    }));
+    ASSERT_EQ(windows.size(), monitors.size());
+    for (HWND window : windows) ASSERT_TRUE(SaverProcess::ReachesItsLoop(window));
+    for (const RECT& monitor : monitors) {
+        bool covered = false;
+        for (HWND window : windows) {
+            RECT rect = {};
+            GetWindowRect(window, &rect);
+            covered = covered || EqualRect(&rect, &monitor);
+        }
+        EXPECT_TRUE(covered) << monitor.left << "," << monitor.top;
+        // A device on every monitor: no error box in the middle of any.
+        EXPECT_NE(ScreenPixel((monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2),
+                  GetSysColor(COLOR_WINDOW));
+    }
+    PostMessageW(windows.back(), WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
 TEST(SaverProcess, FullScreenEndsOnTheSixthDistinctMouseMove) {
     SaverProcess saver(Saver(), L"/s");
     ASSERT_TRUE(saver.Started());
