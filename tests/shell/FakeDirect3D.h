@@ -113,12 +113,11 @@ public:
         return D3D_OK;
     }
     HRESULT STDMETHODCALLTYPE CheckDeviceType(UINT adapter, D3DDEVTYPE type, D3DFORMAT display,
-                                              D3DFORMAT backBuffer, WINBOOL windowed) override {
+                                              D3DFORMAT backBuffer, WINBOOL) override {
         checkedTypes.push_back({type, backBuffer});
         const FakeDeviceType* record = Type(adapter, type);
         if (!record || !record->formats.count(display) || !record->formats.count(backBuffer))
             return D3DERR_NOTAVAILABLE;
-        (void)windowed;
         return D3D_OK;
     }
     HRESULT STDMETHODCALLTYPE CheckDeviceFormat(UINT adapter, D3DDEVTYPE type, D3DFORMAT,
