@@ -1,0 +1,37 @@
+#pragma once
+// The saver's settings: DWORD values under SaverKeyPath in the current user's key store.
+// A missing value leaves the caller's variable as it was, so its initial value is the default.
+#include <windows.h>
+
+#include "shell/SettingsKeyStore.h"
+
+// The process-wide copy of the key path, set by the application when it is constructed.
+extern wchar_t SaverKeyPath[200];
+
+// Value names; the sound and picture names carry their double quotes.
+inline constexpr const wchar_t* kAllScreensSameValue = L"AllScreensSame";
+inline constexpr const wchar_t* kSoundVolumeValue = L"\"SoundVolume\"";
+inline constexpr const wchar_t* kSoundBalanceValue = L"\"SoundBalance\"";
+inline constexpr const wchar_t* kMuteSoundValue = L"\"MuteSound\"";
+inline constexpr const wchar_t* kPicturePositionValue = L"\"PicPos\"";
+
+// The store every settings access goes through; the registry unless a test put in its own.
+SettingsKeyStore& ActiveKeyStore();
+void UseKeyStore(SettingsKeyStore* store);  // null: the registry again
+
+void ReadSettingDword(DWORD* value, const wchar_t* name);
+void WriteSettingDword(DWORD value, const wchar_t* name);
+
+// The picture position (0 stretch, 1 fit, 2 fill), read once and then kept.
+class PicturePositionCache {
+public:
+    DWORD Get();
+    void Set(DWORD position);
+
+private:
+    DWORD position_ = 2;
+    bool filled_ = false;
+};
+
+DWORD GetPicturePosition();
+void SetPicturePosition(DWORD position);

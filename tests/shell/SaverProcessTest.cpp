@@ -1,0 +1,365 @@
+// The saver executable itself under the test display: each mode is started as its own
+// process, driven with window messages from here, and its windows and exit code checked.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kSaverClass[] = L"GlowSaverWndClass";
+
+std::wstring Widen(const char* text) { return std::wstring(text, text + strlen(text)); }
+
+// Waits for the condition while keeping this thread's windows responsive.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        if (condition()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+class SaverProcess {
+public:
+    SaverProcess(const std::wstring& program, const std::wstring& arguments) {
+        std::wstring line = L"\"" + program + L"\" " + arguments;
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                                  nullptr, nullptr, &startup, &info_) != FALSE;
+    }
+    ~SaverProcess() {
+        if (!started_) return;
+        if (Running()) TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    bool Started() const { return started_; }
+    bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+    // True once the saver's thread takes messages: a message sent to its window returns.
+    static bool ReachesItsLoop(HWND window) {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
+    }
+    bool Exits(DWORD& code) const {
+        if (!WaitFor([this] { return !Running(); })) return false;
+        GetExitCodeProcess(info_.hProcess, &code);
+        return true;
+    }
+    // The process's top-level windows of the given class.
+    std::vector<HWND> Windows(const wchar_t* className) const {
+        struct Search {
+            DWORD pid;
+            const wchar_t* className;
+            std::vector<HWND> found;
+        } search = {info_.dwProcessId, className, {}};
+        EnumWindows(
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                wchar_t name[64] = L"";
+                GetClassNameW(window, name, 64);
+                if (pid == s->pid && wcscmp(name, s->className) == 0) s->found.push_back(window);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    HWND WaitForWindow(const wchar_t* className) const {
+        HWND window = nullptr;
+        WaitFor([&] {
+            std::vector<HWND> found = Windows(className);
+            if (!found.empty()) window = found[0];
+            return window != nullptr || !Running();
+        });
+        return window;
+    }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+    bool started_ = false;
+};
+
+std::wstring Saver() { return Widen(VG_SAVER_PATH); }
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+TEST(SaverProcess, TheExecutableCarriesItsTitleTextsAndIcon) {
+    HMODULE saver = LoadLibraryExW(Saver().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(saver, nullptr);
+    const std::pair<UINT, const wchar_t*> strings[] = {
+        {1000, L"Velmora Glow"},
+        {2100, L"There was an unspecified problem with this screen saver."},
+        {2101, L"Direct3D 8.0 could not be initialized.  Please install the latest version of DirectX."},
+        {2108, L"Could not load required media."},
+        {2112, L"No preview available"},
+    };
+    for (const auto& [id, text] : strings) {
+        wchar_t loaded[300] = L"";
+        LoadStringW(saver, id, loaded, 300);
+        EXPECT_STREQ(loaded, text) << id;
+    }
+    HICON icon = static_cast<HICON>(LoadImageW(saver, MAKEINTRESOURCEW(101), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(icon, nullptr);
+    ICONINFO info = {};
+    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, 32);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+    FreeLibrary(saver);
+}
+
+TEST(SaverProcess, TestWindowOpensItsWindowAndRendersUntilClosed) {
+    SaverProcess saver(Saver(), L"/t");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    RECT client = {};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 600);
+    EXPECT_EQ(client.bottom, 400);
+    EXPECT_TRUE(IsWindowVisible(window));
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, 50);
+    EXPECT_EQ(origin.y, 50);
+    // Input does not end the test window.
+    SendMessageW(window, WM_KEYDOWN, 'A', 0);
+    SendMessageW(window, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(saver.Running());
+    // The device rendered: no error box in the middle of the window.
+    EXPECT_NE(ScreenPixel(origin.x + 300, origin.y + 200), GetSysColor(COLOR_WINDOW));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(SaverProcess, FullScreenCoversTheDisplayAndEndsOnAKey) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(saver.Running());
+    PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> rects;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT rect, LPARAM context) -> BOOL {
+            reinterpret_cast<std::vector<RECT>*>(context)->push_back(*rect);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
+
+// On the one-monitor display one window; on the two-monitor display one on each.
+TEST(SaverProcess, FullScreenCoversEveryMonitorWithItsOwnWindow) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    const std::vector<RECT> monitors = MonitorRects();
+    ASSERT_FALSE(monitors.empty());
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitFor([&] {
+        windows = saver.Windows(kSaverClass);
+        return windows.size() >= monitors.size() || !saver.Running();
+    }));
+    ASSERT_EQ(windows.size(), monitors.size());
+    for (HWND window : windows) ASSERT_TRUE(SaverProcess::ReachesItsLoop(window));
+    for (const RECT& monitor : monitors) {
+        bool covered = false;
+        for (HWND window : windows) {
+            RECT rect = {};
+            GetWindowRect(window, &rect);
+            covered = covered || EqualRect(&rect, &monitor);
+        }
+        EXPECT_TRUE(covered) << monitor.left << "," << monitor.top;
+        // A device on every monitor: no error box in the middle of any.
+        EXPECT_NE(ScreenPixel((monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2),
+                  GetSysColor(COLOR_WINDOW));
+    }
+    PostMessageW(windows.back(), WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(SaverProcess, FullScreenEndsOnTheSixthDistinctMouseMove) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    // The first move is where the pointer is, so a move the display itself reports there
+    // is the same position and counts once with it.
+    POINT pointer = {};
+    GetCursorPos(&pointer);
+    ScreenToClient(window, &pointer);
+    const POINT moves[6] = {pointer, {pointer.x + 5, pointer.y}, {pointer.x + 5, pointer.y + 5},
+                            {3, 3}, {40, 7}, {100, 100}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(saver.Running()) << "ended before move " << i + 1;
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_MOUSEMOVE, 0, MAKELPARAM(moves[i].x, moves[i].y),
+                            SMTO_NORMAL, 5000, &result);
+        // A repeat of the last position never counts.
+        SendMessageTimeoutW(window, WM_MOUSEMOVE, 0, MAKELPARAM(moves[i].x, moves[i].y),
+                            SMTO_NORMAL, 5000, &result);
+    }
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(SaverProcess, PreviewDrawsIntoAChildOfTheGivenParent) {
+    WNDCLASSW parentClass = {};
+    parentClass.lpfnWndProc = ParentProcedure;
+    parentClass.hInstance = GetModuleHandleW(nullptr);
+    parentClass.lpszClassName = L"VelmoraGlowPreviewParent";
+    RegisterClassW(&parentClass);
+    HWND parent = CreateWindowExW(0, parentClass.lpszClassName, L"parent",
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 100, 320, 260, nullptr,
+                                  nullptr, parentClass.hInstance, nullptr);
+    ASSERT_NE(parent, nullptr);
+    RECT parentClient = {};
+    GetClientRect(parent, &parentClient);
+
+    SaverProcess saver(Saver(), L"/p " + std::to_wstring(reinterpret_cast<UINT_PTR>(parent)));
+    ASSERT_TRUE(saver.Started());
+    HWND child = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        child = FindWindowExW(parent, nullptr, kSaverClass, nullptr);
+        return child != nullptr || !saver.Running();
+    }));
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(saver.Windows(kSaverClass).empty());  // no top-level window of its own
+    RECT childClient = {};
+    GetClientRect(child, &childClient);
+    EXPECT_TRUE(EqualRect(&childClient, &parentClient));
+    EXPECT_TRUE(GetWindowLongW(child, GWL_STYLE) & WS_CHILD);
+    // Input to the preview does nothing.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(child, WM_KEYDOWN, 'A', 0, SMTO_NORMAL, 20000, &result);
+    SendMessageTimeoutW(child, WM_LBUTTONDOWN, 0, 0, SMTO_NORMAL, 20000, &result);
+    EXPECT_TRUE(SaverProcess::ReachesItsLoop(child));
+    EXPECT_TRUE(saver.Running());
+    // Destroying the parent destroys the preview, which ends the saver.
+    DestroyWindow(parent);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(SaverProcess, PreviewWithoutAParentWindowExitsWithoutAWindow) {
+    SaverProcess saver(Saver(), L"/p 4294967295");
+    ASSERT_TRUE(saver.Started());
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+// A copy of the saver beside a d3d9.dll without Direct3D. Wine prefers its own d3d9 unless
+// told otherwise for this program name, in the test session's own prefix.
+std::wstring SaverWithoutDirect3D() {
+    const wchar_t kName[] = L"VelmoraGlowNoDirect3D.scr";
+    HKEY key = nullptr;
+    const std::wstring path = std::wstring(L"Software\\Wine\\AppDefaults\\") + kName + L"\\DllOverrides";
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS) {
+        const wchar_t native[] = L"native";
+        RegSetValueExW(key, L"d3d9", 0, REG_SZ, reinterpret_cast<const BYTE*>(native),
+                       sizeof native);
+        RegCloseKey(key);
+    }
+    const std::wstring copy = Widen(VG_NO_DIRECT3D_DIR) + L"/" + kName;
+    CopyFileW(Saver().c_str(), copy.c_str(), FALSE);
+    return copy;
+}
+const wchar_t kNoDirect3DText[] =
+    L"Direct3D 8.0 could not be initialized.  Please install the latest version of DirectX.";
+
+TEST(SaverProcess, ConfigWithoutDirect3DShowsItsTextInAMessageBox) {
+    SaverProcess saver(SaverWithoutDirect3D(), L"/c");
+    ASSERT_TRUE(saver.Started());
+    HWND box = saver.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    // The box may still be filling in when it is first seen.
+    auto texts = [box] {
+        std::vector<std::wstring> found;
+        EnumChildWindows(
+            box,
+            [](HWND control, LPARAM context) -> BOOL {
+                wchar_t text[300] = L"";
+                GetWindowTextW(control, text, 300);
+                reinterpret_cast<std::vector<std::wstring>*>(context)->push_back(text);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        return found;
+    };
+    EXPECT_TRUE(WaitFor([&] {
+        const std::vector<std::wstring> found = texts();
+        return std::find(found.begin(), found.end(), kNoDirect3DText) != found.end();
+    }, 5000));
+    wchar_t caption[100] = L"";
+    GetWindowTextW(box, caption, 100);
+    EXPECT_STREQ(caption, L"Screen Saver");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(SaverProcess, FullScreenWithoutDirect3DShowsTheErrorBoxAndEndsOnAKey) {
+    SaverProcess saver(SaverWithoutDirect3D(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    // The box starts in the middle of the screen and moves slowly from there.
+    const int cx = GetSystemMetrics(SM_CXSCREEN) / 2, cy = GetSystemMetrics(SM_CYSCREEN) / 2;
+    EXPECT_TRUE(WaitFor([&] { return ScreenPixel(cx, cy - 40) == GetSysColor(COLOR_WINDOW); }, 5000));
+    EXPECT_EQ(ScreenPixel(5, 5), RGB(0, 0, 0));
+    PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+}  // namespace
