@@ -14,7 +14,8 @@ public:
     void Load(QV_IOF_Virtual& archive);
     // Makes the file playable from disk: a stored path naming an existing file is kept;
     // otherwise the bytes are written to the temporary folder under a name from names and
-    // the blob names that file. The bytes are dropped either way.
+    // the blob names that file, whether or not the write succeeded. The bytes are dropped
+    // either way; only without a temporary folder does nothing change.
     void ExtractToTempFile(TempFileNames& names);
 
     const std::wstring& FileName() const { return fileName_; }
