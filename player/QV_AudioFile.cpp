@@ -1,5 +1,9 @@
 #include "player/QV_AudioFile.h"
 
+#include <windows.h>
+#include <cstdio>
+
+#include "audio/TempFileNames.h"
 #include "document/QV_IOF_Virtual.h"
 
 void QV_AudioFile::Save(QV_IOF_Virtual& archive) {
@@ -14,4 +18,24 @@ void QV_AudioFile::Save(QV_IOF_Virtual& archive) {
 void QV_AudioFile::Load(QV_IOF_Virtual& archive) {
     archive.ReadString(fileName_);
     archive.ReadBlob(data_);
+}
+
+void QV_AudioFile::ExtractToTempFile(TempFileNames& names) {
+    if (!data_.Size()) return;
+    const std::wstring& stored = data_.Name();
+    DWORD attributes = GetFileAttributesW(stored.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        data_.Clear();
+        return;
+    }
+    wchar_t folder[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathW(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) return;
+    std::wstring target = folder + names.Claim(stored);
+    if (FILE* out = _wfopen(target.c_str(), L"wb")) {
+        std::fwrite(data_.Bytes(), 1, data_.Size(), out);
+        std::fclose(out);
+    }
+    // A failed write leaves the track pointing at a missing or partial file.
+    data_.SetName(target);
 }

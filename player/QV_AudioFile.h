@@ -5,11 +5,18 @@
 #include "document/DataBlob.h"
 #include "document/QV_IOF_Item.h"
 
+class TempFileNames;
+
 class QV_AudioFile : public QV_IOF_Item {
 public:
     void Save(QV_IOF_Virtual& archive) override;
     // The record after its tag and version: file name, then the bytes as a blob.
     void Load(QV_IOF_Virtual& archive);
+    // Makes the file playable from disk: a stored path naming an existing file is kept;
+    // otherwise the bytes are written to the temporary folder under a name from names and
+    // the blob names that file, whether or not the write succeeded. The bytes are dropped
+    // either way; only without a temporary folder does nothing change.
+    void ExtractToTempFile(TempFileNames& names);
 
     const std::wstring& FileName() const { return fileName_; }
     const DataBlob& Data() const { return data_; }

@@ -1,0 +1,19 @@
+#pragma once
+// The file names that one document's music takes in the temporary folder. A stored path
+// gives the text after its last backslash (the whole text when it has none); a name that
+// could reach outside the folder or name a device is replaced by a generated one; and a
+// name that another track of the document took already gets a number, so no track
+// overwrites another.
+#include <string>
+#include <vector>
+
+class TempFileNames {
+public:
+    // The file name (no folder) for the track stored at storedPath, now taken.
+    std::wstring Claim(const std::wstring& storedPath);
+
+private:
+    bool IsTaken(const std::wstring& name) const;
+
+    std::vector<std::wstring> taken_;
+};
