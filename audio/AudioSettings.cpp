@@ -1,5 +1,6 @@
 #include "audio/AudioSettings.h"
 
+#include "audio/SoundDevice.h"
 #include "shell/SettingsAccess.h"
 
 void AudioSettings::Read() {
@@ -11,4 +12,11 @@ void AudioSettings::Read() {
 AudioSettings& SharedAudioSettings() {
     static AudioSettings settings;
     return settings;
+}
+
+void ApplyStoredSoundVolume() {
+    DWORD volume = 100, muted = 0;
+    ReadSettingDword(&volume, kSoundVolumeValue);
+    ReadSettingDword(&muted, kMuteSoundValue);
+    SoundDevice::Shared().SetOverallVolume(muted != 0, volume);
 }

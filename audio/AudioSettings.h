@@ -13,3 +13,7 @@ struct AudioSettings {
 };
 
 AudioSettings& SharedAudioSettings();
+
+// The overall level of the sound objects from the stored volume and mute settings (read
+// afresh, defaults 100 and 0), when the sound device's primary buffer exists.
+void ApplyStoredSoundVolume();

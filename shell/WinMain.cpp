@@ -3,7 +3,7 @@
 #include <ole2.h>  // GDI+ needs the OLE types that lean Windows headers leave out
 #include <gdiplus.h>
 
-#include "shell/CSaverFramework.h"
+#include "shell/CGlowScreensaver.h"
 #include "shell/Win32ShellPlatform.h"
 
 HINSTANCE SaverInstance = nullptr;
@@ -16,11 +16,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
     Win32ShellPlatform platform;
-    CSaverFramework saver(platform);
+    CGlowScreensaver saver(platform);
     const HRESULT hr = saver.Initialize(instance);
     if (FAILED(hr)) {
         saver.ShowError(hr);
         return 0;
     }
-    return saver.Execute();
+    const int result = saver.Execute();
+    saver.DestroyContexts();
+    return result;
 }

@@ -94,6 +94,35 @@ Image AuroraTower(int width, int height) {
     return image;
 }
 
+Image GlowOrb(int size) {
+    Image image(size, size);
+    const double c = (size - 1) / 2.0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double dx = (x - c) / c, dy = (y - c) / c;
+            const double r = std::hypot(dx, dy), angle = std::atan2(dy, dx);
+            const double core = std::exp(-r * r * 18.0);
+            const double halo = std::exp(-r * 3.2) * (0.75 + 0.25 * std::cos(angle * 12.0));
+            const double light = std::min(1.0, core + 0.8 * halo);
+            image.Set(x, y, Mix(0, 236, light), Mix(0, 196, light * light), Mix(0, 255, std::sqrt(light)));
+        }
+    return image;
+}
+
+Image WaveField(int size) {
+    Image image(size, size);
+    const double k = 2 * 3.14159265358979323846 / size;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            // Whole periods in both directions, so the texture tiles.
+            const double h = 0.5 + 0.2 * std::sin(3 * k * x + 2 * k * y) + 0.15 * std::sin(5 * k * y - k * x) +
+                             0.1 * std::cos(7 * k * x + 4 * k * y);
+            const uint8_t v = Mix(0, 255, h);
+            image.Set(x, y, v, v, v);
+        }
+    return image;
+}
+
 Image BorderShade(int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y)

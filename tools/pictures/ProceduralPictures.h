@@ -12,6 +12,10 @@ Image BorderShade(int width, int height);
 Image NightHarbour(int width, int height);
 // A tall pale tower under green aurora bands (portrait pictures).
 Image AuroraTower(int width, int height);
+// A soft violet orb with rays on black: the splash picture.
+Image GlowOrb(int size);
+// A smooth height field of overlapping waves: the built-in texture (a normal-map source).
+Image WaveField(int size);
 // Vertical gradient between two colours with horizontal bands, for test and scene variety.
 Image BandedGradient(int width, int height, const uint8_t top[3], const uint8_t bottom[3], int bands);
 

@@ -1,0 +1,53 @@
+#pragma once
+// What the shell drives for one screen unit: the splash on the first frame, the unit's own
+// copy of the scene and the music on the second, and the slide show from then on. It also
+// keeps the unit's place in the music playlist.
+#include <windows.h>
+
+#include <memory>
+
+#include "player/QV_SlideShow_Light.h"
+#include "player/TexturedQuad.h"
+
+class MusicPlayback;
+class QV_DocResManager;
+
+class ScreenPlayerContext {
+public:
+    // music may be null: then nothing plays (modes without music, tests of the scene alone).
+    explicit ScreenPlayerContext(MusicPlayback* music = nullptr);
+    ScreenPlayerContext(const ScreenPlayerContext&) = delete;
+    ScreenPlayerContext& operator=(const ScreenPlayerContext&) = delete;
+    ~ScreenPlayerContext();
+
+    // Picture resource 5 as a centred square of two thirds of the screen height.
+    void DrawSplash();
+    // Opens the document on the first start (0x8200000B when it cannot be read); after a
+    // device reset restores the current slide instead. Either way the playlist moves on.
+    HRESULT Start();
+    void DrawScene();
+    // Code 1, the end of a track, plays the next one; other codes are ignored.
+    void OnMediaEvent(long code);
+    // Before a device reset: the show releases its render targets, the next frame restarts.
+    void InvalidateDeviceObjects();
+    void SetMusic(MusicPlayback* music) { music_ = music; }
+
+    bool Started() const { return started_; }
+    bool SplashDrawn() const { return splashDrawn_; }
+    QV_SlideShow_Light* Scene() const { return scene_.get(); }
+    QV_DocResManager* Manager() const { return manager_.get(); }
+    const TexturedQuad<ScreenTexVertex>& SplashQuad() const { return splash_; }
+    size_t PlaylistPosition() const { return playlistPosition_; }
+
+private:
+    void BuildSplashQuad();
+    void AdvancePlaylist();
+
+    TexturedQuad<ScreenTexVertex> splash_;
+    MusicPlayback* music_;
+    std::unique_ptr<QV_SlideShow_Light> scene_;
+    std::unique_ptr<QV_DocResManager> manager_;
+    size_t playlistPosition_ = 0;
+    bool started_ = false;
+    bool splashDrawn_ = false;
+};

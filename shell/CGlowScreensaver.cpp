@@ -1,0 +1,101 @@
+#include "shell/CGlowScreensaver.h"
+
+#include <commctrl.h>
+
+#include "audio/AudioSettings.h"
+#include "audio/SoundDevice.h"
+#include "document/CurrentDevice.h"
+#include "document/QV_DocResManager.h"
+#include "shell/SettingsAccess.h"
+
+namespace {
+constexpr const wchar_t* kKeyPath = L"Software\\Larkspire\\Glimmerforge\\Screensaver\\";
+constexpr UINT kTitleString = 1000;
+}  // namespace
+
+CGlowScreensaver::CGlowScreensaver(ShellPlatform& platform) : CSaverFramework(platform) {
+    for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_);
+    InitCommonControls();
+    wcsncpy(CSaverFramework::SaverKeyPath, kKeyPath, 199);
+    wcsncpy(::SaverKeyPath, kKeyPath, 199);
+    platform_.LoadText(GetModuleHandleW(nullptr), kTitleString, title, 200);
+    useDepthBuffer = TRUE;
+    SetMusic(&frameworkMusic_);
+}
+
+CGlowScreensaver::~CGlowScreensaver() { DestroyContexts(); }
+
+void CGlowScreensaver::DestroyContexts() {
+    for (auto*& context : contexts_) {
+        delete context;
+        context = nullptr;
+    }
+    current_ = nullptr;
+}
+
+void CGlowScreensaver::OnUnitSelected(UINT index) {
+    if (index >= kContexts) return;
+    current_ = contexts_[index];
+    CurrentDevice = currentDevice;
+    if (current_->Manager()) CurrentDocResManager = current_->Manager();
+}
+
+HRESULT CGlowScreensaver::AcceptDevice(const D3DCAPS9& caps, DWORD, D3DFORMAT adapterFormat) {
+    if (!(caps.TextureOpCaps & D3DTEXOPCAPS_BUMPENVMAP)) return E_FAIL;
+    if (!d3d || FAILED(d3d->CheckDeviceFormat(caps.AdapterOrdinal, caps.DeviceType, adapterFormat, 0,
+                                              D3DRTYPE_TEXTURE, D3DFMT_V8U8)))
+        return E_FAIL;
+    return S_OK;
+}
+
+HRESULT CGlowScreensaver::RenderCurrentUnit() {
+    if (!current_) return S_OK;
+    if (current_->Started()) {
+        current_->Scene()->FrameMove(appTime);
+        current_->DrawScene();
+    } else if (current_->SplashDrawn()) {
+        const HRESULT hr = current_->Start();
+        if (FAILED(hr)) EnterErrorMode(hr);
+    } else {
+        current_->DrawSplash();
+    }
+    return S_OK;
+}
+
+HRESULT CGlowScreensaver::InvalidateUnitObjects() {
+    SoundDevice& sound = SoundDevice::Shared();
+    if (IDirectSoundBuffer* primary = sound.PrimaryBuffer()) {
+        primary->SetVolume(0);
+        primary->Stop();
+    }
+    if (music_.HasGraph()) {
+        music_.StopAudio();
+        music_.ReleaseAudioGraph();
+    }
+    if (current_) {
+        current_->InvalidateDeviceObjects();
+        if (current_->Manager()) current_->Manager()->OnLostDevice();
+    }
+    return S_OK;
+}
+
+HRESULT CGlowScreensaver::RestoreUnitObjects() {
+    try {
+        SoundDevice& sound = SoundDevice::Shared();
+        sound.InitDirectSound(mainWindow);
+        if (current_ && current_->Scene()) {
+            // After a reset: the sound comes back at the stored level, the music graph anew.
+            if (IDirectSoundBuffer* primary = sound.PrimaryBuffer()) primary->Play(0, 0, DSBPLAY_LOOPING);
+            ApplyStoredSoundVolume();
+            if ((mode == FullScreen || mode == TestWindow) && !music_.HasGraph())
+                music_.InitAudioGraph(mainWindow);
+        }
+    } catch (...) {
+        EnterErrorMode(kMissingMedia);
+    }
+    return S_OK;
+}
+
+void CGlowScreensaver::OnMediaEvent(long code) {
+    if (current_) current_->OnMediaEvent(code);
+}

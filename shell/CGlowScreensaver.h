@@ -1,0 +1,48 @@
+#pragma once
+// The application: the framework connected to one scene player per screen unit, with the
+// sound device, the music graph and the settings.
+#include <windows.h>
+
+#include "audio/MusicGraph.h"
+#include "player/ScreenPlayerContext.h"
+#include "shell/CSaverFramework.h"
+
+class CGlowScreensaver : public CSaverFramework {
+public:
+    static constexpr UINT kContexts = 10;
+
+    explicit CGlowScreensaver(ShellPlatform& platform);
+    ~CGlowScreensaver() override;
+
+    void OnUnitSelected(UINT index) override;
+    HRESULT AcceptDevice(const D3DCAPS9& caps, DWORD behaviour, D3DFORMAT adapterFormat) override;
+    HRESULT RestoreUnitObjects() override;
+    HRESULT UpdateFrame() override { return S_OK; }
+    HRESULT RenderCurrentUnit() override;
+    HRESULT InvalidateUnitObjects() override;
+    void OnMediaEvent(long code) override;
+
+    // WinMain destroys the contexts after Execute, while the devices they used are known.
+    void DestroyContexts();
+
+    ScreenPlayerContext& Context(UINT index) { return *contexts_[index]; }
+    ScreenPlayerContext* CurrentContext() const { return current_; }
+    MusicGraph& Music() { return music_; }
+
+private:
+    // The framework reaches the graph for its creation and its events through this.
+    class FrameworkMusic : public SaverMusic {
+    public:
+        explicit FrameworkMusic(MusicGraph& graph) : graph_(graph) {}
+        void InitAudioGraph(HWND mainWindow) override { graph_.InitAudioGraph(mainWindow); }
+        long GetAudioEvent() override { return graph_.GetAudioEvent(); }
+
+    private:
+        MusicGraph& graph_;
+    };
+
+    MusicGraph music_;
+    FrameworkMusic frameworkMusic_{music_};
+    ScreenPlayerContext* contexts_[kContexts] = {};
+    ScreenPlayerContext* current_ = nullptr;
+};
