@@ -339,7 +339,7 @@ TEST(SaverProcess, ConfigWithoutDirect3DShowsItsTextInAMessageBox) {
     }, 5000));
     wchar_t caption[100] = L"";
     GetWindowTextW(box, caption, 100);
-    EXPECT_STREQ(caption, L"Screen Saver");
+    EXPECT_STREQ(caption, L"Velmora Glow");  // the saver's title, string 1000
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     DWORD code = 1;
     ASSERT_TRUE(saver.Exits(code));
