@@ -15,7 +15,8 @@ constexpr int kSplashPictureId = 5;
 constexpr long kMediaComplete = 1;  // EC_COMPLETE
 }  // namespace
 
-ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music) : music_(music) {}
+ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music)
+    : music_(music), openScene_(static_cast<SceneOpener>(&LoadSceneDocument)) {}
 
 // The show goes before the manager whose device objects it draws with.
 ScreenPlayerContext::~ScreenPlayerContext() {
@@ -66,7 +67,7 @@ HRESULT ScreenPlayerContext::Start() {
         return S_OK;
     }
     QV_SlideShow_Light* scene = nullptr;
-    const HRESULT hr = LoadSceneDocument(&scene);
+    const HRESULT hr = openScene_(&scene);
     if (FAILED(hr)) return hr;
     scene_.reset(scene);
     scene_->PrepareSlides();

@@ -14,6 +14,9 @@ class QV_DocResManager;
 
 class ScreenPlayerContext {
 public:
+    // How the unit's document is opened: the running module's scene, or a test's own.
+    using SceneOpener = HRESULT (*)(QV_SlideShow_Light** scene);
+
     // music may be null: then nothing plays (modes without music, tests of the scene alone).
     explicit ScreenPlayerContext(MusicPlayback* music = nullptr);
     ScreenPlayerContext(const ScreenPlayerContext&) = delete;
@@ -31,6 +34,7 @@ public:
     // Before a device reset: the show releases its render targets, the next frame restarts.
     void InvalidateDeviceObjects();
     void SetMusic(MusicPlayback* music) { music_ = music; }
+    void SetSceneOpener(SceneOpener opener) { openScene_ = opener; }
 
     bool Started() const { return started_; }
     bool SplashDrawn() const { return splashDrawn_; }
@@ -45,6 +49,7 @@ private:
 
     TexturedQuad<ScreenTexVertex> splash_;
     MusicPlayback* music_;
+    SceneOpener openScene_;
     std::unique_ptr<QV_SlideShow_Light> scene_;
     std::unique_ptr<QV_DocResManager> manager_;
     size_t playlistPosition_ = 0;
