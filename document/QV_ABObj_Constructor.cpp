@@ -13,10 +13,7 @@ QV_ABObj_Constructor::QV_ABObj_Constructor(const QV_ABObj_Constructor& other)
 QV_ABObj_Constructor::~QV_ABObj_Constructor() = default;
 
 void QV_ABObj_Constructor::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_ABObj_Constructor";
-    int32_t version = int32_t(kSectionVersion);
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_ABObj_Constructor", int32_t(kSectionVersion));
     archive.WriteString(name_);
     timeLine_->Save(archive);
 }
@@ -36,9 +33,7 @@ int QV_ABObj_Constructor::QueryA(void*) { return 0; }
 int QV_ABObj_Constructor::QueryRuntimeObject(QV_ABObj*) { return 0; }
 
 void QV_ABObj_Constructor::LoadWithTag(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    uint32_t version = archive.ReadVersion();
+    uint32_t version = archive.ReadSectionHead();
     archive.ReadString(name_);
     if (version > 1) timeLine_->LoadWithTag(archive);
 }

@@ -303,10 +303,7 @@ void QV_DocResManager::OnResetDevice() {
 }
 
 void QV_DocResManager::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_DocResManager";
-    int32_t version = 3;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_DocResManager", 3);
     WriteEmbeddedFileSection(archive, storage_.images);
     int32_t durationEntries = int32_t(storage_.frameDurations.size());
     archive.WriteInt(durationEntries);

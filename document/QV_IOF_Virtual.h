@@ -49,6 +49,18 @@ public:
         return uint32_t(version);
     }
 
+    // The head of a section: its class tag, which readers never compare, and its version.
+    uint32_t ReadSectionHead() {
+        std::wstring tag;
+        ReadString(tag);
+        return ReadVersion();
+    }
+    void WriteSectionHead(const wchar_t* tag, int32_t version) {
+        std::wstring text = tag;
+        WriteString(text);
+        WriteInt(version);
+    }
+
     // A list count whose entries need at least minEntryBytes each; a count the bytes left
     // cannot hold fails the archive and gives 0, so no list is sized by an unchecked count.
     uint32_t ReadCount(uint32_t minEntryBytes) {

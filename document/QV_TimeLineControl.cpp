@@ -48,10 +48,7 @@ QV_TimeLineControl::QV_TimeLineControl(const QV_TimeLineControl& other)
 }
 
 void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_TimeLineControl";
-    int32_t version = kSectionVersion;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_TimeLineControl", kSectionVersion);
     WriteLongParam(archive, mode_);
     WriteLongParam(archive, timeMode_);
     WriteUIntParam(archive, hiddenMin_);
@@ -71,9 +68,7 @@ void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) {
 }
 
 void QV_TimeLineControl::LoadWithTag(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    archive.ReadVersion();
+    archive.ReadSectionHead();
     ReadLongParam(archive, mode_);
     ReadLongParam(archive, timeMode_);
     ReadUIntParam(archive, hiddenMin_);

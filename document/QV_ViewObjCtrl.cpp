@@ -36,10 +36,7 @@ QV_ViewObjCtrl::QV_ViewObjCtrl(const QV_ViewObjCtrl& other)
 }
 
 void QV_ViewObjCtrl::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_ViewObjCtrl";
-    int32_t version = int32_t(kSectionVersion);
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_ViewObjCtrl", int32_t(kSectionVersion));
     rectangle_.Write(archive);
     archive.WriteFloat(relative_.left);
     archive.WriteFloat(relative_.right);
@@ -70,9 +67,7 @@ void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
 bool QV_ViewObjCtrl::HitTest(float, float) { return false; }
 
 void QV_ViewObjCtrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    uint32_t version = archive.ReadVersion();
+    uint32_t version = archive.ReadSectionHead();
     LoadFields(archive, version);
 }
 

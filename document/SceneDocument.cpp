@@ -9,9 +9,7 @@
 #include "player/QV_SlideShow_Light.h"
 
 QV_SlideShow_Light* ReadTopSlideShow(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    archive.ReadVersion();
+    archive.ReadSectionHead();
     auto* show = new QV_SlideShow_Light;
     show->ReadSlides(archive);
     show->ReadAudioFiles(archive);
@@ -19,9 +17,7 @@ QV_SlideShow_Light* ReadTopSlideShow(QV_IOF_Virtual& archive) {
 }
 
 QV_DocResManager* ReadDocResManager(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    uint32_t version = archive.ReadVersion();
+    uint32_t version = archive.ReadSectionHead();
     auto* manager = new QV_DocResManager;
     manager->Load(archive, version);
     return manager;

@@ -32,10 +32,7 @@ QVT_Camera& QVT_Camera::operator=(const QVT_Camera& other) {
 }
 
 void QVT_Camera::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QVT_Camera";
-    int32_t version = 2;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QVT_Camera", 2);
     WriteLongParam(archive, enabled);
     WriteUIntParam(archive, zoom);
     WriteUIntParam(archive, speed);
@@ -55,9 +52,7 @@ void QVT_Camera::Load(QV_IOF_Virtual& archive, uint32_t version) {
 }
 
 QVT_Camera* QVT_Camera::Read(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    const uint32_t version = archive.ReadVersion();
+    const uint32_t version = archive.ReadSectionHead();
     auto* camera = new QVT_Camera;
     camera->Load(archive, version);
     return camera;

@@ -44,16 +44,11 @@ void QV_2D_Light::Load(QV_IOF_Virtual& archive, uint32_t version) {
 }
 
 void QV_2D_Light::LoadFromArchive(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    Load(archive, archive.ReadVersion());
+    Load(archive, archive.ReadSectionHead());
 }
 
 void QV_2D_Light::SaveToArchive(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_2D_Light";
-    int32_t version = 3;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_2D_Light", 3);
     pictureLink.Save(archive);
     camera.Save(archive);
 }

@@ -7,10 +7,7 @@
 #include "document/QV_IOF_Virtual.h"
 
 void QV_AudioFile::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_AudioFile";
-    int32_t version = 1;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_AudioFile", 1);
     archive.WriteString(fileName_);
     archive.WriteBlob(data_);
 }

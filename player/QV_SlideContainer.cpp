@@ -41,10 +41,7 @@ void QV_SlideContainer::Load(QV_IOF_Virtual& archive, uint32_t version) {
 }
 
 void QV_SlideContainer::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_SlideContainer";
-    int32_t version = 3;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_SlideContainer", 3);
     WriteUIntParam(archive, fadeIn);
     WriteUIntParam(archive, fadeOut);
     WriteUIntParam(archive, showTime);

@@ -19,10 +19,7 @@ QV_SlideShow_Light::~QV_SlideShow_Light() {
 }
 
 void QV_SlideShow_Light::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_SlideShow_Light";
-    int32_t version = 1;
-    archive.WriteString(tag);
-    archive.WriteInt(version);
+    archive.WriteSectionHead(L"QV_SlideShow_Light", 1);
     int32_t slideCount = int32_t(slides_.size());
     archive.WriteInt(slideCount);
     for (auto& slide : slides_)
@@ -41,9 +38,7 @@ void QV_SlideShow_Light::ReadSlides(QV_IOF_Virtual& archive) {
 void QV_SlideShow_Light::ReadAudioFiles(QV_IOF_Virtual& archive) {
     uint32_t count = archive.ReadCount(kMinAudioFileBytes);
     for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
-        std::wstring tag;
-        archive.ReadString(tag);
-        archive.ReadVersion();
+        archive.ReadSectionHead();
         auto* file = new QV_AudioFile;
         file->Load(archive);
         audioFiles_.emplace_back(file);

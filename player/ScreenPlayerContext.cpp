@@ -31,16 +31,7 @@ void ScreenPlayerContext::BuildSplashQuad() {
     const int W = int(backBuffer.Width), H = int(backBuffer.Height);
     const float side = float(H) * 2 / 3;
     const float left = (float(W) - side) / 2, top = (float(H) - side) / 2;
-    ScreenQuad quad;
-    quad.corners[ScreenQuad::kBottomLeft].x = left;
-    quad.corners[ScreenQuad::kBottomLeft].y = top + side;
-    quad.corners[ScreenQuad::kTopLeft].x = left;
-    quad.corners[ScreenQuad::kTopLeft].y = top;
-    quad.corners[ScreenQuad::kBottomRight].x = left + side;
-    quad.corners[ScreenQuad::kBottomRight].y = top + side;
-    quad.corners[ScreenQuad::kTopRight].x = left + side;
-    quad.corners[ScreenQuad::kTopRight].y = top;
-    splash_.BuildWithTexture(texture, quad);
+    splash_.BuildWithTexture(texture, ScreenQuad::FromRect(left, top, side, side));
 }
 
 void ScreenPlayerContext::DrawSplash() {

@@ -3,9 +3,7 @@
 #include "document/TextureEntry.h"
 #include "player/RenderTargetPair.h"
 
-namespace {
-
-ScreenQuad Rectangle(float left, float top, float width, float height) {
+ScreenQuad ScreenQuad::FromRect(float left, float top, float width, float height) {
     ScreenQuad quad;
     quad.corners[ScreenQuad::kBottomLeft].x = left;
     quad.corners[ScreenQuad::kBottomLeft].y = top + height;
@@ -18,18 +16,16 @@ ScreenQuad Rectangle(float left, float top, float width, float height) {
     return quad;
 }
 
-}  // namespace
-
 ScreenQuad ScreenQuad::FitImage(const TextureEntry& picture, float a, float b) {
     // A picture without a size, or an empty area, fills the area rather than divide by zero.
-    if (picture.width == 0 || picture.height == 0 || a <= 0.0f || b <= 0.0f) return Rectangle(0, 0, a, b);
+    if (picture.width == 0 || picture.height == 0 || a <= 0.0f || b <= 0.0f) return FromRect(0, 0, a, b);
     const float e = float(picture.height) / float(picture.width);
     if (b / a < e) {
         const float fittedWidth = b / e;
-        return Rectangle((a - fittedWidth) / 2, 0, fittedWidth, b);
+        return FromRect((a - fittedWidth) / 2, 0, fittedWidth, b);
     }
     const float fittedHeight = a * e;
-    return Rectangle(0, (b - fittedHeight) / 2, a, fittedHeight);
+    return FromRect(0, (b - fittedHeight) / 2, a, fittedHeight);
 }
 
 ScreenQuad ScreenQuad::ScaleToBackBuffer(const ScreenQuad& quad, float a, float b) {
@@ -45,5 +41,5 @@ ScreenQuad ScreenQuad::ScaleToBackBuffer(const ScreenQuad& quad, float a, float 
 
 ScreenQuad ScreenQuad::FitBackBuffer() {
     const D3DSURFACE_DESC desc = GetBackBufferDesc();
-    return Rectangle(0, 0, float(desc.Width), float(desc.Height));
+    return FromRect(0, 0, float(desc.Width), float(desc.Height));
 }

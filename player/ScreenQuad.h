@@ -17,6 +17,8 @@ struct ScreenQuad {
     static ScreenQuad FitImage(const TextureEntry& picture, float a, float b);
     // Every x times back-buffer width / a, every y times back-buffer height / b.
     static ScreenQuad ScaleToBackBuffer(const ScreenQuad& quad, float a, float b);
+    // A rectangle with the default rhw and texture coordinates.
+    static ScreenQuad FromRect(float left, float top, float width, float height);
     // The whole back buffer of the current device.
     static ScreenQuad FitBackBuffer();
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "RunningScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -15,12 +16,9 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     vgtest::TestDevice device(320, 240);
     VG_REQUIRE_DEVICE(device);
     CurrentDevice = device.Device();
-    QV_SlideShow_Light* raw = nullptr;
-    ASSERT_EQ(LoadSceneDocument(&raw), S_OK);
-    std::unique_ptr<QV_SlideShow_Light> show(raw);
-    std::unique_ptr<QV_DocResManager> manager(CurrentDocResManager);
-    show->PrepareSlides();
-    show->SetFitMode(2);
+    vgtest::RunningScene scene;
+    ASSERT_TRUE(scene.Open(2));
+    QV_SlideShow_Light* show = scene.show.get();
 
     ASSERT_EQ(show->SlideCount(), 3u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
@@ -31,10 +29,7 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
 
     std::vector<int> order;
     for (float t = 0; t < 52; t += 1.0f / 30) {
-        show->FrameMove(t);
-        device.Device()->BeginScene();
-        show->Render(false);
-        device.Device()->EndScene();
+        scene.Frame(t);
         int current = -1;
         for (unsigned i = 0; i < 3; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
@@ -43,8 +38,7 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
-    show.reset();
-    manager.reset();
+    scene.Close();
     CurrentDevice = nullptr;
 }
 

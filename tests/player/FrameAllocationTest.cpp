@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "AllocationCounter.h"
+#include "RunningScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -16,19 +17,9 @@ TEST(FrameAllocations, SteadyStateFramesAllocateNothing) {
     vgtest::TestDevice device(320, 240);
     VG_REQUIRE_DEVICE(device);
     CurrentDevice = device.Device();
-    QV_SlideShow_Light* raw = nullptr;
-    ASSERT_EQ(LoadSceneDocument(&raw), S_OK);
-    std::unique_ptr<QV_SlideShow_Light> show(raw);
-    std::unique_ptr<QV_DocResManager> manager(CurrentDocResManager);
-    show->PrepareSlides();
-    show->SetFitMode(2);
-
-    auto frame = [&](float t) {
-        show->FrameMove(t);
-        device.Device()->BeginScene();
-        show->Render(false);
-        device.Device()->EndScene();
-    };
+    vgtest::RunningScene scene;
+    ASSERT_TRUE(scene.Open(2));
+    auto frame = [&](float t) { scene.Frame(t); };
     float t = 0;
     for (int i = 0; i < 60; ++i, t += 1.0f / 30) frame(t);
     const long before = vgtest::AllocationCount();
@@ -36,8 +27,7 @@ TEST(FrameAllocations, SteadyStateFramesAllocateNothing) {
     // 300 frames at 5 per second of scene time: they cross two slide switches.
     for (int i = 0; i < 300; ++i, t += 0.2f) frame(t);
     EXPECT_EQ(vgtest::AllocationCount() - before, 0);
-    show.reset();
-    manager.reset();
+    scene.Close();
     CurrentDevice = nullptr;
 }
 
