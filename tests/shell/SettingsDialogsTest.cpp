@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DialogScript.h"
 #include "DialogWorld.h"
 #include "resources/SaverDialogs.h"
 #include "shell/ConfigDialog.h"
+#include "shell/DialogPicture.h"
 #include "shell/DisplaySettingsDialog.h"
 #include "shell/SaverSettings.h"
 #include "shell/SettingsTable.h"
@@ -516,6 +519,66 @@ TEST(DisplaySettingsTexts, ModesNameTheirDepthAs32Or16Bits) {
     EXPECT_EQ(ModeListBitDepth(D3DFMT_R8G8B8), 32);
     EXPECT_EQ(ModeListBitDepth(D3DFMT_R5G6B5), 16);
     EXPECT_EQ(ModeListBitDepth(D3DFMT_A2R10G10B10), 16);
+}
+
+TEST(DialogPictureTest, OnlyADecodablePictureIsDrawn) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    const DialogPicture missing(module, 999, L"KDV");
+    const DialogPicture notPicture(module, 9100, L"KDV");
+    const DialogPicture picture(module, IDR_CONFIG_PICTURE, L"KDV");
+    EXPECT_FALSE(missing.IsLoaded());
+    EXPECT_FALSE(notPicture.IsLoaded());
+    ASSERT_TRUE(picture.IsLoaded());
+
+    // Draw each into a white bitmap: only the picture leaves a mark.
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 200, -150, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    auto* pixels = static_cast<DWORD*>(bits);
+    const auto countMarked = [&](const DialogPicture& drawn) {
+        std::fill(pixels, pixels + 200 * 150, 0x00FFFFFFu);
+        Gdiplus::GpGraphics* graphics = nullptr;
+        EXPECT_EQ(Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics), Gdiplus::Ok);
+        drawn.Draw(graphics, 12, 12);
+        Gdiplus::DllExports::GdipDeleteGraphics(graphics);
+        int marked = 0, outside = 0;
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x)
+                if ((pixels[y * 200 + x] & 0xFFFFFF) != 0xFFFFFF) {
+                    ++marked;
+                    if (x < 12 || y < 12 || x >= 12 + 144 || y >= 12 + 108) ++outside;
+                }
+        EXPECT_EQ(outside, 0);
+        return marked;
+    };
+    EXPECT_EQ(countMarked(missing), 0);
+    EXPECT_EQ(countMarked(notPicture), 0);
+    EXPECT_GT(countMarked(picture), 144 * 108 / 2);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+TEST(SaverResources, TheSaverCarriesTheDialogsTheirTextsAndThePicture) {
+    HMODULE saver = LoadLibraryExW(VG_SAVER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(saver, nullptr);
+    for (UINT id : {IDD_CONFIG, IDD_DISPLAY_ONE_MONITOR, IDD_DISPLAY_MONITORS, IDD_SOUND})
+        EXPECT_NE(FindResourceW(saver, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)), nullptr) << id;
+    for (UINT id = IDS_HELP_HARDWARE; id <= IDS_STATUS_NONE; ++id) {
+        wchar_t text[512] = L"";
+        EXPECT_GT(LoadStringW(saver, id, text, 512), 0) << id;
+        EXPECT_EQ(std::wstring(text), StringResource(id)) << id;
+    }
+    {
+        const DialogPicture picture(saver, IDR_CONFIG_PICTURE, L"KDV");
+        EXPECT_TRUE(picture.IsLoaded());
+        EXPECT_EQ(picture.Width(), 144u);
+    }
+    FreeLibrary(saver);
 }
 
 }  // namespace
