@@ -11,6 +11,7 @@ ExternalProject_Add(host_tools
                    ${VG_HOST_TOOLS_DIR}/write_builtin_resources
                    ${VG_HOST_TOOLS_DIR}/write_default_scene
                    ${VG_HOST_TOOLS_DIR}/write_saver_pictures
+                   ${VG_HOST_TOOLS_DIR}/write_dialog_picture
 )
 
 # vg_generate(TOOL name ARGS arg... OUTPUTS file...): runs a host generator that makes files.

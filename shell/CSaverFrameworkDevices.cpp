@@ -1,9 +1,9 @@
 // Monitors, adapters, device selection and the screen units.
 #include <algorithm>
-#include <cstdio>
 #include <cwchar>
 
 #include "shell/CSaverFramework.h"
+#include "shell/SaverSettings.h"
 #include "shell/SettingsAccess.h"
 #include "shell/TextBuffer.h"
 
@@ -482,14 +482,14 @@ void CSaverFramework::StoreSteppedDownMode(AdapterRecord& adapter,
     adapter.userFormat = mode.format;
     if (SaverKeyPath[0] == L'\0') return;
     wchar_t keyPath[260];
-    std::swprintf(keyPath, 260, L"%lsScreen %d", SaverKeyPath, adapter.monitorIndex + 1);
+    ScreenKeyPath(SaverKeyPath, adapter.monitorIndex, keyPath, 260);
     SettingsKeyStore& store = ActiveKeyStore();
     const DWORD width = mode.width, height = mode.height;
     const DWORD format = static_cast<DWORD>(mode.format);
-    store.Write(keyPath, L"Width", REG_DWORD, &width, sizeof width);
-    store.Write(keyPath, L"Height", REG_DWORD, &height, sizeof height);
-    store.Write(keyPath, L"Format", REG_DWORD, &format, sizeof format);
-    store.Write(keyPath, L"Adapter ID", REG_BINARY, &adapter.identifier.DeviceIdentifier,
+    store.Write(keyPath, kWidthValue, REG_DWORD, &width, sizeof width);
+    store.Write(keyPath, kHeightValue, REG_DWORD, &height, sizeof height);
+    store.Write(keyPath, kFormatValue, REG_DWORD, &format, sizeof format);
+    store.Write(keyPath, kAdapterIdValue, REG_BINARY, &adapter.identifier.DeviceIdentifier,
                 sizeof(GUID));
 }
 
