@@ -6,7 +6,12 @@
 #include "audio/SoundDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
+#include "shell/ConfigDialog.h"
+#include "shell/SaverSettings.h"
 #include "shell/SettingsAccess.h"
+#include "shell/SoundSettingsDialog.h"
+
+CGlowScreensaver* TheApp = nullptr;
 
 namespace {
 constexpr const wchar_t* kKeyPath = L"Software\\Larkspire\\Glimmerforge\\Screensaver\\";
@@ -15,6 +20,7 @@ constexpr UINT kTitleString = 1000;
 
 CGlowScreensaver::CGlowScreensaver(ShellPlatform& platform) : CSaverFramework(platform) {
     for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_);
+    TheApp = this;
     InitCommonControls();
     wcsncpy(CSaverFramework::SaverKeyPath, kKeyPath, 199);
     wcsncpy(::SaverKeyPath, kKeyPath, 199);
@@ -23,7 +29,18 @@ CGlowScreensaver::CGlowScreensaver(ShellPlatform& platform) : CSaverFramework(pl
     SetMusic(&frameworkMusic_);
 }
 
-CGlowScreensaver::~CGlowScreensaver() { DestroyContexts(); }
+CGlowScreensaver::~CGlowScreensaver() {
+    DestroyContexts();
+    if (TheApp == this) TheApp = nullptr;
+}
+
+void CGlowScreensaver::ShowConfigDialog() { ConfigDialog(*this, settingsTable_).Show(); }
+
+void CGlowScreensaver::LoadSettings() { LoadAllSettings(*this); }
+
+INT_PTR CGlowScreensaver::SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SoundSettingsDialogProc(dialog, message, wParam, lParam);
+}
 
 void CGlowScreensaver::DestroyContexts() {
     for (auto*& context : contexts_) {

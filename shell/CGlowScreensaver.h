@@ -6,6 +6,7 @@
 #include "audio/MusicGraph.h"
 #include "player/ScreenPlayerContext.h"
 #include "shell/CSaverFramework.h"
+#include "shell/SettingsTable.h"
 
 class CGlowScreensaver : public CSaverFramework {
 public:
@@ -14,6 +15,9 @@ public:
     explicit CGlowScreensaver(ShellPlatform& platform);
     ~CGlowScreensaver() override;
 
+    void ShowConfigDialog() override;
+    void LoadSettings() override;
+    INT_PTR SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnUnitSelected(UINT index) override;
     HRESULT AcceptDevice(const D3DCAPS9& caps, DWORD behaviour, D3DFORMAT adapterFormat) override;
     HRESULT RestoreUnitObjects() override;
@@ -45,4 +49,8 @@ private:
     FrameworkMusic frameworkMusic_{music_};
     ScreenPlayerContext* contexts_[kContexts] = {};
     ScreenPlayerContext* current_ = nullptr;
+    SettingsTable settingsTable_;
 };
+
+// The application of the process, for the configuration dialog.
+extern CGlowScreensaver* TheApp;

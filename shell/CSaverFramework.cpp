@@ -1,6 +1,8 @@
 // The framework object, the command line, start-up and running the chosen mode.
 #include "shell/CSaverFramework.h"
 
+#include "shell/PasswordChange.h"
+
 #include <cwctype>
 
 CSaverFramework* TheSaver = nullptr;
@@ -166,7 +168,7 @@ int CSaverFramework::Execute() {
         break;
     }
     case ChangePassword:
-        // The password change comes with the settings dialogs.
+        ChangeSaverPassword(commandLineWindow);
         break;
     case None:
         break;
