@@ -1,6 +1,8 @@
 // The registered classes of the scene document, in the order their readers register at
 // start-up, with the process-wide objects created between them. New classes add their row.
 // The registries live here so that any program that reads documents links this table.
+#include "audio/QV_WAV_Constructor.h"
+#include "audio/SoundDevice.h"
 #include "document/ReaderRegistry.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
@@ -27,12 +29,16 @@ namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
 IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
+IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
 
 const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
     RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
+    // The sound device's exit routines come before the sound reader's registration.
+    SoundDevice::Shared();
+    RegisterSceneReader(GetObjectReaderRegistry(), L"QV_WAV_Constructor", wavReader);  // 44
     return true;
 }();
 

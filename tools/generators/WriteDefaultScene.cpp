@@ -1,5 +1,6 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
-// shapes (so every fit mode shows), cameras on and off, fades, and two music tracks.
+// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, and a
+// fourth slide with sound objects: a looping sea swell and a wind chime now and then.
 #include <cstdio>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
+#include "SoundRecords.h"
 #include "WaveWriter.h"
 
 using namespace scenewriter;
@@ -25,7 +27,7 @@ StoreEntry ImageEntry(const Picture& picture) {
 }
 
 SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t fadeIn,
-                  uint32_t show, uint32_t fadeOut) {
+                  uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {}) {
     LayerRecord layer;
     layer.picture = {picture.path, picture.stamp};
     layer.camera.enabled = cameraOn ? 1 : 0;
@@ -35,12 +37,45 @@ SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t
     slide.showTime = show;
     slide.fadeOut = fadeOut;
     slide.layer = MakeLayer(layer);
+    slide.sounds = std::move(sounds);
     return MakeSlide(slide);
 }
 
+const int kSampleRate = 22050;
+
 std::vector<uint8_t> Track(const std::vector<sounds::Note>& melody) {
-    const int rate = 22050;
-    return sounds::MakeWave(sounds::Synthesize(melody, rate), rate);
+    return sounds::MakeWave(sounds::Synthesize(melody, kSampleRate), kSampleRate);
+}
+
+// Sound objects take only the 18-byte format chunk.
+struct Sound {
+    std::string path;
+    int64_t stamp;
+    std::vector<uint8_t> bytes;
+};
+
+Sound MakeSound(std::string path, int64_t stamp, const std::vector<sounds::Note>& notes, double volume) {
+    return {std::move(path), stamp,
+            sounds::MakeWave(sounds::Synthesize(notes, kSampleRate, volume), kSampleRate,
+                             sounds::FormatChunk::WithExtraSize18)};
+}
+
+StoreEntry SoundEntry(const Sound& sound) {
+    return StoreEntry{sound.path, sound.stamp, {StoredFile{0, "", sound.bytes, sound.path}}};
+}
+
+// The time line's visible range and fades are set from the sound itself when it is played.
+SceneWriter SoundObject(const Sound& sound, const std::string& name, int32_t mode, uint32_t hiddenMin,
+                        uint32_t hiddenMax, uint32_t volume, uint32_t balance) {
+    WaveSoundRecord record;
+    record.wave = {sound.path, sound.stamp};
+    record.sound.volume = volume;
+    record.sound.balance = balance;
+    record.sound.base.name = name;
+    record.sound.base.timeLine.mode = mode;
+    record.sound.base.timeLine.hiddenMin = hiddenMin;
+    record.sound.base.timeLine.hiddenMax = hiddenMax;
+    return MakeWaveSound(record);
 }
 
 }  // namespace
@@ -56,8 +91,15 @@ int main(int argc, char** argv) {
                           EncodeJpeg(NightHarbour(1600, 900), 88)};
     const Picture tower{"C:\\Velmora\\Scenes\\tower.png", 1765000200, EncodePng(AuroraTower(600, 900))};
 
+    // A low swell whose notes rise and fall softly, so its loop has no click, and a chime.
+    const Sound swell = MakeSound("C:\\Velmora\\Sounds\\swell.wav", 1765000300,
+                                  {{110, 1.0}, {98, 1.0}, {110, 1.0}, {82.5, 1.0}}, 0.3);
+    const Sound chime = MakeSound("C:\\Velmora\\Sounds\\chime.wav", 1765000400,
+                                  {{1318.5, 0.25}, {1568, 0.25}, {2093, 0.6}}, 0.25);
+
     ResourceSection section;
     section.images = {ImageEntry(dusk), ImageEntry(harbour), ImageEntry(tower)};
+    section.buffers = {SoundEntry(swell), SoundEntry(chime)};
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
@@ -65,7 +107,10 @@ int main(int argc, char** argv) {
                                              {440, 0.8}, {392, 0.8}, {330, 1.6}};
     const std::vector<uint8_t> document = MakeDocument(
         {Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2),
-         Slide(tower, true, 140, 2, 10, 3)},
+         Slide(tower, true, 140, 2, 10, 3),
+         Slide(harbour, true, 130, 2, 10, 2,
+               {SoundObject(swell, "Swell", 0, 100, 100, 70, 50),
+                SoundObject(chime, "Chime", 1, 200, 400, 85, 30)})},
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
         section);
     return WriteFile(argv[1], document) ? 0 : 1;

@@ -37,21 +37,23 @@ std::vector<int16_t> Synthesize(const std::vector<Note>& notes, int rate, double
     return samples;
 }
 
-std::vector<uint8_t> MakeWave(const std::vector<int16_t>& samples, int rate) {
+std::vector<uint8_t> MakeWave(const std::vector<int16_t>& samples, int rate, FormatChunk format) {
     const uint32_t dataBytes = uint32_t(samples.size() * 2);
+    const uint32_t formatBytes = format == FormatChunk::WithExtraSize18 ? 18 : 16;
     std::vector<uint8_t> out;
-    out.reserve(44 + dataBytes);
+    out.reserve(28 + formatBytes + dataBytes);
     PutTag(out, "RIFF");
-    Put(out, 36 + dataBytes, 4);
+    Put(out, 20 + formatBytes + dataBytes, 4);
     PutTag(out, "WAVE");
     PutTag(out, "fmt ");
-    Put(out, 16, 4);
+    Put(out, formatBytes, 4);
     Put(out, 1, 2);         // PCM
     Put(out, 1, 2);         // mono
     Put(out, uint32_t(rate), 4);
     Put(out, uint32_t(rate) * 2, 4);
     Put(out, 2, 2);         // block align
     Put(out, 16, 2);        // bits
+    if (formatBytes == 18) Put(out, 0, 2);  // no extra format bytes
     PutTag(out, "data");
     Put(out, dataBytes, 4);
     for (int16_t sample : samples) Put(out, uint16_t(sample), 2);

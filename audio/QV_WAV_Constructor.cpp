@@ -1,0 +1,54 @@
+#include "audio/QV_WAV_Constructor.h"
+
+#include <string>
+
+#include "audio/MemoryWave.h"
+#include "audio/SoundDevice.h"
+#include "document/QV_DocResManager.h"
+#include "document/QV_IOF_Virtual.h"
+
+void QV_WAV_Constructor::Save(QV_IOF_Virtual& archive) {
+    std::wstring tag = L"QV_WAV_Constructor";
+    int32_t version = int32_t(kRecordVersion);
+    archive.WriteString(tag);
+    archive.WriteInt(version);
+    link_.Save(archive);
+    QV_Sound_Ctrl::Save(archive);
+}
+
+void QV_WAV_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    link_.Load(archive);
+    LoadWithTag(archive);
+}
+
+HRESULT QV_WAV_Constructor::CreateBuffer() {
+    const SoundDevice& device = SoundDevice::Shared();
+    const EmbeddedFile* file = CurrentDocResManager ? CurrentDocResManager->GetEmbeddedFile(link_.Value()) : nullptr;
+    if (!file || !file->Bytes() || file->Size() == 0) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    if (!device.Device()) return DSERR_UNINITIALIZED;
+    MemoryWave wave;
+    HRESULT hr = wave.Read(file->Bytes(), file->Size());
+    if (FAILED(hr)) return hr;
+
+    // One play of the sound is the whole visible phase.
+    QV_TimeLineControl& timeLine = TimeLine();
+    const unsigned int length = unsigned(wave.LengthInHundredths());
+    timeLine.VisibleMin().SetSilently(length);
+    timeLine.VisibleMax().SetSilently(length);
+    timeLine.FadeOut().Assign(0, nullptr);
+    timeLine.FadeIn().Assign(timeLine.FadeOut().Value(), nullptr);
+
+    hr = buffer_.Create(device, wave);
+    if (FAILED(hr)) return hr;
+    buffer_.SetVolumeAndPan(Volume().Value(), Balance().Value());
+    return S_OK;
+}
+
+void QV_WAV_Constructor::Stop() { buffer_.Stop(); }
+
+void QV_WAV_Constructor::Update() {
+    const QV_TimeLineControl& timeLine = TimeLine();
+    buffer_.UpdatePlayback(timeLine.GetState(), timeLine.Mode().Value() == QV_TimeLineControl::kAlwaysVisible);
+}
+
+QV_Sound_Ctrl* QV_WAV_Constructor::Clone() const { return new QV_WAV_Constructor(*this); }
