@@ -102,7 +102,8 @@ Image GlowOrb(int size) {
             const double dx = (x - c) / c, dy = (y - c) / c;
             const double r = std::hypot(dx, dy), angle = std::atan2(dy, dx);
             const double core = std::exp(-r * r * 18.0);
-            const double halo = std::exp(-r * 3.2) * (0.75 + 0.25 * std::cos(angle * 12.0));
+            // The halo fades out before the square's edge, so the square itself never shows.
+            const double halo = std::exp(-r * 3.2) * (0.75 + 0.25 * std::cos(angle * 12.0)) * std::max(0.0, 1.0 - r);
             const double light = std::min(1.0, core + 0.8 * halo);
             image.Set(x, y, Mix(0, 236, light), Mix(0, 196, light * light), Mix(0, 255, std::sqrt(light)));
         }
