@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <d3d9.h>
 
+#include "document/SceneDocument.h"
 #include "shell/AdapterRecord.h"
 #include "shell/FrameTimer.h"
 #include "shell/MonitorRecord.h"
@@ -17,7 +18,7 @@
 inline constexpr HRESULT kNoDirect3D = static_cast<HRESULT>(0x82000001);
 inline constexpr HRESULT kNoCompatibleDevice = static_cast<HRESULT>(0x82000003);
 inline constexpr HRESULT kNoSuitableDeviceType = static_cast<HRESULT>(0x82000005);
-inline constexpr HRESULT kMissingMedia = static_cast<HRESULT>(0x8200000B);
+inline constexpr HRESULT kMissingMedia = kSceneDocumentFailure;
 inline constexpr HRESULT kUnitObjectsFailed = static_cast<HRESULT>(0x8200000D);
 inline constexpr HRESULT kNoDevice = static_cast<HRESULT>(0x8200000E);
 inline constexpr HRESULT kNoPreview = static_cast<HRESULT>(0x8200000F);
