@@ -10,6 +10,7 @@ ExternalProject_Add(host_tools
   BUILD_BYPRODUCTS ${VG_HOST_TOOLS_DIR}/write_test_document
                    ${VG_HOST_TOOLS_DIR}/write_builtin_resources
                    ${VG_HOST_TOOLS_DIR}/write_default_scene
+                   ${VG_HOST_TOOLS_DIR}/write_bench_document
 )
 
 # vg_generate(TOOL name ARGS arg... OUTPUTS file...): runs a host generator that makes files.
