@@ -90,7 +90,7 @@ bool MeasureOpening(const std::string& name, const std::function<HRESULT(BenchSc
     const double ratio = bench::Median(ratios);
     bench::PrintFigure("opening, " + name, bench::Format(bench::Median(opening) * 1000, 1, "ms"),
                        "decode only " + bench::Format(bench::Median(decoding) * 1000, 1, "ms") + " of " +
-                           std::to_string(pictures.size()) + " pictures, ratio " + bench::Format(ratio, 2) +
+                           std::to_string(pictures.size()) + " pictures, median ratio " + bench::Format(ratio, 2) +
                            (ratio <= kOpeningTarget ? " (target <= 1.5 met)" : " (target <= 1.5 MISSED)"));
     return true;
 }
