@@ -1,0 +1,55 @@
+#include "BenchScene.h"
+
+#include "document/CurrentDevice.h"
+#include "document/ResourceBuffer.h"
+#include "document/SceneDocument.h"
+
+namespace bench {
+
+HRESULT BenchScene::OpenOwnDocument() {
+    Close();
+    QV_SlideShow_Light* show = nullptr;
+    const HRESULT result = LoadSceneDocument(&show);
+    return Adopt(result, show);
+}
+
+HRESULT BenchScene::OpenBytes(const std::vector<uint8_t>& bytes) {
+    Close();
+    ResourceBuffer buffer(bytes.data(), bytes.size());
+    QV_SlideShow_Light* show = nullptr;
+    const HRESULT result = LoadSceneDocument(buffer, &show);
+    return Adopt(result, show);
+}
+
+HRESULT BenchScene::Adopt(HRESULT result, QV_SlideShow_Light* show) {
+    if (FAILED(result)) return result;
+    show_.reset(show);
+    manager_.reset(CurrentDocResManager);
+    return result;
+}
+
+void BenchScene::DrawFrame(float t) {
+    show_->FrameMove(t);
+    CurrentDevice->BeginScene();
+    show_->Render(false);
+    CurrentDevice->EndScene();
+}
+
+void BenchScene::Close() {
+    // The show's objects hold textures of the manager: the show goes first.
+    show_.reset();
+    manager_.reset();
+}
+
+std::vector<std::vector<uint8_t>> BenchScene::EmbeddedPictures() const {
+    std::vector<std::vector<uint8_t>> pictures;
+    if (!manager_) return pictures;
+    // The documents measured here store pictures only: every named record with bytes.
+    for (const auto& [key, records] : manager_->Storage().store)
+        for (const EmbeddedFile& record : records)
+            if (!record.Name().empty() && record.Bytes())
+                pictures.emplace_back(record.Bytes(), record.Bytes() + record.Size());
+    return pictures;
+}
+
+}  // namespace bench
