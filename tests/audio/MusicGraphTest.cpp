@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AudioFileFixture.h"
+#include "GraphEvents.h"
 #include "audio/MusicGraph.h"
 #include "audio/TempFileNames.h"
 
@@ -9,8 +10,6 @@ namespace {
 
 // Long enough to be a real track, short enough to keep the test quick.
 const uint32_t kTrackMilliseconds = 300;
-// Generous bound on waiting for a graph event; never a measure of anything.
-const DWORD kEventWaitLimitMs = 20000;
 
 class MusicGraphTest : public PrivateTempFolder {
 protected:
@@ -39,23 +38,7 @@ protected:
         return file;
     }
 
-    // Pumps the window's messages and answers each WM_APP with the graph's waiting events,
-    // until the wanted code came or the bound ran out.
-    bool WaitForEvent(long wanted) {
-        DWORD start = GetTickCount();
-        while (GetTickCount() - start < kEventWaitLimitMs) {
-            MSG message;
-            while (PeekMessageW(&message, window_, 0, 0, PM_REMOVE)) {
-                if (message.message != WM_APP) continue;
-                ++appMessages_;
-                for (long code = graph_.GetAudioEvent(); code != -1; code = graph_.GetAudioEvent()) {
-                    if (code == wanted) return true;
-                }
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLPOSTMESSAGE);
-        }
-        return false;
-    }
+    bool WaitForEvent(long wanted) { return WaitForGraphEvent(graph_, window_, wanted, &appMessages_); }
 
     OAFilterState GraphState() {
         ComHolder<IMediaControl> control;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "ArchiveOver.h"
 #include "DocumentRecords.h"
@@ -266,6 +267,51 @@ TEST_F(SoundObjectTest, ACyclingSoundPlaysOnceEachVisiblePhaseAndIsNotCutOff) {
     sound->UpdateByTimeLine(18.5f);
     EXPECT_EQ(timeLine.GetState(), 0);
     EXPECT_TRUE(Playing(*sound));
+}
+
+// Cycle after cycle on a simulated clock with a hidden range of 1 to 3 s: every hidden phase
+// is silent for 1 to 3 s and every visible phase, one play long, starts one play.
+TEST_F(SoundObjectTest, ACyclingSoundIsSilentOneToThreeSecondsBetweenPlays) {
+    StoreWave(SineWave(22050, 1, 500));
+    std::unique_ptr<QV_Sound> sound = MakeSound(QV_TimeLineControl::kRandomCycle);
+    ASSERT_TRUE(Wav(*sound).Buffer());
+    QV_TimeLineControl& timeLine = sound->Description().TimeLine();
+    timeLine.HiddenMin().SetSilently(100);
+    timeLine.HiddenMax().SetSilently(300);
+    sound->Description().ResetTimeLine();
+
+    const float step = 0.01f;
+    std::vector<float> silences, visibles;
+    float phaseStart = 0.0f;
+    int previous = -1;
+    for (int frame = 0; frame < 3000; ++frame) {  // 30 simulated seconds
+        const float t = frame * step;
+        sound->UpdateByTimeLine(t);
+        const int state = timeLine.GetState();
+        if (state != previous) {
+            if (previous == 1 && frame > 0) silences.push_back(t - phaseStart);
+            if (previous == 0) visibles.push_back(t - phaseStart);
+            if (state == 1) {
+                // The visible phase was one play long: the play has ended by now.
+                Wav(*sound).Stop();
+            }
+            phaseStart = t;
+        }
+        if (state == 1) {
+            ASSERT_FALSE(Playing(*sound)) << "hidden at " << t;
+        }
+        if (state == 0) {
+            ASSERT_TRUE(Playing(*sound)) << "visible at " << t;
+        }
+        previous = state;
+    }
+    // The first hidden phase starts at the reset, before the clock's first frame.
+    ASSERT_GE(silences.size(), 6u);
+    for (size_t i = 1; i < silences.size(); ++i) {
+        EXPECT_GE(silences[i], 1.0f - step) << "silence " << i;
+        EXPECT_LE(silences[i], 3.0f + 2 * step) << "silence " << i;
+    }
+    for (float visible : visibles) EXPECT_NEAR(visible, 0.5f, 2 * step);
 }
 
 TEST_F(SoundObjectTest, VolumeAndBalanceReachTheBuffer) {

@@ -37,11 +37,12 @@ Bytes PcmFormat(uint32_t sampleRate, uint16_t channels, uint16_t bitsPerSample,
     return out;
 }
 
-Bytes SineSamples(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds) {
+Bytes SineSamples(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds,
+                  double frequency) {
     Bytes out;
     uint32_t frames = static_cast<uint32_t>(uint64_t(sampleRate) * milliseconds / 1000);
     for (uint32_t i = 0; i < frames; ++i) {
-        double phase = 2.0 * 3.14159265358979 * 440.0 * i / sampleRate;
+        double phase = 2.0 * 3.14159265358979 * frequency * i / sampleRate;
         auto value = static_cast<int16_t>(std::lround(std::sin(phase) * 12000.0));
         for (uint16_t c = 0; c < channels; ++c) PutU16(out, static_cast<uint16_t>(value));
     }
@@ -65,9 +66,10 @@ Bytes RiffFile(const std::vector<WaveChunk>& chunks, const std::string& formType
     return out;
 }
 
-Bytes SineWave(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds) {
+Bytes SineWave(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds,
+               double frequency) {
     return RiffFile({{"fmt ", PcmFormat(sampleRate, channels, 16)},
-                     {"data", SineSamples(sampleRate, channels, milliseconds)}});
+                     {"data", SineSamples(sampleRate, channels, milliseconds, frequency)}});
 }
 
 }  // namespace vgtest

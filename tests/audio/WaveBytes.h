@@ -19,11 +19,13 @@ struct WaveChunk {
 // A PCM format block of formatBytes bytes (18 holds the extra-size word, 0).
 Bytes PcmFormat(uint32_t sampleRate, uint16_t channels, uint16_t bitsPerSample,
                 size_t formatBytes = 18);
-// 16-bit samples of a 440 Hz sine, the same value on every channel.
-Bytes SineSamples(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds);
+// 16-bit samples of a sine (440 Hz unless told), the same value on every channel.
+Bytes SineSamples(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds,
+                  double frequency = 440.0);
 // "RIFF", size, form type, then the chunks.
 Bytes RiffFile(const std::vector<WaveChunk>& chunks, const std::string& formType = "WAVE");
 // A whole 16-bit PCM sine WAVE file.
-Bytes SineWave(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds);
+Bytes SineWave(uint32_t sampleRate, uint16_t channels, uint32_t milliseconds,
+               double frequency = 440.0);
 
 }  // namespace vgtest
