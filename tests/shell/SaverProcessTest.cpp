@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "resources/SaverDialogs.h"
+
 namespace {
 
 const wchar_t kSaverClass[] = L"GlowSaverWndClass";
@@ -98,6 +100,70 @@ COLORREF ScreenPixel(int x, int y) {
     return colour;
 }
 
+// The whole screen as GDI sees it, Direct3D output included: 0x00RRGGBB, rows top down.
+class ScreenShot {
+public:
+    ScreenShot() : width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)) {
+        pixels_ = Copy(GetDC(nullptr), 0, 0, width_, height_, true);
+    }
+    // A drawing of the given size made by draw in a memory DC, read the same way.
+    static std::vector<uint32_t> Draw(int width, int height, const std::function<void(HDC)>& draw) {
+        HDC memory = CreateCompatibleDC(nullptr);
+        return Copy(memory, 0, 0, width, height, false, draw);
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    uint32_t At(int x, int y) const { return pixels_[size_t(y) * width_ + x]; }
+    std::vector<uint32_t> Region(int left, int top, int width, int height) const {
+        std::vector<uint32_t> region;
+        for (int y = top; y < top + height; ++y)
+            for (int x = left; x < left + width; ++x) region.push_back(At(x, y));
+        return region;
+    }
+
+private:
+    static std::vector<uint32_t> Copy(HDC source, int left, int top, int width, int height,
+                                      bool screen, const std::function<void(HDC)>& draw = {}) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC target = screen ? CreateCompatibleDC(source) : source;
+        HGDIOBJ old = SelectObject(target, bitmap);
+        if (screen)
+            BitBlt(target, 0, 0, width, height, source, left, top, SRCCOPY);
+        else
+            draw(target);
+        GdiFlush();
+        std::vector<uint32_t> pixels(static_cast<const uint32_t*>(bits),
+                                     static_cast<const uint32_t*>(bits) + size_t(width) * height);
+        for (uint32_t& pixel : pixels) pixel &= 0xFFFFFFu;
+        SelectObject(target, old);
+        DeleteDC(target);
+        if (screen) ReleaseDC(nullptr, source);
+        DeleteObject(bitmap);
+        return pixels;
+    }
+
+    int width_, height_;
+    std::vector<uint32_t> pixels_;
+};
+
+int ChannelDistance(uint32_t a, uint32_t b) {
+    int worst = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+    return worst;
+}
+// A picture's pixel: neither the black around the splash nor a white clear.
+bool IsPicture(uint32_t pixel) {
+    return ChannelDistance(pixel, 0) > 16 && ChannelDistance(pixel, 0xFFFFFF) > 16;
+}
+
 TEST(SaverProcess, TheExecutableCarriesItsTitleTextsAndIcon) {
     HMODULE saver = LoadLibraryExW(Saver().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(saver, nullptr);
@@ -167,6 +233,36 @@ TEST(SaverProcess, FullScreenCoversTheDisplayAndEndsOnAKey) {
     EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(saver.Running());
+    PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+// Past the splash (a centred square with black at the screen's sides) the scene fills the
+// screen; the first slide's camera keeps the picture moving.
+TEST(SaverProcess, FullScreenShowsTheMovingSceneAndEndsOnAKey) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const POINT samples[] = {{4, h / 2}, {w - 5, h / 2}, {w / 2, h / 2}, {w / 2, 4}, {w / 4, h - 5}};
+    std::vector<uint32_t> first;
+    ASSERT_TRUE(WaitFor([&] {
+        const ScreenShot shot;
+        first.clear();
+        for (const POINT& p : samples) first.push_back(shot.At(p.x, p.y));
+        return std::all_of(first.begin(), first.end(), IsPicture) || !saver.Running();
+    })) << "no scene over the whole screen";
+    EXPECT_TRUE(saver.Running());
+    EXPECT_TRUE(WaitFor([&] {
+        const ScreenShot shot;
+        std::vector<uint32_t> now;
+        for (const POINT& p : samples) now.push_back(shot.At(p.x, p.y));
+        return now != first;
+    })) << "the picture stands still";
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     DWORD code = 1;
     ASSERT_TRUE(saver.Exits(code));
@@ -360,6 +456,138 @@ TEST(SaverProcess, FullScreenWithoutDirect3DShowsTheErrorBoxAndEndsOnAKey) {
     DWORD code = 1;
     ASSERT_TRUE(saver.Exits(code));
     EXPECT_EQ(code, 0u);
+}
+
+// The error box as the saver paints it: 300 x 150, the window colour, a black frame and the
+// text wrapped and centred in the system font.
+constexpr int kBoxWidth = 300, kBoxHeight = 150;
+std::vector<uint32_t> ErrorBoxWith(const wchar_t* text) {
+    return ScreenShot::Draw(kBoxWidth, kBoxHeight, [text](HDC dc) {
+        RECT box = {0, 0, kBoxWidth, kBoxHeight};
+        FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
+        FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        RECT measured = box;
+        DrawTextW(dc, text, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+        RECT target = box;
+        target.top = (box.bottom - (measured.bottom - measured.top)) / 2;
+        DrawTextW(dc, text, -1, &target, DT_WORDBREAK | DT_CENTER);
+    });
+}
+
+// Where on the screen a drawing of the box stands, if anywhere.
+bool FindBox(const ScreenShot& shot, const std::vector<uint32_t>& box, POINT& found) {
+    const uint32_t black = 0, inside = box[size_t(1) * kBoxWidth + 1];
+    for (int y = 0; y + kBoxHeight <= shot.Height(); ++y)
+        for (int x = 0; x + kBoxWidth <= shot.Width(); ++x) {
+            if (shot.At(x, y) != black || shot.At(x + 1, y + 1) != inside ||
+                shot.At(x + kBoxWidth - 1, y + 1) != black || shot.At(x + 1, y + kBoxHeight - 1) != black ||
+                shot.At(x + kBoxWidth - 2, y + kBoxHeight - 2) != inside)
+                continue;
+            if (shot.Region(x, y, kBoxWidth, kBoxHeight) != box) continue;
+            found = {x, y};
+            return true;
+        }
+    return false;
+}
+
+std::wstring SaverWithoutScene() { return Widen(VG_SAVER_WITHOUT_SCENE_PATH); }
+
+TEST(SaverProcess, FullScreenWithoutItsSceneShowsTheMediaErrorUntilAKey) {
+    const std::vector<uint32_t> mediaBox = ErrorBoxWith(L"Could not load required media.");
+    // The comparison tells texts apart.
+    ASSERT_NE(mediaBox, ErrorBoxWith(L"There was an unspecified problem with this screen saver."));
+    ASSERT_NE(mediaBox, ErrorBoxWith(L""));
+
+    SaverProcess saver(SaverWithoutScene(), L"/s");
+    ASSERT_TRUE(saver.Started());
+    HWND window = saver.WaitForWindow(kSaverClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(saver.ReachesItsLoop(window));
+    POINT first = {}, later = {};
+    ASSERT_TRUE(WaitFor([&] { return FindBox(ScreenShot(), mediaBox, first) || !saver.Running(); }))
+        << "no box with the media text";
+    EXPECT_EQ(ScreenShot().At(first.x > 10 ? 2 : GetSystemMetrics(SM_CXSCREEN) - 3, 2), 0u);
+    // It bounces on, and the saver with it, until input.
+    EXPECT_TRUE(WaitFor([&] {
+        return (FindBox(ScreenShot(), mediaBox, later) && (later.x != first.x || later.y != first.y)) ||
+               !saver.Running();
+    })) << "the box stands still";
+    EXPECT_TRUE(saver.Running());
+    PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+}
+
+// The settings key of the test session's prefix, which this process shares with the saver.
+const wchar_t kSettingsKey[] = L"Software\\Larkspire\\Glimmerforge\\Screensaver";
+const wchar_t kPicturePosition[] = L"\"PicPos\"";
+
+bool StoredPicturePosition(DWORD& position) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD size = sizeof position, type = 0;
+    const bool found = RegQueryValueExW(key, kPicturePosition, nullptr, &type,
+                                        reinterpret_cast<BYTE*>(&position), &size) == ERROR_SUCCESS &&
+                       type == REG_DWORD && size == sizeof position;
+    RegCloseKey(key);
+    return found;
+}
+
+void StorePicturePosition(DWORD position) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, kPicturePosition, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&position),
+                   sizeof position);
+    RegCloseKey(key);
+}
+
+// The configuration dialog of the saver: the saver's title and its picture-position list.
+HWND WaitForConfigDialog(const SaverProcess& saver) {
+    HWND dialog = nullptr;
+    WaitFor([&] {
+        for (HWND candidate : saver.Windows(L"#32770")) {
+            wchar_t caption[100] = L"";
+            GetWindowTextW(candidate, caption, 100);
+            if (wcscmp(caption, L"Velmora Glow") == 0 && GetDlgItem(candidate, IDC_PICTURE_POSITION) &&
+                IsWindowVisible(candidate))
+                dialog = candidate;
+        }
+        return dialog != nullptr || !saver.Running();
+    });
+    return dialog;
+}
+
+TEST(SaverProcess, ConfigDialogStoresItsChoiceOnOkOnlyAndTheSaverEnds) {
+    const struct {
+        int button;
+        DWORD chosen;
+        DWORD stored;
+    } cases[] = {
+        {IDCANCEL, 0, 1},
+        {IDOK, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button == IDOK ? "OK" : "Cancel");
+        StorePicturePosition(1);
+        SaverProcess saver(Saver(), L"/c");
+        ASSERT_TRUE(saver.Started());
+        HWND dialog = WaitForConfigDialog(saver);
+        ASSERT_NE(dialog, nullptr);
+        HWND positions = GetDlgItem(dialog, IDC_PICTURE_POSITION);
+        EXPECT_EQ(SendMessageW(positions, CB_GETCURSEL, 0, 0), 1);  // the stored one
+        SendMessageW(positions, CB_SETCURSEL, c.chosen, 0);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, c.button)));
+        DWORD code = 1;
+        ASSERT_TRUE(saver.Exits(code));
+        EXPECT_EQ(code, 0u);
+        DWORD position = 99;
+        EXPECT_TRUE(StoredPicturePosition(position));
+        EXPECT_EQ(position, c.stored);
+    }
 }
 
 }  // namespace
