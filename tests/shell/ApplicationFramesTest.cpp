@@ -104,6 +104,15 @@ TEST_F(ApplicationFramesTest, SplashOnTheFirstFrameAndTheSceneFromTheThird) {
 
     Frame(5);
     ExpectScene("third frame");
+
+    // The first slide gives way to the second within its sixteen seconds and a fade.
+    const QV_SlideShow_Light& show = *app_.CurrentContext()->Scene();
+    ASSERT_EQ(show.CurrentSlide().Get(), show.SlideAt(0).Get());
+    float time = 5;
+    while (show.CurrentSlide().Get() == show.SlideAt(0).Get() && time < 30) Frame(time += 0.25f);
+    EXPECT_EQ(show.CurrentSlide().Get(), show.SlideAt(1).Get());
+    Frame(time + 6);
+    ExpectScene("second slide");
 }
 
 TEST_F(ApplicationFramesTest, EveryResetBringsTheShowAndTheMusicBackWithoutLeakingReferences) {
