@@ -88,8 +88,9 @@ TEST_F(ApplicationFramesTest, SplashOnTheFirstFrameAndTheSceneFromTheThird) {
     // A square of two thirds of the height in the middle, black on either side of it.
     const UINT side = kHeight * 2 / 3, left = (kWidth - side) / 2, top = (kHeight - side) / 2;
     EXPECT_FALSE(IsBlack(device_.PixelAt(kWidth / 2, kHeight / 2)));
-    EXPECT_FALSE(IsBlack(device_.PixelAt(left + 3, top + 3)));
-    EXPECT_FALSE(IsBlack(device_.PixelAt(left + side - 4, top + side - 4)));
+    // The glow reaches halfway to the square's sides.
+    EXPECT_FALSE(IsBlack(device_.PixelAt(left + side / 4, kHeight / 2)));
+    EXPECT_FALSE(IsBlack(device_.PixelAt(left + 3 * side / 4, kHeight / 2)));
     for (const POINT p : {POINT{left - 3, kHeight / 2}, POINT{left + side + 2, kHeight / 2},
                           POINT{kWidth / 2, top - 3}, POINT{kWidth / 2, top + side + 2}, POINT{2, 2}})
         EXPECT_TRUE(IsBlack(device_.PixelAt(p.x, p.y))) << p.x << "," << p.y;
