@@ -4,7 +4,7 @@
 #include <string>
 
 #include "AllocationCounter.h"
-#include "BenchScene.h"
+#include "RunningScene.h"
 #include "FigureLine.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
@@ -24,7 +24,7 @@ int main() {
         return 1;
     }
     CurrentDevice = device.Device();
-    bench::BenchScene scene;
+    vgtest::RunningScene scene;
     if (FAILED(scene.OpenOwnDocument())) {
         std::fprintf(stderr, "the default scene does not open\n");
         return 1;

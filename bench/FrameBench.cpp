@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "BenchClock.h"
-#include "BenchScene.h"
+#include "RunningScene.h"
 #include "FigureLine.h"
 #include "GpuFence.h"
 #include "TestDevice.h"
@@ -78,7 +78,7 @@ bool MeasureFrames(Size size) {
     IDirect3DDevice9* d = device.Device();
     CurrentDevice = d;
     bench::GpuFence fence(d);
-    bench::BenchScene scene;
+    vgtest::RunningScene scene;
     if (FAILED(scene.OpenOwnDocument())) {
         std::fprintf(stderr, "the default scene does not open\n");
         return false;

@@ -8,7 +8,7 @@
 #include <d3dx9.h>
 
 #include "BenchClock.h"
-#include "BenchScene.h"
+#include "RunningScene.h"
 #include "FigureLine.h"
 #include "GpuFence.h"
 #include "TestDevice.h"
@@ -20,7 +20,7 @@ namespace {
 constexpr int kRounds = 5;
 constexpr double kOpeningTarget = 1.5;
 
-using bench::BenchScene;
+using vgtest::RunningScene;
 
 // The decode the resource cache does for an embedded picture, with the same arguments.
 void DecodeAll(const std::vector<std::vector<uint8_t>>& pictures,
@@ -44,9 +44,9 @@ double Timed(bench::GpuFence& fence, const std::function<void()>& work) {
 }
 
 // A first round warms the decoders and the driver up and is not counted.
-bool MeasureOpening(const std::string& name, const std::function<HRESULT(BenchScene&)>& open,
+bool MeasureOpening(const std::string& name, const std::function<HRESULT(RunningScene&)>& open,
                     bench::GpuFence& fence) {
-    BenchScene scene;
+    RunningScene scene;
     if (FAILED(open(scene))) {
         std::fprintf(stderr, "%s: the document does not open\n", name.c_str());
         return false;
@@ -121,8 +121,8 @@ int main(int argc, char** argv) {
     }
     CurrentDevice = device.Device();
     bench::GpuFence fence(device.Device());
-    bool ok = MeasureOpening("default scene", [](BenchScene& scene) { return scene.OpenOwnDocument(); }, fence);
-    ok = MeasureOpening("50 pictures of 1024 x 768", [&](BenchScene& scene) { return scene.OpenBytes(album); },
+    bool ok = MeasureOpening("default scene", [](RunningScene& scene) { return scene.OpenOwnDocument(); }, fence);
+    ok = MeasureOpening("50 pictures of 1024 x 768", [&](RunningScene& scene) { return scene.OpenBytes(album); },
                         fence) && ok;
     GetPictureView().ReleaseDeviceObjects(device.Device());
     CurrentDevice = nullptr;

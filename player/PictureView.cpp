@@ -37,13 +37,14 @@ void PictureView::Setup(const TextureEntry& picture, float a, float b, int type,
     pictureRatio_ = fittedWidth == a ? W / a : H / b;
     // A picture without a size maps one to one rather than through an infinite scale.
     if (!(pictureRatio_ > 0.0f)) pictureRatio_ = 1.0f;
+    // Unless nested, the quad is brought to back-buffer pixels, and a and b become its size.
+    const D3DSURFACE_DESC backBuffer = nested ? D3DSURFACE_DESC() : GetBackBufferDesc();
     float toAreaX = 1, toAreaY = 1;
-    if (!nested) {
-        q = ScreenQuad::ScaleToBackBuffer(q, a, b);
-        const D3DSURFACE_DESC desc = GetBackBufferDesc();
-        if (a > 0 && b > 0 && desc.Width && desc.Height) {
-            toAreaX = float(desc.Width) / a;
-            toAreaY = float(desc.Height) / b;
+    if (!nested && a > 0 && b > 0) {
+        q = ScreenQuad::Scaled(q, float(backBuffer.Width) / a, float(backBuffer.Height) / b);
+        if (backBuffer.Width && backBuffer.Height) {
+            toAreaX = float(backBuffer.Width) / a;
+            toAreaY = float(backBuffer.Height) / b;
         }
     }
 
@@ -59,9 +60,8 @@ void PictureView::Setup(const TextureEntry& picture, float a, float b, int type,
 
     D3DXMatrixOrthoOffCenterLH(&projection_, 0, a, b, 0, -5000, 5000);
     if (!nested) {
-        const D3DSURFACE_DESC desc = GetBackBufferDesc();
-        a = float(desc.Width);
-        b = float(desc.Height);
+        a = float(backBuffer.Width);
+        b = float(backBuffer.Height);
     }
     const float l = q.Left(), t = q.Top(), w = q.Right() - q.Left(), h = q.Bottom() - q.Top();
     areaToFitX_ = w != 0 ? a / w : 1;

@@ -8,12 +8,11 @@
 #include "player/PictureView.h"
 
 QVT_Camera::QVT_Camera() : borderLink(6, L"common_res.dll") {
+    // The scale first: setting the value then makes each parameter recompute its result.
     zoom.SetScale(0.01f);
     zoom.Assign(120, nullptr);
-    zoom.OnParamChanged(nullptr);
     speed.SetScale(0.02f);
     speed.Assign(50, nullptr);
-    speed.OnParamChanged(nullptr);
 }
 
 QVT_Camera& QVT_Camera::operator=(const QVT_Camera& other) {

@@ -28,15 +28,19 @@ ScreenQuad ScreenQuad::FitImage(const TextureEntry& picture, float a, float b) {
     return FromRect(0, (b - fittedHeight) / 2, a, fittedHeight);
 }
 
-ScreenQuad ScreenQuad::ScaleToBackBuffer(const ScreenQuad& quad, float a, float b) {
-    const D3DSURFACE_DESC desc = GetBackBufferDesc();
+ScreenQuad ScreenQuad::Scaled(const ScreenQuad& quad, float sx, float sy) {
     ScreenQuad scaled = quad;
-    if (a <= 0.0f || b <= 0.0f) return scaled;
     for (Corner& corner : scaled.corners) {
-        corner.x *= float(desc.Width) / a;
-        corner.y *= float(desc.Height) / b;
+        corner.x *= sx;
+        corner.y *= sy;
     }
     return scaled;
+}
+
+ScreenQuad ScreenQuad::ScaleToBackBuffer(const ScreenQuad& quad, float a, float b) {
+    if (a <= 0.0f || b <= 0.0f) return quad;
+    const D3DSURFACE_DESC desc = GetBackBufferDesc();
+    return Scaled(quad, float(desc.Width) / a, float(desc.Height) / b);
 }
 
 ScreenQuad ScreenQuad::FitBackBuffer() {

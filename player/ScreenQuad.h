@@ -15,6 +15,8 @@ struct ScreenQuad {
 
     // The centred letterbox rectangle of a picture in an area of a x b pixels.
     static ScreenQuad FitImage(const TextureEntry& picture, float a, float b);
+    // Every x times sx, every y times sy.
+    static ScreenQuad Scaled(const ScreenQuad& quad, float sx, float sy);
     // Every x times back-buffer width / a, every y times back-buffer height / b.
     static ScreenQuad ScaleToBackBuffer(const ScreenQuad& quad, float a, float b);
     // A rectangle with the default rhw and texture coordinates.

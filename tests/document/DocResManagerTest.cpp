@@ -280,16 +280,7 @@ TEST_F(DocResManagerTest, GuidPairsSurviveADeviceResetAtTheirSize) {
     m.OnLostDevice();
     EXPECT_FALSE(pair.Texture(0));
     // Nothing of the default pool is alive, so a real reset goes through.
-    D3DPRESENT_PARAMETERS pp = {};
-    pp.Windowed = TRUE;
-    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    pp.BackBufferFormat = D3DFMT_X8R8G8B8;
-    pp.BackBufferWidth = 64;
-    pp.BackBufferHeight = 64;
-    pp.hDeviceWindow = device_.Window();
-    pp.EnableAutoDepthStencil = TRUE;
-    pp.AutoDepthStencilFormat = D3DFMT_D24S8;
-    ASSERT_EQ(device_.Device()->Reset(&pp), D3D_OK);
+    ASSERT_EQ(device_.Reset(), D3D_OK);
     m.OnResetDevice();
     EXPECT_EQ(pair.Width(), 300u);
     EXPECT_EQ(pair.Height(), 40u);

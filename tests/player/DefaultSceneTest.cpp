@@ -19,8 +19,10 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     VG_REQUIRE_DEVICE(device);
     CurrentDevice = device.Device();
     vgtest::RunningScene scene;
-    ASSERT_TRUE(scene.Open(2));
-    QV_SlideShow_Light* show = scene.show.get();
+    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+    scene.PrepareSlides();
+    scene.SetFitMode(2);
+    QV_SlideShow_Light* show = scene.Show();
 
     ASSERT_EQ(show->SlideCount(), 4u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
@@ -31,7 +33,7 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
 
     std::vector<int> order;
     for (float t = 0; t < 66; t += 1.0f / 30) {
-        scene.Frame(t);
+        scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < 4; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
@@ -51,8 +53,10 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     SoundDevice& sound = SoundDevice::Shared();
     ASSERT_EQ(sound.InitDirectSound(device.Window()), S_OK);
     vgtest::RunningScene scene;
-    ASSERT_TRUE(scene.Open(2));
-    QV_SlideShow_Light* show = scene.show.get();
+    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+    scene.PrepareSlides();
+    scene.SetFitMode(2);
+    QV_SlideShow_Light* show = scene.Show();
 
     for (unsigned i = 0; i < 3; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();

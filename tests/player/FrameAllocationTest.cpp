@@ -18,8 +18,10 @@ TEST(FrameAllocations, SteadyStateFramesAllocateNothing) {
     VG_REQUIRE_DEVICE(device);
     CurrentDevice = device.Device();
     vgtest::RunningScene scene;
-    ASSERT_TRUE(scene.Open(2));
-    auto frame = [&](float t) { scene.Frame(t); };
+    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+    scene.PrepareSlides();
+    scene.SetFitMode(2);
+    auto frame = [&](float t) { scene.DrawFrame(t); };
     float t = 0;
     for (int i = 0; i < 60; ++i, t += 1.0f / 30) frame(t);
     const long before = vgtest::AllocationCount();

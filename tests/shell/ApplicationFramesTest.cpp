@@ -52,18 +52,7 @@ protected:
     // The framework's reset of a unit whose device reports that it needs one.
     HRESULT Reset() {
         app_.InvalidateUnitObjects();
-        D3DPRESENT_PARAMETERS pp = {};
-        pp.Windowed = TRUE;
-        pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        pp.BackBufferFormat = D3DFMT_X8R8G8B8;
-        pp.BackBufferWidth = kWidth;
-        pp.BackBufferHeight = kHeight;
-        pp.BackBufferCount = 1;
-        pp.hDeviceWindow = device_.Window();
-        pp.EnableAutoDepthStencil = TRUE;
-        pp.AutoDepthStencilFormat = D3DFMT_D24S8;
-        pp.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
-        const HRESULT hr = device_.Device()->Reset(&pp);
+        const HRESULT hr = device_.Reset();
         if (FAILED(hr)) return hr;
         return app_.RestoreUnitObjects();
     }

@@ -76,6 +76,12 @@ public:
             reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
+    // The saver's window once its thread takes messages; null when it never gets there.
+    HWND LoopingWindow() const {
+        if (!Started()) return nullptr;
+        HWND window = WaitForWindow(kSaverClass);
+        return window && ReachesItsLoop(window) ? window : nullptr;
+    }
     HWND WaitForWindow(const wchar_t* className) const {
         HWND window = nullptr;
         WaitFor([&] {
@@ -199,10 +205,8 @@ TEST(SaverProcess, TheExecutableCarriesItsTitleTextsAndIcon) {
 
 TEST(SaverProcess, TestWindowOpensItsWindowAndRendersUntilClosed) {
     SaverProcess saver(Saver(), L"/t");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     RECT client = {};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 600);
@@ -226,10 +230,8 @@ TEST(SaverProcess, TestWindowOpensItsWindowAndRendersUntilClosed) {
 
 TEST(SaverProcess, FullScreenCoversTheDisplayAndEndsOnAKey) {
     SaverProcess saver(Saver(), L"/s");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     RECT rect = {};
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.left, 0);
@@ -276,10 +278,8 @@ void ExpectMovingScenes(const SaverProcess& saver, const std::vector<RECT>& area
 // The first slide's camera keeps the picture moving.
 TEST(SaverProcess, FullScreenShowsTheMovingSceneAndEndsOnAKey) {
     SaverProcess saver(Saver(), L"/s");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     ExpectMovingScenes(saver, {RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}});
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     DWORD code = 1;
@@ -362,10 +362,8 @@ TEST(SaverProcess, FullScreenPlaysTheShowOnEachOfTwoMonitors) {
 
 TEST(SaverProcess, FullScreenEndsOnTheSixthDistinctMouseMove) {
     SaverProcess saver(Saver(), L"/s");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     // The first move is where the pointer is, so a move the display itself reports there
     // is the same position and counts once with it.
     POINT pointer = {};
@@ -492,10 +490,8 @@ TEST(SaverProcess, ConfigWithoutDirect3DShowsItsTextInAMessageBox) {
 
 TEST(SaverProcess, FullScreenWithoutDirect3DShowsTheErrorBoxAndEndsOnAKey) {
     SaverProcess saver(SaverWithoutDirect3D(), L"/s");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     // The box starts in the middle of the screen and moves slowly from there.
     const int cx = GetSystemMetrics(SM_CXSCREEN) / 2, cy = GetSystemMetrics(SM_CYSCREEN) / 2;
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(cx, cy - 40) == GetSysColor(COLOR_WINDOW); }, 5000));
@@ -547,10 +543,8 @@ TEST(SaverProcess, FullScreenWithoutItsSceneShowsTheMediaErrorUntilAKey) {
     ASSERT_NE(mediaBox, ErrorBoxWith(L""));
 
     SaverProcess saver(SaverWithoutScene(), L"/s");
-    ASSERT_TRUE(saver.Started());
-    HWND window = saver.WaitForWindow(kSaverClass);
+    HWND window = saver.LoopingWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(saver.ReachesItsLoop(window));
     POINT first = {}, later = {};
     ASSERT_TRUE(WaitFor([&] { return FindBox(ScreenShot(), mediaBox, first) || !saver.Running(); }))
         << "no box with the media text";

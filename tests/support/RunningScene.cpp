@@ -1,25 +1,55 @@
 #include "RunningScene.h"
 
 #include "document/CurrentDevice.h"
+#include "document/ResourceBuffer.h"
 #include "document/SceneDocument.h"
 
 namespace vgtest {
 
-bool RunningScene::Open(int fitMode) {
-    QV_SlideShow_Light* raw = nullptr;
-    if (FAILED(LoadSceneDocument(&raw))) return false;
-    show.reset(raw);
-    manager.reset(CurrentDocResManager);
-    show->PrepareSlides();
-    show->SetFitMode(fitMode);
-    return true;
+HRESULT RunningScene::OpenOwnDocument() {
+    Close();
+    QV_SlideShow_Light* show = nullptr;
+    const HRESULT result = LoadSceneDocument(&show);
+    return Adopt(result, show);
 }
 
-void RunningScene::Frame(float t) {
-    show->FrameMove(t);
+HRESULT RunningScene::OpenBytes(const std::vector<uint8_t>& bytes) {
+    Close();
+    ResourceBuffer buffer(bytes.data(), bytes.size());
+    QV_SlideShow_Light* show = nullptr;
+    const HRESULT result = LoadSceneDocument(buffer, &show);
+    return Adopt(result, show);
+}
+
+HRESULT RunningScene::Adopt(HRESULT result, QV_SlideShow_Light* show) {
+    if (FAILED(result)) return result;
+    show_.reset(show);
+    manager_.reset(CurrentDocResManager);
+    return result;
+}
+
+void RunningScene::DrawFrame(float t) {
+    show_->FrameMove(t);
     CurrentDevice->BeginScene();
-    show->Render(false);
+    show_->Render(false);
     CurrentDevice->EndScene();
+}
+
+void RunningScene::Close() {
+    // The show's objects hold textures of the manager: the show goes first.
+    show_.reset();
+    manager_.reset();
+}
+
+std::vector<std::vector<uint8_t>> RunningScene::EmbeddedPictures() const {
+    std::vector<std::vector<uint8_t>> pictures;
+    if (!manager_) return pictures;
+    // The documents measured here store pictures only: every named record with bytes.
+    for (const auto& [key, records] : manager_->Storage().store)
+        for (const EmbeddedFile& record : records)
+            if (!record.Name().empty() && record.Bytes())
+                pictures.emplace_back(record.Bytes(), record.Bytes() + record.Size());
+    return pictures;
 }
 
 }  // namespace vgtest

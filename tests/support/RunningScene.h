@@ -1,26 +1,43 @@
 #pragma once
-// The running module's scene opened and prepared on the current device, as a unit does it,
-// and one frame of it.
+// A scene document opened on CurrentDevice as the player opens it: the slide show and the
+// resource manager read with it, owned together, and one frame of the show. Tests and
+// benchmarks share it.
+#include <windows.h>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "document/QV_DocResManager.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace vgtest {
 
-struct RunningScene {
-    // False when the document did not open.
-    bool Open(int fitMode);
-    // FrameMove, then Render between BeginScene and EndScene.
-    void Frame(float t);
-    void Close() {
-        show.reset();
-        manager.reset();
-    }
+class RunningScene {
+public:
+    RunningScene() = default;
+    RunningScene(const RunningScene&) = delete;
+    RunningScene& operator=(const RunningScene&) = delete;
+    ~RunningScene() { Close(); }
 
-    // The show goes first: it draws with the manager's device objects.
-    std::unique_ptr<QV_DocResManager> manager;
-    std::unique_ptr<QV_SlideShow_Light> show;
+    // The program's own document (resource 107), or a document's bytes.
+    HRESULT OpenOwnDocument();
+    HRESULT OpenBytes(const std::vector<uint8_t>& bytes);
+    // Activates every slide once, as the player does after opening.
+    void PrepareSlides() { show_->PrepareSlides(); }
+    void SetFitMode(int mode) { show_->SetFitMode(mode); }
+    // FrameMove, then Render between BeginScene and EndScene; no Present.
+    void DrawFrame(float t);
+    void Close();
+
+    QV_SlideShow_Light* Show() const { return show_.get(); }
+    // The bytes of every picture the document embeds, in the manager's order.
+    std::vector<std::vector<uint8_t>> EmbeddedPictures() const;
+
+private:
+    HRESULT Adopt(HRESULT result, QV_SlideShow_Light* show);
+
+    std::unique_ptr<QV_SlideShow_Light> show_;
+    std::unique_ptr<QV_DocResManager> manager_;
 };
 
 }  // namespace vgtest

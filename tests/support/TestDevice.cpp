@@ -28,17 +28,7 @@ TestDevice::TestDevice(UINT width, UINT height) : width_(width), height_(height)
     d3d_ = Direct3DCreate9(D3D_SDK_VERSION);
     if (!window_ || !d3d_) return;
 
-    D3DPRESENT_PARAMETERS pp = {};
-    pp.Windowed = TRUE;
-    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
-    pp.BackBufferFormat = D3DFMT_X8R8G8B8;
-    pp.BackBufferWidth = width;
-    pp.BackBufferHeight = height;
-    pp.BackBufferCount = 1;
-    pp.hDeviceWindow = window_;
-    pp.EnableAutoDepthStencil = TRUE;
-    pp.AutoDepthStencilFormat = D3DFMT_D24S8;
-    pp.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
+    D3DPRESENT_PARAMETERS pp = PresentParameters();
     result_ = d3d_->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window_,
                                  D3DCREATE_HARDWARE_VERTEXPROCESSING | D3DCREATE_FPU_PRESERVE,
                                  &pp, &device_);
@@ -48,6 +38,27 @@ TestDevice::TestDevice(UINT width, UINT height) : width_(width), height_(height)
                                      &pp, &device_);
     }
     if (FAILED(result_)) device_ = nullptr;
+}
+
+D3DPRESENT_PARAMETERS TestDevice::PresentParameters() const {
+    D3DPRESENT_PARAMETERS pp = {};
+    pp.Windowed = TRUE;
+    pp.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    pp.BackBufferFormat = D3DFMT_X8R8G8B8;
+    pp.BackBufferWidth = width_;
+    pp.BackBufferHeight = height_;
+    pp.BackBufferCount = 1;
+    pp.hDeviceWindow = window_;
+    pp.EnableAutoDepthStencil = TRUE;
+    pp.AutoDepthStencilFormat = D3DFMT_D24S8;
+    pp.PresentationInterval = D3DPRESENT_INTERVAL_IMMEDIATE;
+    return pp;
+}
+
+HRESULT TestDevice::Reset() {
+    if (!device_) return E_FAIL;
+    D3DPRESENT_PARAMETERS pp = PresentParameters();
+    return device_->Reset(&pp);
 }
 
 TestDevice::~TestDevice() {

@@ -23,12 +23,18 @@ public:
     UINT Height() const { return height_; }
     HRESULT CreationResult() const { return result_; }
 
+    // A real IDirect3DDevice9::Reset with the parameters the device was made with; it fails
+    // with D3DERR_INVALIDCALL while a default-pool resource is alive.
+    HRESULT Reset();
+
     // Copies the current render target (0) to system memory: width*height X8R8G8B8 values.
     std::vector<uint32_t> ReadBack() const;
     // One pixel of the current render target, alpha forced to 0xFF.
     uint32_t PixelAt(UINT x, UINT y) const;
 
 private:
+    D3DPRESENT_PARAMETERS PresentParameters() const;
+
     UINT width_, height_;
     HWND window_ = nullptr;
     IDirect3D9* d3d_ = nullptr;
