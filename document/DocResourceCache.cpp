@@ -80,12 +80,8 @@ TextureEntry DocResourceCache::GetTexture(const EmbeddedFile& record) {
 
 ModuleLookup DocResourceCache::GetModule(const std::wstring& name) {
     if (name.empty()) return {true, GetModuleHandleW(nullptr)};
-    auto found = modules_.find(name);
-    if (found != modules_.end()) return {true, found->second};
-    // Never freed: textures and meshes keep pointing into its resources.
-    HMODULE handle = LoadLibraryW(name.c_str());
+    HMODULE handle = LoadResourceModule(name);
     if (!handle) return {};
-    modules_[name] = handle;
     return {true, handle};
 }
 
