@@ -55,7 +55,8 @@ public:
     void Save(QV_IOF_Virtual& archive) override;
     // The section's fields after its tag and version. Version 1 ends after the frame
     // durations, version 2 after the buffers; any other reads the GUID pictures too. The
-    // pictures become textures on CurrentDevice as they are read.
+    // pictures become textures on CurrentDevice as they are read; a section the archive
+    // cannot read is a failure, and nothing of it is decoded.
     HRESULT Load(QV_IOF_Virtual& archive, uint32_t version);
 
     // Lookups by the key a file link holds. A missing resource is an empty result.

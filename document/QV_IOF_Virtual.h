@@ -61,18 +61,28 @@ public:
         WriteInt(version);
     }
 
-    // A list count whose entries need at least minEntryBytes each; a count the bytes left
-    // cannot hold fails the archive and gives 0, so no list is sized by an unchecked count.
+    // A list count whose entries need at least minEntryBytes each. A count the bytes left
+    // cannot hold, or one beyond what is left of the document's entry budget, fails the
+    // archive and gives 0: lists are read entry by entry up to a count both allow.
     uint32_t ReadCount(uint32_t minEntryBytes) {
         int32_t raw = 0;
         ReadInt(raw);
         uint32_t count = uint32_t(raw);
-        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft()) {
+        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft() || count > entriesLeft_) {
             MarkFailed();
             return 0;
         }
+        entriesLeft_ -= count;
         return count;
     }
+
+    // How many list entries (slides, objects, windows, files, frames...) one archive's
+    // document may hold in all: tiny stored entries become objects many times their size,
+    // so their number is what bounds the memory a document can take.
+    static constexpr uint32_t kEntryBudget = 1u << 18;
+
+private:
+    uint32_t entriesLeft_ = kEntryBudget;
 };
 
 // Smallest stored sizes, for ReadCount.
