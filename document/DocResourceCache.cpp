@@ -4,6 +4,7 @@
 
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
+#include "document/PictureHeader.h"
 
 namespace {
 
@@ -12,10 +13,32 @@ constexpr int kBuiltinTextureId = 2;
 HRESULT Decode(const void* bytes, uint32_t size, UINT mipLevels, DWORD filter, DWORD mipFilter,
                D3DXIMAGE_INFO* info, ComHolder<IDirect3DTexture9>& texture) {
     if (!CurrentDevice || !bytes || size == 0) return E_FAIL;
+    // The decoder builds the whole picture before anything else: its size is checked first.
+    if (!PictureWithinBudget(bytes, size)) return E_FAIL;
     HRESULT hr = D3DXCreateTextureFromFileInMemoryEx(
         CurrentDevice, bytes, size, D3DX_DEFAULT, D3DX_DEFAULT, mipLevels, 0, D3DFMT_UNKNOWN,
         D3DPOOL_MANAGED, filter, mipFilter, 0, info, nullptr, texture.Receive());
     return SUCCEEDED(hr) && texture ? S_OK : E_FAIL;
+}
+
+// The bytes of a picture file that a document names: only an ordinary file on a disk (no
+// device or pipe), and no larger than any picture within the pixel budget can be.
+std::vector<BYTE> ReadPictureFile(const std::wstring& path) {
+    constexpr LONGLONG kMaxPictureFileBytes = 128ll << 20;
+    std::vector<BYTE> bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    LARGE_INTEGER size = {};
+    DWORD read = 0;
+    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
+        size.QuadPart <= kMaxPictureFileBytes) {
+        bytes.resize(size_t(size.QuadPart));
+        if (!ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) || read != bytes.size())
+            bytes.clear();
+    }
+    CloseHandle(file);
+    return bytes;
 }
 
 // Decodes into `entry`, whose size stays as given when nothing decodes.
@@ -88,18 +111,9 @@ ModuleLookup DocResourceCache::GetModule(const std::wstring& name) {
 TextureEntry DocResourceCache::LoadTextureFromFile(const std::wstring& path) {
     auto found = fileTextures_.find(path);
     if (found != fileTextures_.end()) return found->second;
-    TextureEntry entry;
-    D3DXIMAGE_INFO info = {};
-    ComHolder<IDirect3DTexture9> texture;
-    if (CurrentDevice &&
-        SUCCEEDED(D3DXCreateTextureFromFileExW(CurrentDevice, path.c_str(), D3DX_DEFAULT, D3DX_DEFAULT,
-                                               1, 0, D3DFMT_UNKNOWN, D3DPOOL_MANAGED,
-                                               D3DX_FILTER_TRIANGLE, D3DX_FILTER_NONE, 0, &info,
-                                               nullptr, texture.Receive())) &&
-        texture) {
-        entry.Assign(info, texture);
-        fileTextures_[path] = entry;
-    }
+    const std::vector<BYTE> bytes = ReadPictureFile(path);
+    TextureEntry entry = LoadTextureFromMemory(bytes.data(), uint32_t(bytes.size()));
+    if (entry.texture) fileTextures_[path] = entry;
     return entry;
 }
 

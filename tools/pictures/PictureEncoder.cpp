@@ -36,6 +36,26 @@ std::vector<uint8_t> EncodePng(const Image& image) {
     return out;
 }
 
+std::vector<uint8_t> EncodeBlankPng(uint32_t width, uint32_t height) {
+    std::vector<uint8_t> out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return {};
+    }
+    png_set_write_fn(png, &out, AppendPngBytes, nullptr);
+    png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 9);
+    png_write_info(png, info);
+    std::vector<uint8_t> row(width, 0);
+    for (uint32_t y = 0; y < height; ++y) png_write_row(png, row.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
 std::vector<uint8_t> EncodeJpeg(const Image& image, int quality) {
     jpeg_compress_struct jpeg;
     jpeg_error_mgr errors;
