@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "audio/WaveSamples.h"
 #include "document/DataBlob.h"
 #include "document/DocResourceCache.h"
 #include "document/EmbeddedFile.h"
@@ -71,6 +72,9 @@ public:
     ID3DXFont* GetFont(const GuidKey& key, const FontRequest& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
     ComHolder<IDirect3DTexture9>& GetGuidTexture(const GuidKey& key);
+    // The samples of a WAVE link, which every sound object linking it shares: made once,
+    // by the first sound that loads them.
+    WaveSamples& GetWaveSamples(const FileKey& link) { return waveSamples_[link]; }
     // Pictures an old sprite record carried inline; the result is the key of the new link.
     FileKey AddImageFromBuffer(const EmbeddedFile& record);
     FileKey AddImageFromFrames(const std::vector<EmbeddedFile>& records, const std::vector<float>& durations);
@@ -98,6 +102,7 @@ private:
     std::map<FileKey, ComHolder<ID3DXEffect>> effects_;
     std::map<GuidKey, ComHolder<ID3DXFont>> fonts_;
     std::map<GuidKey, ComHolder<IDirect3DTexture9>> guidTextures_;
+    std::map<FileKey, WaveSamples> waveSamples_;
 };
 
 // The manager of the screen unit being drawn.
