@@ -99,6 +99,10 @@ void ScreenPlayerContext::DrawScene() {
     CurrentDevice->EndScene();
 }
 
+void ScreenPlayerContext::StopSounds() {
+    if (scene_) scene_->StopSounds();
+}
+
 void ScreenPlayerContext::InvalidateDeviceObjects() {
     if (scene_) scene_->InvalidateDeviceObjects();
     started_ = false;

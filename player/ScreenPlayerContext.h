@@ -33,6 +33,8 @@ public:
     void OnMediaEvent(long code);
     // Before a device reset: the show releases its render targets, the next frame restarts.
     void InvalidateDeviceObjects();
+    // Every sound of the scene stops, as when their slides are left.
+    void StopSounds();
     void SetMusic(MusicPlayback* music) { music_ = music; }
     void SetSceneOpener(SceneOpener opener) { openScene_ = opener; }
 

@@ -24,10 +24,14 @@ public:
     HRESULT UpdateFrame() override { return S_OK; }
     HRESULT RenderCurrentUnit() override;
     HRESULT InvalidateUnitObjects() override;
+    HRESULT DeleteUnitObjects() override;
+    void OnSaverEnding() override;
     void OnMediaEvent(long code) override;
 
     // WinMain destroys the contexts after Execute, while the devices they used are known.
     void DestroyContexts();
+    // After Execute: what runs threads of its own stops, in order, before the process ends.
+    void ShutDown();
 
     ScreenPlayerContext& Context(UINT index) { return *contexts_[index]; }
     ScreenPlayerContext* CurrentContext() const { return current_; }

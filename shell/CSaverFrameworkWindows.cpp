@@ -136,14 +136,17 @@ LRESULT CSaverFramework::WindowProcedure(HWND window, UINT message, WPARAM wPara
 
 void CSaverFramework::EndOnUserInput() {
     if (mode != FullScreen && mode != TestWindow) return;
-    if (mode == FullScreen) platform_.SetScreensaverRunning(false);
-    ReleaseScreenUnits();
-    OnSaverEnd();
-    platform_.PostQuit();
+    EndSaver();
 }
 
-void CSaverFramework::StopSaver() {
+void CSaverFramework::StopSaver() { EndSaver(); }
+
+// The windows go first, so the desktop is back at once whatever the rest takes.
+void CSaverFramework::EndSaver() {
     if (mode == FullScreen) platform_.SetScreensaverRunning(false);
+    for (UINT m = 0; m < monitorCount; ++m)
+        if (monitors[m].window) platform_.HideWindow(monitors[m].window);
+    OnSaverEnding();
     ReleaseScreenUnits();
     OnSaverEnd();
     platform_.PostQuit();

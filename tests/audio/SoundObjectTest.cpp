@@ -371,9 +371,9 @@ TEST_F(SoundObjectTest, SoundsOfOneWaveShareItsSamplesButPlayOnTheirOwn) {
     }
 }
 
-// Letting a playing buffer go waits on the mixer, which mixes every other playing one: a slide
-// silences all its sounds before it lets any go.
-TEST_F(SoundObjectTest, ASlideSilencesItsSoundsBeforeLettingThemGo) {
+// Letting a playing buffer go waits on the mixer, which mixes every other playing one: the
+// sounds are silenced when the saver ends, and a slide silences all before it lets any go.
+TEST_F(SoundObjectTest, EndingShowsAndSlidesSilenceTheirSounds) {
     TestDevice device(64, 64);
     VG_REQUIRE_DEVICE(device);
     CurrentDevice = device.Device();
@@ -387,16 +387,26 @@ TEST_F(SoundObjectTest, ASlideSilencesItsSoundsBeforeLettingThemGo) {
     ResourceSection section;
     section.buffers = {StoreEntry{"C:\\Sounds\\tone.wav", kWaveKey.stamp,
                                   {StoredFile{0, "", SineWave(22050, 1, 2000), "C:\\Sounds\\tone.wav"}}}};
-    RunningScene scene;
-    ASSERT_EQ(scene.OpenBytes(MakeDocument({MakeSlide(slide)}, {}, section)), S_OK);
-    scene.PrepareSlides();
-    scene.DrawFrame(0.0f);
-    // One of them outlives its slide.
-    CountedHolder<QV_ABObj> kept = scene.Show()->SlideAt(0)->RuntimeSounds()[1];
-    auto& sound = static_cast<QV_Sound&>(*kept.Get());
-    ASSERT_TRUE(Status(sound) & DSBSTATUS_LOOPING);
-    scene.Close();
-    EXPECT_FALSE(Playing(sound));
+    const struct {
+        const char* label;
+        void (*end)(RunningScene& scene);
+    } cases[] = {
+        {"the saver ends", [](RunningScene& scene) { scene.Show()->StopSounds(); }},
+        {"the slide goes", [](RunningScene& scene) { scene.Close(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        RunningScene scene;
+        ASSERT_EQ(scene.OpenBytes(MakeDocument({MakeSlide(slide)}, {}, section)), S_OK);
+        scene.PrepareSlides();
+        scene.DrawFrame(0.0f);
+        // One of them may outlive its slide.
+        CountedHolder<QV_ABObj> kept = scene.Show()->SlideAt(0)->RuntimeSounds()[1];
+        auto& sound = static_cast<QV_Sound&>(*kept.Get());
+        ASSERT_TRUE(Status(sound) & DSBSTATUS_LOOPING);
+        c.end(scene);
+        EXPECT_FALSE(Playing(sound));
+    }
     CurrentDevice = nullptr;
 }
 
