@@ -186,6 +186,9 @@ void CSaverFramework::StepErrorBox() {
                 monitor.boxY = (top + bottom - 150) / 2;
                 monitor.boxSpeedX = (right - left) / 10;
                 monitor.boxSpeedY = (bottom - top) / 20;
+                // The whole area once: whatever the devices drew there (the splash) turns black.
+                platform_.InvalidateWithoutErase(monitor.window, area);
+                platform_.UpdateWindowNow(monitor.window);
             }
             continue;
         }
