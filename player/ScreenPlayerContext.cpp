@@ -2,7 +2,6 @@
 
 #include "audio/AudioSettings.h"
 #include "audio/MusicPlayback.h"
-#include "audio/TempFileNames.h"
 #include "document/CurrentDevice.h"
 #include "document/DocResourceCache.h"
 #include "document/QV_DocResManager.h"
@@ -15,8 +14,8 @@ constexpr int kSplashPictureId = 5;
 constexpr long kMediaComplete = 1;  // EC_COMPLETE
 }  // namespace
 
-ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music)
-    : music_(music), openScene_(static_cast<SceneOpener>(&LoadSceneDocument)) {}
+ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music, MusicFolder* musicFolder)
+    : music_(music), musicFolder_(musicFolder), openScene_(static_cast<SceneOpener>(&LoadSceneDocument)) {}
 
 // The show goes before the manager whose device objects it draws with.
 ScreenPlayerContext::~ScreenPlayerContext() {
@@ -63,8 +62,8 @@ HRESULT ScreenPlayerContext::Start() {
     scene_.reset(scene);
     scene_->PrepareSlides();
     manager_.reset(CurrentDocResManager);
-    TempFileNames names;
-    for (const auto& file : scene_->AudioFiles()) file->ExtractToTempFile(names);
+    if (musicFolder_)
+        for (const auto& file : scene_->AudioFiles()) file->ExtractToTempFile(*musicFolder_);
     scene_->SetFitMode(int(GetPicturePosition()));
     playlistPosition_ = 0;
     AdvancePlaylist();

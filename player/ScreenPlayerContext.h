@@ -9,6 +9,7 @@
 #include "player/QV_SlideShow_Light.h"
 #include "player/TexturedQuad.h"
 
+class MusicFolder;
 class MusicPlayback;
 class QV_DocResManager;
 
@@ -18,7 +19,8 @@ public:
     using SceneOpener = HRESULT (*)(QV_SlideShow_Light** scene);
 
     // music may be null: then nothing plays (modes without music, tests of the scene alone).
-    explicit ScreenPlayerContext(MusicPlayback* music = nullptr);
+    // The tracks are written to musicFolder; without one they keep their stored paths.
+    explicit ScreenPlayerContext(MusicPlayback* music = nullptr, MusicFolder* musicFolder = nullptr);
     ScreenPlayerContext(const ScreenPlayerContext&) = delete;
     ScreenPlayerContext& operator=(const ScreenPlayerContext&) = delete;
     ~ScreenPlayerContext();
@@ -51,6 +53,7 @@ private:
 
     TexturedQuad<ScreenTexVertex> splash_;
     MusicPlayback* music_;
+    MusicFolder* musicFolder_;
     SceneOpener openScene_;
     std::unique_ptr<QV_SlideShow_Light> scene_;
     std::unique_ptr<QV_DocResManager> manager_;

@@ -20,7 +20,7 @@ constexpr UINT kTitleString = 1000;
 }  // namespace
 
 CGlowScreensaver::CGlowScreensaver(ShellPlatform& platform) : CSaverFramework(platform) {
-    for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_);
+    for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_, &musicFolder_);
     TheApp = this;
     InitCommonControls();
     wcsncpy(CSaverFramework::SaverKeyPath, kKeyPath, 199);
@@ -133,6 +133,7 @@ void CGlowScreensaver::ShutDown() {
     DestroyContexts();
     music_.StopAudio();
     music_.ReleaseAudioGraph();
+    musicFolder_.Remove();
     // The mixer's thread and the audio driver's.
     SoundDevice& sound = SoundDevice::Shared();
     sound.ReleasePrimaryBuffer();

@@ -3,6 +3,7 @@
 // sound device, the music graph and the settings.
 #include <windows.h>
 
+#include "audio/MusicFolder.h"
 #include "audio/MusicGraph.h"
 #include "player/ScreenPlayerContext.h"
 #include "shell/CSaverFramework.h"
@@ -49,6 +50,8 @@ private:
         MusicGraph& graph_;
     };
 
+    // Before the graph, so that it goes after it: the graph keeps the files it plays open.
+    MusicFolder musicFolder_;
     MusicGraph music_;
     FrameworkMusic frameworkMusic_{music_};
     ScreenPlayerContext* contexts_[kContexts] = {};

@@ -18,12 +18,12 @@
 #include "DocumentRecords.h"
 #include "GraphEvents.h"
 #include "audio/MemoryWave.h"
+#include "audio/MusicFolder.h"
 #include "audio/MusicGraph.h"
 #include "audio/QV_Sound.h"
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundDevice.h"
-#include "audio/TempFileNames.h"
 #include "document/QV_DocResManager.h"
 
 namespace vgtest {
@@ -154,9 +154,9 @@ protected:
     void PlayThroughMusicGraph(const Bytes& wave) {
         MusicGraph graph;
         ASSERT_EQ(graph.InitAudioGraph(window_), S_OK);
-        TempFileNames names;
+        MusicFolder folder;
         QV_AudioFile track = MakeAudioFile(L"C:\\music\\tone.wav", wave);
-        track.ExtractToTempFile(names);
+        track.ExtractToTempFile(folder);
         graph.PlayAudioFile(track);
         graph.SetAudioVolume(false, 100);
         ASSERT_TRUE(WaitForGraphEvent(graph, window_, EC_COMPLETE));
