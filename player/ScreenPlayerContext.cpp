@@ -62,8 +62,6 @@ HRESULT ScreenPlayerContext::Start() {
     scene_.reset(scene);
     scene_->PrepareSlides();
     manager_.reset(CurrentDocResManager);
-    if (musicFolder_)
-        for (const auto& file : scene_->AudioFiles()) file->ExtractToTempFile(*musicFolder_);
     scene_->SetFitMode(int(GetPicturePosition()));
     playlistPosition_ = 0;
     AdvancePlaylist();
@@ -81,7 +79,10 @@ void ScreenPlayerContext::AdvancePlaylist() {
         playlistPosition_ = 0;
     }
     if (playlistPosition_ >= files.size()) return;
-    if (music_) music_->PlayAudioFile(*files[playlistPosition_].Get());
+    QV_AudioFile& file = *files[playlistPosition_].Get();
+    // Written when its turn comes: thousands of tracks would take seconds to write at once.
+    if (musicFolder_) file.ExtractToTempFile(*musicFolder_);
+    if (music_) music_->PlayAudioFile(file);
     AudioSettings& settings = SharedAudioSettings();
     settings.Read();
     if (music_) music_->SetAudioVolume(settings.Muted(), settings.soundVolume);

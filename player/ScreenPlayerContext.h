@@ -19,7 +19,8 @@ public:
     using SceneOpener = HRESULT (*)(QV_SlideShow_Light** scene);
 
     // music may be null: then nothing plays (modes without music, tests of the scene alone).
-    // The tracks are written to musicFolder; without one they keep their stored paths.
+    // Each track is written to musicFolder when it is about to play; without a folder the
+    // tracks keep their stored paths.
     explicit ScreenPlayerContext(MusicPlayback* music = nullptr, MusicFolder* musicFolder = nullptr);
     ScreenPlayerContext(const ScreenPlayerContext&) = delete;
     ScreenPlayerContext& operator=(const ScreenPlayerContext&) = delete;
