@@ -8,11 +8,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "BenchClock.h"
+#include "BenchDocuments.h"
 #include "DocumentRecords.h"
 #include "FigureLine.h"
 #include "RunningScene.h"
@@ -130,20 +130,10 @@ int InflatedCount(bool withinBudget) {
     return 0;
 }
 
-bool ReadFileBytes(const char* path, std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
-    uint8_t chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-    std::fclose(file);
-    return !bytes.empty();
-}
-
 // A slide whose background is the picture.
 int LargePicture(const char* path) {
     std::vector<uint8_t> png;
-    if (!ReadFileBytes(path, png)) {
+    if (!bench::ReadFileBytes(path, png)) {
         std::fprintf(stderr, "usage: bench_limits picture LARGE_PNG\n");
         return 2;
     }
@@ -174,18 +164,7 @@ int SoundObjects(int count) {
         std::fprintf(stderr, "no DirectSound device\n");
         return 1;
     }
-    const uint32_t sampleBytes = 1u << 20;
-    std::vector<uint8_t> wave = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                                 1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a'};
-    const uint32_t riffBytes = 36 + sampleBytes;
-    std::memcpy(&wave[4], &riffBytes, 4);
-    wave.insert(wave.end(), {uint8_t(sampleBytes), uint8_t(sampleBytes >> 8), uint8_t(sampleBytes >> 16), uint8_t(sampleBytes >> 24)});
-    wave.resize(wave.size() + sampleBytes, 0);
-    ResourceSection section;
-    section.buffers = {{"C:\\s\\a.wav", 7, {StoredFile{0, "", wave, "C:\\s\\a.wav"}}}};
-    std::vector<SceneWriter> sounds;
-    for (int i = 0; i < count; ++i) sounds.push_back(SoundObject({"C:\\s\\a.wav", 7}));
-    const std::vector<uint8_t> document = OneSlide(sounds, {}, section);
+    const std::vector<uint8_t> document = bench::SoundObjectsDocument(count);
 
     const Memory before = ProcessMemory();
     vgtest::RunningScene scene;
