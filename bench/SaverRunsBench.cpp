@@ -152,14 +152,14 @@ int Repeat(int runs) {
     const std::wstring saver = ProgramFolder() + L"VelmoraGlow.scr";
     std::map<DWORD, int> codes;
     int leftMusic = 0;
-    double slowest = 0;
+    std::vector<double> ends;
     for (int run = 0; run < runs; ++run) {
         const RunResult result = RunOnce(saver, 1500 + 500 * (run % 4));
         if (!result.started) ++codes[0xFFFFFFFF];
         else ++codes[result.exitCode];
         if (result.exitCode != 0) std::printf("run %d: exit code 0x%08lx\n", run + 1, result.exitCode);
         if (GetFileAttributesW(MusicBaseFolder().c_str()) != INVALID_FILE_ATTRIBUTES) ++leftMusic;
-        slowest = std::max(slowest, result.exitSeconds);
+        ends.push_back(result.exitSeconds);
         std::fflush(stdout);
     }
     std::string summary;
@@ -168,9 +168,13 @@ int Repeat(int runs) {
         std::snprintf(text, sizeof text, "%s%d with 0x%08lx", summary.empty() ? "" : ", ", count, code);
         summary += text;
     }
+    std::sort(ends.begin(), ends.end());
+    const double nineteenth = ends.empty() ? 0 : ends[ends.size() * 19 / 20];
     bench::PrintFigure("full-screen runs ended by a key", std::to_string(runs),
                        summary + "; music folder left after " + std::to_string(leftMusic) +
-                           "; slowest end " + bench::Format(slowest * 1000, 0, "ms") +
+                           "; key to process gone: median " + bench::Format(bench::Median(ends) * 1000, 0, "ms") +
+                           ", 95th percentile " + bench::Format(nineteenth * 1000, 0, "ms") + ", slowest " +
+                           bench::Format((ends.empty() ? 0 : ends.back()) * 1000, 0, "ms") +
                            (codes.size() == 1 && codes.count(0) && leftMusic == 0 ? " (all clean)" : " (NOT ALL CLEAN)"));
     return codes.size() == 1 && codes.count(0) && leftMusic == 0 ? 0 : 1;
 }
