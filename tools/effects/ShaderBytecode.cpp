@@ -21,7 +21,7 @@ constexpr int kCtabHeaderBytes = 28, kCtabConstantBytes = 20, kCtabTargetField =
 enum class Lanes {
     PerComponent,  // the lanes the destination writes
     Xy, Xyz, Xyzw,
-    Scalar,        // one lane, which must be replicated
+    Scalar,        // one lane: the swizzle must be a replicate
     TexCoord,      // as many lanes as the sampler's texture has dimensions
     Sampler,       // a sampler register: no swizzle at all
 };
@@ -187,9 +187,13 @@ void FillTarget(ShaderWords& shader, const std::string& target) {
     words[comment + 2 + 8 / 4] = words[0];
 }
 
-// A swizzle made the identity or a replicate where the lanes read allow it; `arbitrary` tells
-// when neither fits.
+bool IsPs20Swizzle(uint32_t swizzle) { return swizzle == kIdentitySwizzle || swizzle % 0x55 == 0; }
+
+// A swizzle made the identity or a replicate where the lanes read allow it (one that is either
+// already stays); `arbitrary` tells when neither fits.
 uint32_t NormalisedSwizzle(uint32_t swizzle, uint32_t readLanes, bool& arbitrary) {
+    arbitrary = false;
+    if (IsPs20Swizzle(swizzle)) return swizzle;
     bool identity = true, replicate = true;
     int first = -1;
     for (int lane = 0; lane < 4; ++lane) {
@@ -273,9 +277,12 @@ private:
             if (swizzle != kIdentitySwizzle) shader_.Fail("swizzles a sampler");
             return;
         }
+        if (lanes == Lanes::Scalar) {
+            if (swizzle % 0x55 != 0) shader_.Fail(std::string(opcode.name) + " needs a replicate swizzle");
+            return;
+        }
         bool arbitrary = false;
         uint32_t normalised = NormalisedSwizzle(swizzle, ReadLanes(lanes, dest, control, sampler), arbitrary);
-        if (lanes == Lanes::Scalar && arbitrary) shader_.Fail(std::string(opcode.name) + " reads more than one lane");
         // texld takes its coordinate unswizzled in ps_2_0.
         arbitrarySwizzle_ |= arbitrary || (lanes == Lanes::TexCoord && normalised != kIdentitySwizzle);
         source = (source & ~(0xFFu << 16)) | (normalised << 16);
@@ -286,7 +293,6 @@ private:
             case Lanes::PerComponent: return (dest >> 16) & 0xF;
             case Lanes::Xy: return 0x3;
             case Lanes::Xyz: return 0x7;
-            case Lanes::Scalar: return 0x1;
             case Lanes::TexCoord: {
                 uint32_t kind = samplerKinds_[RegisterNumberOf(sampler) & 15];
                 uint32_t lanes2d = kind == 2 ? 0x3 : 0x7;  // 2 = 2D; cube and volume read xyz
