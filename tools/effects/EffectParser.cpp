@@ -316,10 +316,10 @@ private:
         state.index = scope == StateScope::Sampler ? kSamplerStateIndex : StateIndex(name, *info);
         Expect("=");
         if (info->kind == ValueKind::Shader) {
+            bool pixel = info->operation == kPixelShaderOperation;
             state.kind = StateAssignment::Kind::Shader;
-            state.shader = Shader(name);
-            if (info->operation == FindState("VertexShader", StateScope::Pass)->operation)
-                state.type.type = ParamType::VertexShader;
+            state.shader = Shader(name, pixel);
+            if (!pixel) state.type.type = ParamType::VertexShader;
         } else if (info->kind == ValueKind::Texture) {
             state.kind = StateAssignment::Kind::Reference;
             state.reference = TextureReference();
@@ -340,8 +340,7 @@ private:
         return uint32_t(value);
     }
 
-    ShaderRef Shader(const Token& state) {
-        bool pixel = state.text.size() > 0 && (state.text[0] == 'P' || state.text[0] == 'p');
+    ShaderRef Shader(const Token& state, bool pixel) {
         if (Accept("null") || Accept("NULL")) return {pixel ? "ps_2_0" : "vs_2_0", ""};
         const Token& keyword = Take();
         if (keyword.Is("asm")) Fail(keyword, "assembly shaders are not supported");

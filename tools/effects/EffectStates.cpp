@@ -75,8 +75,8 @@ constexpr std::array<NamedState, 18> kTextureStageStates{{
     {"BumpEnvLOffset", K::Float}, {"TextureTransformFlags", K::Int}, {"Constant", K::Int},
 }};
 
-// The sampler states, after Texture (0xA4), as a sampler_state assigns them.
-constexpr uint32_t kSamplerStateFirst = 0xA5;
+// The sampler states, after Texture, as a sampler_state assigns them.
+constexpr uint32_t kSamplerStateFirst = kTextureOperation + 1;
 constexpr std::array<NamedState, 13> kSamplerStates{{
     {"AddressU", K::Address}, {"AddressV", K::Address}, {"AddressW", K::Address},
     {"BorderColor", K::Int}, {"MagFilter", K::Filter}, {"MinFilter", K::Filter},
@@ -85,10 +85,10 @@ constexpr std::array<NamedState, 13> kSamplerStates{{
     {"DMAPOffset", K::Int},
 }};
 
-constexpr StateInfo kVertexShader{0x92, K::Shader, 1};
-constexpr StateInfo kPixelShader{0x93, K::Shader, 1};
-constexpr StateInfo kPassTexture{0xA4, K::Texture, 8};
-constexpr StateInfo kSamplerTexture{0xA4, K::Texture, 1};
+constexpr StateInfo kVertexShader{kVertexShaderOperation, K::Shader, 1};
+constexpr StateInfo kPixelShader{kPixelShaderOperation, K::Shader, 1};
+constexpr StateInfo kPassTexture{kTextureOperation, K::Texture, 8};
+constexpr StateInfo kSamplerTexture{kTextureOperation, K::Texture, 1};
 
 template <size_t N>
 std::optional<StateInfo> FindIn(const std::array<NamedState, N>& table, std::string_view name,

@@ -28,5 +28,7 @@ std::optional<uint32_t> NamedValue(ValueKind kind, std::string_view name);
 
 // Sampler-state assignments carry this index in the container.
 constexpr uint32_t kSamplerStateIndex = 0x100;
+// Operation ids of the shader and texture assignments.
+constexpr uint32_t kVertexShaderOperation = 0x92, kPixelShaderOperation = 0x93, kTextureOperation = 0xA4;
 
 }  // namespace fx

@@ -28,7 +28,7 @@ private:
     char At(size_t offset = 0) const {
         return pos_ + offset < text_.size() ? text_[pos_ + offset] : '\0';
     }
-    void Fail(const std::string& reason) const { throw EffectError(file_, line_, reason); }
+    [[noreturn]] void Fail(const std::string& reason) const { throw EffectError(file_, line_, reason); }
 
     // False at the end of the text.
     bool SkipSpaceAndComments() {
@@ -74,7 +74,6 @@ private:
         if (c != '\0' && std::strchr("{}()<>[];,=:-+|.*/%&!^~?", c)) return Take(Token::Kind::Symbol, 1);
         if (std::isprint(static_cast<unsigned char>(c))) Fail(std::string("unexpected character '") + c + "'");
         Fail("unexpected byte " + std::to_string(static_cast<unsigned char>(c)));
-        return {};
     }
 
     size_t WordLength() const {
