@@ -4,6 +4,10 @@
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
 #include "document/ReaderRegistry.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_Smoke.h"
+#include "objects/StaticAnimationReader.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
@@ -25,20 +29,34 @@ ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
     return registry;
 }
 
+ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
 namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
 IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
+IOF_Virtual_ReaderT<QV_LightningGN> lightningReader;
+IOF_Virtual_ReaderT<QV_Plant> plantReader;
+IOF_Virtual_ReaderT<QV_Smoke> smokeReader;
 IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
+StaticAnimationReader staticAnimationReader;
 
 const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
     RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
+    RegisterSceneReader(GetObjectReaderRegistry(), L"QV_LightningGN", lightningReader);  // 39
+    RegisterSceneReader(GetObjectReaderRegistry(), L"QV_Plant", plantReader);  // 40
+    RegisterSceneReader(GetObjectReaderRegistry(), L"QV_Smoke", smokeReader);  // 41
     // The sound device's exit routines come before the sound reader's registration.
     SoundDevice::Shared();
     RegisterSceneReader(GetObjectReaderRegistry(), L"QV_WAV_Constructor", wavReader);  // 44
+    // Not a class of the document: the foreign record the authoring tool leaves in lists.
+    RegisterSceneReader(GetForeignRecordRegistry(), L"QV_StaticAnimation", staticAnimationReader);
     return true;
 }();
 
