@@ -31,22 +31,6 @@ constexpr float kGrowthRate = 3.0f;
 constexpr float kStartCapLength = 0.5f;
 constexpr float kEndCapLength = 0.7f;
 
-// The alpha of a point of phase x in the time line's state.
-struct PhaseLight {
-    int state = AnimationState::kHidden;
-    float opacity = 0.0f;
-    float shown = 1.0f;  // the flicker of this frame, the same for every point
-
-    float Alpha(float x) const {
-        switch (state) {
-        case AnimationState::kFadingOut: return opacity * opacity;
-        case AnimationState::kVisible: return shown;
-        case AnimationState::kFadingIn: return opacity > 1.0f - x ? 1.0f : (opacity + x - kGrowthOffset) * kGrowthRate;
-        default: return opacity;
-        }
-    }
-};
-
 void SetCapColours(PctQuad& cap, D3DCOLOR inner, D3DCOLOR outer) {
     cap.v[0].diffuse = cap.v[1].diffuse = inner;
     cap.v[2].diffuse = cap.v[3].diffuse = outer;
@@ -166,6 +150,21 @@ private:
 
 }  // namespace
 
+float PhaseLight::Alpha(float phase) const {
+    switch (state) {
+    case AnimationState::kFadingOut: return opacity * opacity;
+    case AnimationState::kVisible: return shown;
+    case AnimationState::kFadingIn:
+        return opacity > 1.0f - phase ? 1.0f : (opacity + phase - kGrowthOffset) * kGrowthRate;
+    default: return opacity;
+    }
+}
+
+float PhaseLight::Flicker(float time, float flicker) {
+    const double noise = FractalNoise1D(double(time) * kNoiseTimeScale, kNoiseScale, kNoisePersistence, kNoiseOctaves);
+    return float(1.0 - (noise + 1.0) * flicker / 2.0);
+}
+
 QV_LightningGN::QV_LightningGN() {
     displacement.SetRule(kDisplacementUnit);
     branchLength.SetRule(kBranchLengthUnit);
@@ -276,8 +275,7 @@ void QV_LightningGN::FillLayers(QV_ParticlesObj& object) {
     object.SetLayerQuadCount(kGlowLayer, segments);
     object.SetLayerQuadCount(kSpotLayer, ends);
     const QV_TimeLineControl& timeLine = TimeLine();
-    const double noise = FractalNoise1D(double(lastTime_) * kNoiseTimeScale, kNoiseScale, kNoisePersistence, kNoiseOctaves);
-    const PhaseLight light{timeLine.GetState(), timeLine.GetOpacity(), float(1.0 - (noise + 1.0) * flicker.Result() / 2.0)};
+    const PhaseLight light{timeLine.GetState(), timeLine.GetOpacity(), PhaseLight::Flicker(lastTime_, flicker.Result())};
     const float ratio = TextureSets().empty() ? 1.0f : TextureSets()[0].ratio;
     BoltQuads(*this, object, light, ratio).EmitChain(0, 0.0f);
 }

@@ -5,8 +5,24 @@
 // flickers while shown, grows from its start while fading in and fades while fading out.
 #include <array>
 
+#include "document/AnimationState.h"
 #include "objects/LightningBolt.h"
 #include "objects/QV_StringGenerator.h"
+
+// How lit a point of the bolt is, by its phase (the bolt's start 1, its end 0), in the time
+// line's state: fading in, a point is fully lit once the opacity passes 1 − phase (before
+// that it rises three times as fast from two thirds below), so the bolt grows from its start
+// to its end; shown, every point has the frame's flicker; fading out, opacity²; hidden, the
+// opacity.
+struct PhaseLight {
+    int state = AnimationState::kHidden;
+    float opacity = 0.0f;
+    float shown = 1.0f;
+
+    float Alpha(float phase) const;
+    // 1 less a share of up to `flicker` that value noise moves with the time (seconds).
+    static float Flicker(float time, float flicker);
+};
 
 class QV_LightningGN : public QV_StringGenerator {
 public:
