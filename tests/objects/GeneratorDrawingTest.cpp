@@ -15,6 +15,7 @@
 #include "SlideRecords.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
+#include "document/SceneDocument.h"
 #include "document/SharedRandom.h"
 #include "objects/QV_ParticlesObj.h"
 #include "player/PictureView.h"
@@ -100,6 +101,13 @@ protected:
 
     // Opens and prepares a document of one slide of the grey picture and the objects.
     void Open(const std::vector<SceneWriter>& objects) {
+        ASSERT_EQ(OpenDocument(objects), S_OK);
+        scene_.PrepareSlides();
+        scene_.SetFitMode(PictureView::kFill);
+        // Black, so that a frame that leaves the scene off the screen shows it.
+        device_.Device()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+    }
+    HRESULT OpenDocument(const std::vector<SceneWriter>& objects) {
         ResourceSection section;
         section.images = {
             Image(kPicture, Png(kSize, kSize, [](UINT, UINT) { return kSceneGrey; })),
@@ -109,11 +117,7 @@ protected:
         };
         const SlideRecord slide{.fadeIn = 0, .fadeOut = 0, .showTime = 100,
                                 .layer = MakeLayer({.picture = kPicture}), .objects = objects};
-        ASSERT_EQ(scene_.OpenBytes(MakeDocument({MakeSlide(slide)}, {}, section)), S_OK);
-        scene_.PrepareSlides();
-        scene_.SetFitMode(PictureView::kFill);
-        // Black, so that a frame that leaves the scene off the screen shows it.
-        device_.Device()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+        return scene_.OpenBytes(MakeDocument({MakeSlide(slide)}, {}, section));
     }
 
     // Frames every 1/30 s from `from` up to `to`, the last one read back.
@@ -283,6 +287,25 @@ TEST_F(GeneratorDrawing, TestThatGeneratorsDrawAgainAfterADeviceResetAndLeaveNoR
     GetPictureView().ReleaseDeviceObjects(device_.Device());
     device_.Device()->AddRef();
     EXPECT_EQ(device_.Device()->Release(), 1u);
+}
+
+TEST_F(GeneratorDrawing, TestThatAForeignRecordBetweenTwoObjectsIsSteppedOverAndBothPlay) {
+    const SingleRectRecord rect = PlantAt(40, 40, 80, 80, kWhite).rect;
+    Open({Smoke(kSmokeEffect, kWhite, 0, 104), MakeStaticAnimation({.rect = rect}),
+          MakePlant(PlantAt(0, 96, 32, 128, kWhite))});
+    EXPECT_EQ(scene_.Show()->SlideAt(0)->RuntimeObjects().size(), 2u);
+    const std::vector<uint32_t> pixels = Play(0, 0.5f);
+    EXPECT_GT(Changed(pixels, 88, 0, 128, 90), 200);
+    EXPECT_EQ(At(pixels, 16, 112), 0xFFFFFFFF);
+    EXPECT_EQ(Changed(pixels, 40, 40, 80, 80), 0);  // the foreign record draws nothing
+    scene_.Close();
+
+    // Any other tag in its place still refuses the document.
+    SceneWriter unknown;
+    unknown.String("QV_StaticAnimatior").Int(100).Int(0);
+    WriteSingleRect(unknown, rect);
+    EXPECT_EQ(OpenDocument({Smoke(kSmokeEffect, kWhite), unknown, MakePlant(PlantAt(0, 96, 32, 128, kWhite))}),
+              kSceneDocumentFailure);
 }
 
 bool FiniteVertices(QV_ParticlesObj& object) {
