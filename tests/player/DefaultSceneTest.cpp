@@ -1,6 +1,7 @@
 // The scene the saver embeds opens, prepares and plays through every slide.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "RunningScene.h"
@@ -10,6 +11,9 @@
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SceneDocument.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_Smoke.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
@@ -24,22 +28,22 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     scene.SetFitMode(2);
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 4u);
+    ASSERT_EQ(show->SlideCount(), 5u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[4] = {1024, 1600, 600, 1600};
-    for (unsigned i = 0; i < 4; ++i)
+    const uint32_t widths[5] = {1024, 1600, 600, 1600, 1280};
+    for (unsigned i = 0; i < 5; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 66; t += 1.0f / 30) {
+    for (float t = 0; t < 80; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 0; i < 5; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
     scene.Close();
@@ -58,7 +62,7 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.SetFitMode(2);
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i = 0; i < 3; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -96,6 +100,47 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
+    CurrentDevice = nullptr;
+}
+
+TEST(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
+    vgtest::TestDevice device(320, 240);
+    VG_REQUIRE_DEVICE(device);
+    CurrentDevice = device.Device();
+    vgtest::RunningScene scene;
+    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+    scene.PrepareSlides();
+    scene.SetFitMode(2);
+    QV_SlideShow_Light* show = scene.Show();
+
+    // Three reeds, the smoke and the lightning; the foreign record made no object.
+    const auto& objects = show->SlideAt(4)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 5u);
+    auto& smoke = dynamic_cast<QV_Smoke&>(objects[3]->Description());
+    auto& lightning = dynamic_cast<QV_LightningGN&>(objects[4]->Description());
+    for (int i = 0; i < 3; ++i) EXPECT_NE(dynamic_cast<QV_Plant*>(&objects[i]->Description()), nullptr) << i;
+    EXPECT_TRUE(objects[4]->NeedsBackground());  // screened over the scene
+
+    // Through the whole slide (60 s to 76 s): the smoke rises, the lightning strikes, and the
+    // picture moves from frame to frame.
+    bool struck = false;
+    size_t mostPuffs = 0;
+    int changedFrames = 0;
+    std::vector<uint32_t> previous;
+    for (float t = 0; t < 76; t += 1.0f / 30) {
+        scene.DrawFrame(t);
+        if (t < 61) continue;
+        struck = struck || lightning.Built();
+        mostPuffs = std::max(mostPuffs, smoke.Particles().size());
+        if (int(t * 30) % 15 != 0) continue;
+        std::vector<uint32_t> pixels = device.ReadBack();
+        if (!previous.empty() && pixels != previous) ++changedFrames;
+        previous = std::move(pixels);
+    }
+    EXPECT_TRUE(struck);
+    EXPECT_GE(mostPuffs, 20u);
+    EXPECT_GE(changedFrames, 25);
+    scene.Close();
     CurrentDevice = nullptr;
 }
 
