@@ -51,10 +51,10 @@ SceneWriter ReedPlant(const Reed& reed, const LinkValue& texture) {
 
 // Grey puffs from the chimney top, drifting a little to the right.
 SceneWriter ChimneySmoke(const LinkValue& texture) {
-    return MakeSmoke({.wind = 56, .lifetime = 100, .rate = 7, .size = 70, .direction = 85,
+    return MakeSmoke({.wind = 57, .lifetime = 125, .rate = 5, .size = 150, .direction = 88,
                       .origin = {0.7425f * kWidth, 0.545f * kHeight, 0},
                       .tex = {.textures = {texture}, .effect = kSmokeEffect, .colour1 = 0xBEBEBE,
-                              .transparency1 = 35, .base = {.name = "Chimney smoke"}}});
+                              .transparency1 = 55, .base = {.name = "Chimney smoke"}}});
 }
 
 // A branching strike into the hill every few seconds, a new bolt each time, screened over the
@@ -91,7 +91,7 @@ GeneratorSlide MakeGeneratorSlide() {
     slide.objects = {
         ReedPlant({40, 520, 300, 15, 40, 15, 0}, reeds.link),
         ReedPlant({560, 600, 700, 18, 35, 20, 1}, reeds.link),
-        ReedPlant({1060, 540, 1270, 13, 45, 12, 0}, reeds.link),
+        ReedPlant({980, 560, 1160, 13, 45, 12, 0}, reeds.link),
         ChimneySmoke(puff.link),
         // What the authoring tool left here shows nothing; the player steps over it.
         MakeStaticAnimation({.rect = ReedRect({800, 600, 900, 10, 10, 10, 0}, reeds.link)}),

@@ -107,8 +107,8 @@ Image Reeds(int width, int height) {
             const double half = blade.thickness * width * (1.0 - t) + 0.6;
             for (int x = std::max(0, int(centre - half)); x <= std::min(width - 1, int(centre + half)); ++x) {
                 const double cover = std::clamp(half - std::abs(x + 0.5 - centre), 0.0, 1.0);
-                image.Set(x, y, Byte(0.16 * blade.shade), Byte(Mix(0.30, 0.55, t) * blade.shade),
-                          Byte(0.14 * blade.shade), Byte(cover));
+                image.Set(x, y, Byte(0.12 * blade.shade), Byte(Mix(0.20, 0.40, t) * blade.shade),
+                          Byte(0.12 * blade.shade), Byte(cover));
             }
         }
     return image;
