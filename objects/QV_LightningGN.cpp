@@ -119,23 +119,29 @@ private:
 
     // A square-ended piece pointing back from the start, fading away from it.
     PctQuad StartCap(const LightningPoint& first, const LightningPoint& second, float u) const {
-        const float width = CoreWidth(first);
-        const float length = width * kStartCapLength;
-        const D3DXVECTOR3 d = NormalizedOrZero(first.position - second.position) * length;
-        PctQuad cap = BuildSegmentQuad(first.position, d, length, width, width);
-        SetQuadUV(cap, u, u + ratio_ * kStartCapLength, 1.0f, 0.0f);
-        SetCapColours(cap, CoreColour(first), FadedCore());
-        return cap;
+        return Cap(first, second, kStartCapLength, 1.0f, {u, u + ratio_ * kStartCapLength, 1.0f, 0.0f},
+                   CoreColour(first));
     }
 
     // A piece beyond the end, narrowing and fading.
     PctQuad EndCap(const LightningPoint& before, const LightningPoint& last, float u) const {
-        const float width = CoreWidth(last);
-        const float length = width * kEndCapLength;
-        const D3DXVECTOR3 d = NormalizedOrZero(last.position - before.position) * length;
-        PctQuad cap = BuildSegmentQuad(last.position, d, length, width, length);
-        SetQuadUV(cap, u, u + ratio_ * kEndCapLength, 0.0f, 1.0f);
-        SetCapColours(cap, CoreColour(before), FadedCore());
+        return Cap(last, before, kEndCapLength, kEndCapLength, {u, u + ratio_ * kEndCapLength, 0.0f, 1.0f},
+                   CoreColour(before));
+    }
+
+    struct CapUV {
+        float u0, u1, va, vb;
+    };
+
+    // A piece leaving `from` away from `other`, `length` core widths long and narrowing to
+    // `narrowing` of the core width, in `colour` at `from` and clear at its far end.
+    PctQuad Cap(const LightningPoint& from, const LightningPoint& other, float length, float narrowing,
+                const CapUV& uv, D3DCOLOR colour) const {
+        const float width = CoreWidth(from);
+        const D3DXVECTOR3 d = NormalizedOrZero(from.position - other.position) * (width * length);
+        PctQuad cap = BuildSegmentQuad(from.position, d, width * length, width, width * narrowing);
+        SetQuadUV(cap, uv.u0, uv.u1, uv.va, uv.vb);
+        SetCapColours(cap, colour, FadedCore());
         return cap;
     }
 

@@ -18,15 +18,30 @@
 
 namespace {
 
-TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
-    QV_SlideShow_Light* show = scene.Show();
+// The device and the saver's own scene, opened and prepared as the player does.
+class DefaultScene : public testing::Test {
+protected:
+    void SetUp() override {
+        VG_REQUIRE_DEVICE(device_);
+        CurrentDevice = device_.Device();
+    }
+    void TearDown() override {
+        scene_.Close();
+        CurrentDevice = nullptr;
+    }
+    void OpenScene() {
+        ASSERT_EQ(scene_.OpenOwnDocument(), S_OK);
+        scene_.PrepareSlides();
+        scene_.SetFitMode(2);
+    }
+
+    vgtest::TestDevice device_{320, 240};
+    vgtest::RunningScene scene_;
+};
+
+TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
+    ASSERT_NO_FATAL_FAILURE(OpenScene());
+    QV_SlideShow_Light* show = scene_.Show();
 
     ASSERT_EQ(show->SlideCount(), 5u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
@@ -37,7 +52,7 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
 
     std::vector<int> order;
     for (float t = 0; t < 80; t += 1.0f / 30) {
-        scene.DrawFrame(t);
+        scene_.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < 5; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
@@ -45,22 +60,14 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     }
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
-    EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
-    scene.Close();
-    CurrentDevice = nullptr;
+    EXPECT_NE(device_.PixelAt(160, 120), 0xFFFFFFFFu);
 }
 
-TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     SoundDevice& sound = SoundDevice::Shared();
-    ASSERT_EQ(sound.InitDirectSound(device.Window()), S_OK);
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
-    QV_SlideShow_Light* show = scene.Show();
+    ASSERT_EQ(sound.InitDirectSound(device_.Window()), S_OK);
+    ASSERT_NO_FATAL_FAILURE(OpenScene());
+    QV_SlideShow_Light* show = scene_.Show();
 
     for (unsigned i : {0, 1, 2, 4}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
@@ -97,21 +104,14 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     }
     EXPECT_TRUE(loopedOnItsSlide);
     EXPECT_FALSE(playedElsewhere);
-    scene.Close();
+    scene_.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
-    CurrentDevice = nullptr;
 }
 
-TEST(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
-    QV_SlideShow_Light* show = scene.Show();
+TEST_F(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
+    ASSERT_NO_FATAL_FAILURE(OpenScene());
+    QV_SlideShow_Light* show = scene_.Show();
 
     // Three reeds, the smoke and the lightning; the foreign record made no object.
     const auto& objects = show->SlideAt(4)->RuntimeObjects();
@@ -128,20 +128,18 @@ TEST(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAnd
     int changedFrames = 0;
     std::vector<uint32_t> previous;
     for (float t = 0; t < 76; t += 1.0f / 30) {
-        scene.DrawFrame(t);
+        scene_.DrawFrame(t);
         if (t < 61) continue;
         struck = struck || lightning.Built();
         mostPuffs = std::max(mostPuffs, smoke.Particles().size());
         if (int(t * 30) % 15 != 0) continue;
-        std::vector<uint32_t> pixels = device.ReadBack();
+        std::vector<uint32_t> pixels = device_.ReadBack();
         if (!previous.empty() && pixels != previous) ++changedFrames;
         previous = std::move(pixels);
     }
     EXPECT_TRUE(struck);
     EXPECT_GE(mostPuffs, 20u);
     EXPECT_GE(changedFrames, 25);
-    scene.Close();
-    CurrentDevice = nullptr;
 }
 
 }  // namespace
