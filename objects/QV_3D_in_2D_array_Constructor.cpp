@@ -22,8 +22,7 @@ void QV_3D_in_2D_array_Constructor::Save(QV_IOF_Virtual& archive) {
     WriteUIntParam(archive, count_);
     archive.WriteEmbeddedFile(mesh_);
     archive.WriteEmbeddedFile(texture_);
-    for (auto* param : {&stream_.size, &stream_.speed, &stream_.wobble, &stream_.wobbleFrequency, &stream_.tumble})
-        WriteUIntParam(archive, *param);
+    for (MediaParamT<unsigned int>* value : stream_.StoredValues()) WriteUIntParam(archive, *value);
     uint32_t angle = uint32_t(stream_.direction.angle);
     archive.WriteUInt(angle);
     QV_ABObj_Constructor::Save(archive);
@@ -36,8 +35,7 @@ void QV_3D_in_2D_array_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
     count_.SetSilently(std::min(count_.Value(), kMaxMeshInstances));
     archive.ReadEmbeddedFile(mesh_);
     archive.ReadEmbeddedFile(texture_);
-    for (auto* param : {&stream_.size, &stream_.speed, &stream_.wobble, &stream_.wobbleFrequency, &stream_.tumble})
-        ReadUIntParam(archive, *param);
+    for (MediaParamT<unsigned int>* value : stream_.StoredValues()) ReadUIntParam(archive, *value);
     uint32_t angle = uint32_t(stream_.direction.angle);
     archive.ReadUInt(angle);
     stream_.direction.SetAngle(int32_t(angle));

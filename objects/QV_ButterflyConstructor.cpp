@@ -6,7 +6,6 @@
 #include "objects/Rotations.h"
 
 namespace {
-const wchar_t kModule[] = L"common_res.dll";
 constexpr int32_t kBodyPicture = 6;
 constexpr int32_t kBodyMesh = 68;
 constexpr int32_t kWingMesh = 69;
@@ -22,9 +21,9 @@ void ReadAssigned(QV_IOF_Virtual& archive, UINTSclaleTo<float>& param) {
 }  // namespace
 
 QV_ButterflyConstructor::QV_ButterflyConstructor()
-    : bodyImageLink_(kBodyPicture, kModule), bodyMeshLink_(kBodyMesh, kModule) {
+    : bodyImageLink_(kBodyPicture, kBuiltinModule), bodyMeshLink_(kBodyMesh, kBuiltinModule) {
     Size().SetSilently(kDefaultSize);
-    MeshLink().SetSilently(FileKey(kModule, kWingMesh));
+    MeshLink().SetSilently(FileKey(kBuiltinModule, kWingMesh));
     keptValue1_.Assign(kDefaultKeptValue, nullptr);
     keptValue2_.Assign(kDefaultKeptValue, nullptr);
 }

@@ -8,7 +8,6 @@
 #include "player/ScreenQuad.h"
 
 namespace {
-const wchar_t kModule[] = L"common_res.dll";
 constexpr int32_t kDiscMesh = 70;
 constexpr int32_t kDialPicture = 71;
 constexpr int32_t kHandsPicture = 72;
@@ -20,9 +19,9 @@ D3DXMATRIX HandLocal(float width, float length, float offset) {
 }
 }  // namespace
 
-QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(kHandsPicture, kModule) {
-    MeshLink().SetSilently(FileKey(kModule, kDiscMesh));
-    ImageLink().SetSilently(FileKey(kModule, kDialPicture));
+QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(kHandsPicture, kBuiltinModule) {
+    MeshLink().SetSilently(FileKey(kBuiltinModule, kDiscMesh));
+    ImageLink().SetSilently(FileKey(kBuiltinModule, kDialPicture));
     Size().SetSilently(kDefaultSize);
     const PictureLayout& layout = CurrentPictureLayout();
     rectangle_.further1.SetSilently(layout.pictureWidth / 2);

@@ -1,6 +1,7 @@
 #pragma once
 // How a stream of falling objects drifts: their size, direction and speed, the sideways
 // wobble and how often it may change, and how fast they tumble.
+#include <array>
 #include <cstdint>
 
 #include "document/MediaParamT.h"
@@ -17,6 +18,11 @@ struct DirectionVectors {
 };
 
 struct StreamAnimParams {
+    // Size, speed, wobble, wobble frequency and tumble: the order the record stores them in.
+    std::array<MediaParamT<unsigned int>*, 5> StoredValues() {
+        return {&size, &speed, &wobble, &wobbleFrequency, &tumble};
+    }
+
     MediaParamT<unsigned int> size{0};  // pixels; half of it is the margin beyond the edges
     DirectionVectors direction;
     MediaParamT<unsigned int> speed{50};

@@ -16,14 +16,29 @@
 
 namespace {
 
-TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+class DefaultScene : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VG_REQUIRE_DEVICE(device);
+        CurrentDevice = device.Device();
+    }
+    void TearDown() override {
+        scene.Close();
+        CurrentDevice = nullptr;
+    }
+    // The saver's own scene, prepared as the player prepares it, in fill mode.
+    void Open() {
+        ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+        scene.PrepareSlides();
+        scene.SetFitMode(2);
+    }
+
+    vgtest::TestDevice device{320, 240};
     vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+};
+
+TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
     ASSERT_EQ(show->SlideCount(), 5u);
@@ -44,20 +59,12 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
-    scene.Close();
-    CurrentDevice = nullptr;
 }
 
-TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     SoundDevice& sound = SoundDevice::Shared();
     ASSERT_EQ(sound.InitDirectSound(device.Window()), S_OK);
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
     for (unsigned i : {0, 1, 2, 4}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
@@ -98,18 +105,12 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
-    CurrentDevice = nullptr;
 }
 
 // The fifth slide's butterflies, clock and leaves find every mesh and picture they name: the
 // module's, the document's wing picture, and the leaves' own embedded bytes.
-TEST(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
+TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
+    Open();
     const auto& objects = scene.Show()->SlideAt(4)->RuntimeObjects();
     ASSERT_EQ(objects.size(), 3u);
     auto* leaves = dynamic_cast<QV_3D_in_2D_array*>(objects[0].Get());
@@ -126,8 +127,6 @@ TEST(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
             EXPECT_TRUE(batch.texture);
         }
     }
-    scene.Close();
-    CurrentDevice = nullptr;
 }
 
 }  // namespace
