@@ -180,6 +180,17 @@ TEST_F(MeshDrawingTest, TheClocksHandsPointWhereTheLocalTimeSays) {
     SetLocalTimeSource(nullptr);
 }
 
+TEST_F(MeshDrawingTest, ANewDialPictureReloadsTheDialBatch) {
+    QV_ClockConstructor description;
+    auto object = vgtest::MakeObject(description);
+    static_cast<QV_ClockConstructor&>(object->Description()).ImageLink().Assign(kRedKey, nullptr);
+    const MeshBatch& dial = object->Batches()[0];
+    EXPECT_EQ(dial.texture.Get(), manager_->GetTextures(kRedKey).CurrentFrame().Get());
+    EXPECT_TRUE(HasMeshBuffers(dial));
+    EXPECT_TRUE(dial.Transparent());
+    EXPECT_NE(object->Batches()[1].texture.Get(), dial.texture.Get());
+}
+
 // Two triangles: the left one clockwise on the screen, the right one counter-clockwise.
 meshes::MeshData TwoWindings() {
     meshes::MeshData mesh;
