@@ -84,6 +84,12 @@ protected:
         layer_->DrawMeshInstances(batch);
         device_.Device()->EndScene();
     }
+    // One read of the frame, for several pixels.
+    struct Shot {
+        std::vector<uint32_t> pixels;
+        uint32_t At(POINT p) const { return pixels[size_t(p.y) * kSide + size_t(p.x)] | 0xFF000000u; }
+    };
+    Shot ReadShot() { return {device_.ReadBack()}; }
     // How many pixels of the square around (x, y) with half side `reach` are near the colour.
     int CountNear(int x, int y, int reach, D3DCOLOR colour) {
         const std::vector<uint32_t> pixels = device_.ReadBack();
@@ -169,14 +175,15 @@ TEST_F(MeshDrawingTest, TheClocksHandsPointWhereTheLocalTimeSays) {
         threeOClock.tm_min = c.minute;
         object->Update(0);
         Draw(*object);
-        for (POINT p : c.hands) EXPECT_TRUE(Near(device_.PixelAt(p.x, p.y), hand, 24)) << p.x << "," << p.y << " " << std::hex << device_.PixelAt(p.x, p.y);
-        for (POINT p : c.dial) EXPECT_TRUE(Near(device_.PixelAt(p.x, p.y), ivory, 24)) << p.x << "," << p.y << " " << std::hex << device_.PixelAt(p.x, p.y);
+        const Shot shot = ReadShot();
+        for (POINT p : c.hands) EXPECT_TRUE(Near(shot.At(p), hand, 24)) << p.x << "," << p.y << " " << std::hex << shot.At(p);
+        for (POINT p : c.dial) EXPECT_TRUE(Near(shot.At(p), ivory, 24)) << p.x << "," << p.y << " " << std::hex << shot.At(p);
+        // The dial's red mark stands at 12 o'clock, where the hands point at 0°; outside the
+        // dial the picture shows.
+        EXPECT_TRUE(Near(shot.At({200, 64}), 0xFFC81E1E, 40)) << std::hex << shot.At({200, 64});
+        EXPECT_FALSE(Near(shot.At({200, 336}), 0xFFC81E1E, 40));
+        EXPECT_TRUE(Near(shot.At({200, 12}), kBackground));
     }
-    // The dial's red mark stands at 12 o'clock, where the hands point at 0°; outside the dial
-    // the picture shows.
-    EXPECT_TRUE(Near(device_.PixelAt(200, 64), 0xFFC81E1E, 40)) << std::hex << device_.PixelAt(200, 64);
-    EXPECT_FALSE(Near(device_.PixelAt(200, 336), 0xFFC81E1E, 40));
-    EXPECT_TRUE(Near(device_.PixelAt(200, 12), kBackground));
     SetLocalTimeSource(nullptr);
 }
 
@@ -226,8 +233,9 @@ TEST_F(MeshDrawingTest, OpaqueBatchesKeepOneWindingAndTransparentOnesBothBlended
         frame.counterClockwise = c.counterClockwise;
         batch.drawList = {&frame};
         DrawBatch(batch);
-        EXPECT_TRUE(Near(device_.PixelAt(120, 170), c.left, 10)) << std::hex << device_.PixelAt(120, 170);
-        EXPECT_TRUE(Near(device_.PixelAt(240, 170), c.right, 10)) << std::hex << device_.PixelAt(240, 170);
+        const Shot shot = ReadShot();
+        EXPECT_TRUE(Near(shot.At({120, 170}), c.left, 10)) << std::hex << shot.At({120, 170});
+        EXPECT_TRUE(Near(shot.At({240, 170}), c.right, 10)) << std::hex << shot.At({240, 170});
     }
 }
 
