@@ -117,7 +117,42 @@ void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect*
         draw();
 }
 
+void QV_2D_Light::DrawMeshInstances(MeshBatch& batch) {
+    if (!HasMeshBuffers(batch)) return;
+    IDirect3DDevice9* d = CurrentDevice;
+    PictureView& view = GetPictureView();
+    view.ApplyTransforms();
+    const bool transparent = batch.Transparent();
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, transparent ? TRUE : FALSE);
+    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    // Without a texture the mesh shows the vertices' colour (white): MeshVertex has none.
+    const DWORD source = batch.texture ? D3DTA_TEXTURE : D3DTA_DIFFUSE;
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, source);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, source);
+    d->SetTexture(0, batch.texture.Get());
+    d->SetIndices(batch.indexBuffer.Get());
+    batch.SetStream();
+    auto walk = [&](bool opposite) {
+        for (QV_Frame* frame : batch.drawList) {
+            view.SetWorldTransform(frame->world);
+            const bool counterClockwise = (frame->counterClockwise != 0) != opposite;
+            d->SetRenderState(D3DRS_CULLMODE, counterClockwise ? D3DCULL_CCW : D3DCULL_CW);
+            d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, batch.vertexCount, 0, batch.triangleCount);
+        }
+    };
+    walk(false);
+    if (transparent) walk(true);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+}
+
 void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
+    if (!HasMeshBuffers(mesh)) return;
     IDirect3DDevice9* d = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();

@@ -10,55 +10,64 @@
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SceneDocument.h"
+#include "objects/QV_3DObjArray.h"
+#include "objects/QV_3D_in_2D_array.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
 
-TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+class DefaultScene : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VG_REQUIRE_DEVICE(device);
+        CurrentDevice = device.Device();
+    }
+    void TearDown() override {
+        scene.Close();
+        CurrentDevice = nullptr;
+    }
+    // The saver's own scene, prepared as the player prepares it, in fill mode.
+    void Open() {
+        ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+        scene.PrepareSlides();
+        scene.SetFitMode(2);
+    }
+
+    vgtest::TestDevice device{320, 240};
     vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+};
+
+TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 4u);
+    ASSERT_EQ(show->SlideCount(), 5u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[4] = {1024, 1600, 600, 1600};
-    for (unsigned i = 0; i < 4; ++i)
+    const uint32_t widths[5] = {1024, 1600, 600, 1600, 1200};
+    for (unsigned i = 0; i < 5; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 66; t += 1.0f / 30) {
+    for (float t = 0; t < 82; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 0; i < 5; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
-    scene.Close();
-    CurrentDevice = nullptr;
 }
 
-TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     SoundDevice& sound = SoundDevice::Shared();
     ASSERT_EQ(sound.InitDirectSound(device.Window()), S_OK);
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i = 0; i < 3; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -81,8 +90,8 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
         return value;
     };
 
-    // Through the fourth slide and into the first again: the swell loops while its slide
-    // shows and stops when it ends.
+    // Through the fourth slide and into the next: the swell loops while its slide shows and
+    // stops when it ends.
     bool loopedOnItsSlide = false;
     bool playedElsewhere = false;
     for (float t = 0; t < 64; t += 0.1f) {
@@ -96,7 +105,28 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
-    CurrentDevice = nullptr;
+}
+
+// The fifth slide's butterflies, clock and leaves find every mesh and picture they name: the
+// module's, the document's wing picture, and the leaves' own embedded bytes.
+TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
+    Open();
+    const auto& objects = scene.Show()->SlideAt(4)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 3u);
+    auto* leaves = dynamic_cast<QV_3D_in_2D_array*>(objects[0].Get());
+    ASSERT_NE(leaves, nullptr);
+    EXPECT_TRUE(HasMeshBuffers(leaves->Mesh()));
+    EXPECT_TRUE(leaves->Mesh().texture);
+    EXPECT_EQ(leaves->Mesh().children.size(), 30u);
+    for (size_t i : {1, 2}) {
+        SCOPED_TRACE(i);
+        auto* meshes = dynamic_cast<QV_3DObjArray*>(objects[i].Get());
+        ASSERT_NE(meshes, nullptr);
+        for (MeshBatch& batch : meshes->Batches()) {
+            EXPECT_TRUE(HasMeshBuffers(batch));
+            EXPECT_TRUE(batch.texture);
+        }
+    }
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ public:
     void Close();
 
     QV_SlideShow_Light* Show() const { return show_.get(); }
+    QV_DocResManager* Manager() const { return manager_.get(); }
     // The bytes of every picture the document embeds, in the manager's order.
     std::vector<std::vector<uint8_t>> EmbeddedPictures() const;
 

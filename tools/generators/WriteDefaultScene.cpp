@@ -1,10 +1,12 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
-// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, and a
-// fourth slide with sound objects: a looping sea swell and a wind chime now and then.
+// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
+// slide with sound objects (a looping sea swell and a wind chime now and then), and a fifth
+// with butterflies, a clock and falling leaves.
 #include <cstdio>
 #include <string>
 
 #include "DocumentRecords.h"
+#include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
@@ -27,7 +29,8 @@ StoreEntry ImageEntry(const Picture& picture) {
 }
 
 SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t fadeIn,
-                  uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {}) {
+                  uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {},
+                  std::vector<SceneWriter> objects = {}) {
     LayerRecord layer;
     layer.picture = {picture.path, picture.stamp};
     layer.camera.enabled = cameraOn ? 1 : 0;
@@ -38,6 +41,7 @@ SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t
     slide.fadeOut = fadeOut;
     slide.layer = MakeLayer(layer);
     slide.sounds = std::move(sounds);
+    slide.objects = std::move(objects);
     return MakeSlide(slide);
 }
 
@@ -100,6 +104,9 @@ int main(int argc, char** argv) {
     ResourceSection section;
     section.images = {ImageEntry(dusk), ImageEntry(harbour), ImageEntry(tower)};
     section.buffers = {SoundEntry(swell), SoundEntry(chime)};
+    const meshslides::GardenSlide garden = meshslides::MakeGardenSlide();
+    section.images.push_back(garden.meadow);
+    section.images.push_back(garden.wing);
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
@@ -110,7 +117,8 @@ int main(int argc, char** argv) {
          Slide(tower, true, 140, 2, 10, 3),
          Slide(harbour, true, 130, 2, 10, 2,
                {SoundObject(swell, "Swell", 0, 100, 100, 70, 50),
-                SoundObject(chime, "Chime", 1, 200, 400, 85, 30)})},
+                SoundObject(chime, "Chime", 1, 200, 400, 85, 30)}),
+         Slide({garden.meadow.path, garden.meadow.stamp, {}}, true, 115, 2, 12, 2, {}, garden.objects)},
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
         section);
     return WriteFile(argv[1], document) ? 0 : 1;

@@ -18,4 +18,13 @@ void WriteDescriptionBase(SceneWriter& out, const DescriptionBaseRecord& base) {
     if (base.version > 1) WriteTimeLine(out, base.timeLine);
 }
 
+void WriteView(SceneWriter& out, const ViewRecord& view) {
+    out.Section("QV_ViewObjCtrl", view.version);
+    for (int32_t side : view.rectangle) out.Long(side);
+    out.Float(view.relativeLeft).Float(view.relativeRight).Float(view.relativeTop).Float(view.relativeBottom);
+    out.Byte(view.flag);
+    if (view.version > 1) out.UInt(view.timeScale);
+    WriteDescriptionBase(out, view.base);
+}
+
 }  // namespace scenewriter

@@ -31,9 +31,23 @@ struct DescriptionBaseRecord {
     TimeLineRecord timeLine;
 };
 
+// A description placed on the picture: its rectangle in pixels (left, right, top, bottom and
+// two further values), the same in fractions of the picture, and its time scale (50: real
+// time; from version 2 on).
+struct ViewRecord {
+    int32_t version = 2;
+    int32_t rectangle[6] = {0, 0, 0, 0, 0, 0};
+    float relativeLeft = 0, relativeRight = 1, relativeTop = 0, relativeBottom = 1;
+    uint8_t flag = 0;
+    uint32_t timeScale = 50;
+    DescriptionBaseRecord base;
+};
+
 // Tagged "QV_TimeLineControl".
 void WriteTimeLine(SceneWriter& out, const TimeLineRecord& timeLine);
 // Tagged "QV_ABObj_Constructor".
 void WriteDescriptionBase(SceneWriter& out, const DescriptionBaseRecord& base);
+// Tagged "QV_ViewObjCtrl".
+void WriteView(SceneWriter& out, const ViewRecord& view);
 
 }  // namespace scenewriter
