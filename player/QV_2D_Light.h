@@ -21,6 +21,8 @@
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
 
+class QV_SpriteArrayObj;
+
 class QV_2D_Light : public QV_ABRender {
 public:
     QV_2D_Light();
@@ -35,6 +37,9 @@ public:
     virtual void DrawWithEffect(QV_SimpleMesh<TexVertex>& mesh, ID3DXEffect* effect);
     virtual void DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float unused);
     virtual void DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect);
+    // The sprite quads of a sprite system, alpha-blended or additive, and a second pass
+    // with its second picture. Without a picture frame nothing is drawn.
+    virtual void DrawSpriteArray(QV_SpriteArrayObj& sprites);
     // One textured mesh at every child frame of its own frame, both windings.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
     virtual ComHolder<IDirect3DTexture9>& GetSceneTexture();
