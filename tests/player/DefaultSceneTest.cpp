@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string>
+#include <typeinfo>
 
 #include "RunningScene.h"
 #include "TestDevice.h"
@@ -10,6 +13,8 @@
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SceneDocument.h"
+#include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_SpriteArrayObj.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
@@ -24,22 +29,23 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     scene.SetFitMode(2);
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 4u);
+    const unsigned slides = 6;
+    ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[4] = {1024, 1600, 600, 1600};
-    for (unsigned i = 0; i < 4; ++i)
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1024, 1600};
+    for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 66; t += 1.0f / 30) {
+    for (float t = 0; t < 98; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
     scene.Close();
@@ -81,8 +87,8 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
         return value;
     };
 
-    // Through the fourth slide and into the first again: the swell loops while its slide
-    // shows and stops when it ends.
+    // Through the fourth slide and into the next: the swell loops while its slide shows and
+    // stops when it ends.
     bool loopedOnItsSlide = false;
     bool playedElsewhere = false;
     for (float t = 0; t < 64; t += 0.1f) {
@@ -96,6 +102,32 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
+    CurrentDevice = nullptr;
+}
+
+TEST(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
+    vgtest::TestDevice device(320, 240);
+    VG_REQUIRE_DEVICE(device);
+    CurrentDevice = device.Device();
+    vgtest::RunningScene scene;
+    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+    scene.PrepareSlides();
+    QV_SlideShow_Light* show = scene.Show();
+    ASSERT_EQ(show->SlideCount(), 6u);
+
+    std::set<std::string> kinds;
+    for (unsigned slide : {4u, 5u}) {
+        for (const CountedHolder<QV_ABObj>& object : show->SlideAt(slide)->RuntimeObjects()) {
+            auto* sprites = dynamic_cast<QV_SpriteArrayObj*>(object.Get());
+            ASSERT_NE(sprites, nullptr);
+            kinds.insert(typeid(*sprites->SpriteDescription()).name());
+            // Every picture is found: the document's own, the module's dot and frame set.
+            EXPECT_TRUE(sprites->CurrentTexture()) << sprites->SpriteDescription()->Name();
+            EXPECT_FALSE(sprites->Sprites().empty());
+        }
+    }
+    EXPECT_EQ(kinds.size(), 13u);
+    scene.Close();
     CurrentDevice = nullptr;
 }
 

@@ -141,7 +141,8 @@ Image BoltSheet(int frameWidth, int height, int frames) {
     for (int f = 0; f < frames; ++f) {
         const Image frame = Painted(frameWidth, height, [f](double u, double v, double& r, double& g, double& b, double& a) {
             const double off = std::abs(u - BoltX(v, f + 1));
-            a = std::max(Inside(off - 0.02, 0.03), std::exp(-off * 10.0) * 0.6);
+            // Fading out towards the frame's ends, so the bolt has no cut edge.
+            a = std::max(Inside(off - 0.02, 0.03), std::exp(-off * 10.0) * 0.6) * std::sqrt(std::sin(kPi * v));
             r = 0.7, g = 0.8, b = 1.0;
         });
         for (int y = 0; y < height; ++y)
