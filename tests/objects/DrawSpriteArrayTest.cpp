@@ -11,6 +11,7 @@
 #include "document/CurrentDevice.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
+#include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 
@@ -28,6 +29,7 @@ protected:
         auto solid = [&](D3DCOLOR colour) { return vgtest::MakePicture(device, 16, 16, D3DXIFF_PNG, colour); };
         scene_.LoadPictures({
             {"C:\\grey.png", vgtest::MakePicture(device, kWidth, kHeight, D3DXIFF_PNG, kGrey)},
+            {"C:\\wide.png", vgtest::MakePicture(device, 2 * kWidth, kHeight, D3DXIFF_PNG, kGrey)},
             {"C:\\dark.png", solid(kDark)},
             {"C:\\red.png", solid(kRed)},
             {"C:\\blue.png", solid(kBlue)},
@@ -43,16 +45,21 @@ protected:
                                                              return frames[x / 16];
                                                          })},
         });
+        MakeCurrentLayer(L"C:\\grey.png", PictureView::kFit);
+    }
+    void TearDown() override { layer_.reset(); }
+
+    // A layer made current as a slide makes it: device objects, size, fit, states.
+    void MakeCurrentLayer(const wchar_t* picture, int fitMode) {
         layer_ = std::make_unique<QV_2D_Light>();
-        layer_->pictureLink.SetSilently({L"C:\\grey.png", 1});
+        layer_->pictureLink.SetSilently({picture, 1});
         layer_->CreateDeviceObjects();
         layer_->Resize(1, 1);
-        layer_->SetFitMode(PictureView::kFit);
+        layer_->SetFitMode(fitMode);
         layer_->Resize(int(kWidth), int(kHeight));
         layer_->StartCamera();
         layer_->RestoreDeviceObjects();
     }
-    void TearDown() override { layer_.reset(); }
 
     // A static sprite of `size` centred at (x, y) of the picture, which here is the screen.
     static QV_StatObjConstructor Placed(const wchar_t* image, unsigned int size, int x, int y) {
@@ -238,6 +245,29 @@ TEST_F(DrawSpriteArray, AStaticSpriteIsHitWithinItsPlacedRectangle) {
     auto sprites = Create(placed);
     for (auto [x, y, hit] : {std::tuple{40, 48, true}, {24, 32, true}, {56, 64, true}, {20, 48, false}, {60, 48, false}})
         EXPECT_EQ(sprites->HitTest({x, y}), hit) << x << "," << y;
+}
+
+TEST_F(DrawSpriteArray, UnderTheFillZoomTheHitTestFindsTheSpriteWhereItIsDrawn) {
+    // A picture twice as wide as the screen, filling it: fitted at half size, zoomed by 2
+    // about its middle, so the screen shows the picture from x 64 to 192 one to one.
+    MakeCurrentLayer(L"C:\\wide.png", PictureView::kFill);
+    const D3DXVECTOR3 middle = MapRectToScreen(64.0f, 48.0f, 7.0f);
+    EXPECT_FLOAT_EQ(middle.x, 128.0f);
+    EXPECT_FLOAT_EQ(middle.y, 48.0f);
+    EXPECT_EQ(middle.z, 7.0f);
+    const D3DXVECTOR3 corner = MapRectToScreen(0.0f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(corner.x, 64.0f);
+    EXPECT_FLOAT_EQ(corner.y, 0.0f);
+
+    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 16, 144, 48);  // 136..152 × 40..56
+    auto sprites = Create(placed);
+    Draw(*sprites);
+    // On the screen 64 to the left: 72..88 × 40..56.
+    for (auto [x, y, hit] : {std::tuple{80, 48, true}, {73, 41, true}, {87, 55, true}, {68, 48, false}, {80, 36, false}}) {
+        SCOPED_TRACE(testing::Message() << x << "," << y);
+        EXPECT_EQ(Near(Pixel(UINT(x), UINT(y)), kRed), hit);
+        EXPECT_EQ(sprites->HitTest({x, y}), hit);
+    }
 }
 
 TEST_F(DrawSpriteArray, SpritesSurviveADeviceResetWithoutLeakingAndDrawAgain) {
