@@ -61,18 +61,6 @@ protected:
         layer_->RestoreDeviceObjects();
     }
 
-    // A static sprite of `size` centred at (x, y) of the picture, which here is the screen.
-    static QV_StatObjConstructor Placed(const wchar_t* image, unsigned int size, int x, int y) {
-        QV_StatObjConstructor placed;
-        placed.image.SetSilently({image, 1});
-        placed.size.SetSilently(size);
-        placed.spriteRect.further1.SetSilently(x);
-        placed.spriteRect.further2.SetSilently(y);
-        return placed;
-    }
-    static std::unique_ptr<QV_SpriteArrayObj> Create(QV_ParticleSystemCtrl& description) {
-        return std::unique_ptr<QV_SpriteArrayObj>(static_cast<QV_SpriteArrayObj*>(description.CreateObject()));
-    }
     // One frame: the picture, then the sprites after an update to time t.
     void Draw(QV_SpriteArrayObj& sprites, float t = 0.05f) {
         IDirect3DDevice9* device = scene_.Device().Device();
@@ -91,8 +79,8 @@ protected:
 };
 
 TEST_F(DrawSpriteArray, TheSpriteCoversItsQuadAndNothingElse) {
-    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 32, 40, 48);
-    auto sprites = Create(placed);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 32, 40, 48);
+    auto sprites = spritetest::CreateSprites(placed);
     Draw(*sprites);
     // From 24 to 56 across and 32 to 64 down.
     for (auto [x, y] : {std::pair{26u, 34u}, {40u, 48u}, {53u, 61u}}) EXPECT_TRUE(Near(Pixel(x, y), kRed)) << x << "," << y;
@@ -113,10 +101,10 @@ TEST_F(DrawSpriteArray, AlphaBlendingAndAdditiveBlendingGiveTheirOwnPixels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "blend " << c.blendMode << " transparency " << c.transparency);
-        QV_StatObjConstructor placed = Placed(L"C:\\dark.png", 32, 40, 48);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\dark.png", 32, 40, 48);
         placed.blendMode.SetSilently(c.blendMode);
         placed.transparency.Assign(c.transparency, nullptr);
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         Draw(*sprites);
         EXPECT_LE(vgtest::ChannelDistance(Pixel(40, 48), c.expected), 3) << std::hex << Pixel(40, 48);
     }
@@ -130,10 +118,10 @@ TEST_F(DrawSpriteArray, TheSecondPictureIsDrawnInASecondPass) {
     // Over red: the blue picture replaces it, or adds to it in additive mode.
     for (const Case& c : {Case{0, kBlue}, Case{1, 0xFFFF00FF}}) {
         SCOPED_TRACE(c.blendMode);
-        QV_StatObjConstructor placed = Placed(L"C:\\red.png", 32, 40, 48);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 32, 40, 48);
         placed.secondImage.SetSilently({L"C:\\blue.png", 1});
         placed.blendMode.SetSilently(c.blendMode);
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         Draw(*sprites);
         EXPECT_TRUE(Near(Pixel(40, 48), c.expected)) << std::hex << Pixel(40, 48);
     }
@@ -156,11 +144,11 @@ TEST_F(DrawSpriteArray, FlipsAndTurnsPickTheExpectedPartOfThePicture) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.flipVertical << c.flipHorizontal << " " << c.rotation);
-        QV_StatObjConstructor placed = Placed(L"C:\\halves.png", 32, 40, 48);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\halves.png", 32, 40, 48);
         placed.flipVertical.SetSilently(c.flipVertical);
         placed.flipHorizontal.SetSilently(c.flipHorizontal);
         placed.rotation.SetSilently(c.rotation);
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         Draw(*sprites);
         EXPECT_TRUE(Near(Pixel(32, 40), c.topLeft)) << std::hex << Pixel(32, 40);
         EXPECT_TRUE(Near(Pixel(48, 56), c.bottomRight)) << std::hex << Pixel(48, 56);
@@ -168,11 +156,11 @@ TEST_F(DrawSpriteArray, FlipsAndTurnsPickTheExpectedPartOfThePicture) {
 }
 
 TEST_F(DrawSpriteArray, SheetSpritesShowTheirCurrentFrame) {
-    QV_StatObjConstructor placed = Placed(L"C:\\sheet.png", 32, 40, 48);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\sheet.png", 32, 40, 48);
     placed.sheet = true;
     placed.frameCount = 4;
     placed.frameRate = 10.0f;
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     const D3DCOLOR frames[] = {kRed, kGreen, kBlue, 0xFFFFFFFF};
     // Steps of 0.15 of scaled time pass the 0.1 a frame lasts: one frame further each time.
     for (int i = 0; i < 6; ++i) {
@@ -189,7 +177,7 @@ TEST_F(DrawSpriteArray, TheTimeLinesOpacityScalesTheAlpha) {
     };
     for (const Case& c : {Case{0.0f, kGrey}, Case{0.501f, 0xFF606060}, Case{2.0f, kDark}}) {
         SCOPED_TRACE(c.slideTime);
-        QV_StatObjConstructor placed = Placed(L"C:\\dark.png", 32, 40, 48);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\dark.png", 32, 40, 48);
         QV_TimeLineControl& line = placed.TimeLine();
         line.Mode().SetSilently(QV_TimeLineControl::kRandomCycle);
         line.HiddenMin().SetSilently(0);
@@ -197,7 +185,7 @@ TEST_F(DrawSpriteArray, TheTimeLinesOpacityScalesTheAlpha) {
         line.VisibleMin().SetSilently(1000);
         line.VisibleMax().SetSilently(1000);
         line.FadeIn().Assign(100, nullptr);
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         QV_TimeLineControl& running = sprites->SpriteDescription()->TimeLine();
         if (c.slideTime > 0.0f) {
             spritetest::DriveTimeLine(running, 0.001f);
@@ -209,8 +197,8 @@ TEST_F(DrawSpriteArray, TheTimeLinesOpacityScalesTheAlpha) {
 }
 
 TEST_F(DrawSpriteArray, AMissingPictureDrawsNothingAndTheSpritesStillMove) {
-    QV_StatObjConstructor placed = Placed(L"C:\\nowhere.png", 32, 40, 48);
-    auto sprites = Create(placed);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\nowhere.png", 32, 40, 48);
+    auto sprites = spritetest::CreateSprites(placed);
     Draw(*sprites);
     EXPECT_TRUE(Near(Pixel(40, 48), kGrey));
     EXPECT_EQ(sprites->Sprites().size(), 1u);
@@ -221,10 +209,10 @@ TEST_F(DrawSpriteArray, AMissingPictureDrawsNothingAndTheSpritesStillMove) {
 }
 
 TEST_F(DrawSpriteArray, DrawingLeavesTheLayersRestingState) {
-    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 32, 40, 48);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 32, 40, 48);
     placed.blendMode.SetSilently(1);
     placed.secondImage.SetSilently({L"C:\\blue.png", 1});
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     Draw(*sprites);
     IDirect3DDevice9* device = scene_.Device().Device();
     DWORD blending = TRUE, destination = 0, colourOp = 0, alphaOp = 0;
@@ -239,10 +227,10 @@ TEST_F(DrawSpriteArray, DrawingLeavesTheLayersRestingState) {
 }
 
 TEST_F(DrawSpriteArray, AStaticSpriteIsHitWithinItsPlacedRectangle) {
-    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 32, 40, 48);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 32, 40, 48);
     placed.spriteRect.left.SetSilently(0);  // the stored sides give way to the sprite's own
     placed.spriteRect.right.SetSilently(127);
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     for (auto [x, y, hit] : {std::tuple{40, 48, true}, {24, 32, true}, {56, 64, true}, {20, 48, false}, {60, 48, false}})
         EXPECT_EQ(sprites->HitTest({x, y}), hit) << x << "," << y;
 }
@@ -259,8 +247,8 @@ TEST_F(DrawSpriteArray, UnderTheFillZoomTheHitTestFindsTheSpriteWhereItIsDrawn) 
     EXPECT_FLOAT_EQ(corner.x, 64.0f);
     EXPECT_FLOAT_EQ(corner.y, 0.0f);
 
-    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 16, 144, 48);  // 136..152 × 40..56
-    auto sprites = Create(placed);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 16, 144, 48);  // 136..152 × 40..56
+    auto sprites = spritetest::CreateSprites(placed);
     Draw(*sprites);
     // On the screen 64 to the left: 72..88 × 40..56.
     for (auto [x, y, hit] : {std::tuple{80, 48, true}, {73, 41, true}, {87, 55, true}, {68, 48, false}, {80, 36, false}}) {
@@ -271,10 +259,10 @@ TEST_F(DrawSpriteArray, UnderTheFillZoomTheHitTestFindsTheSpriteWhereItIsDrawn) 
 }
 
 TEST_F(DrawSpriteArray, SpritesSurviveADeviceResetWithoutLeakingAndDrawAgain) {
-    QV_StatObjConstructor placed = Placed(L"C:\\red.png", 32, 40, 48);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\red.png", 32, 40, 48);
     placed.secondImage.SetSilently({L"C:\\dark.png", 1});
     placed.blendMode.SetSilently(1);
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     Draw(*sprites);
     const uint32_t before = Pixel(40, 48);
     auto references = [](IUnknown* object) {

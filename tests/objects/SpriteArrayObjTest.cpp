@@ -40,18 +40,6 @@ protected:
         section.durations = {{"C:\\blink.gif", 1, {0.1f, 0.2f, 0.3f}}};
         return section;
     }
-    // A static sprite of `size` at (x, y) showing `image`.
-    static QV_StatObjConstructor Placed(const wchar_t* image, unsigned int size, int x, int y) {
-        QV_StatObjConstructor placed;
-        placed.image.SetSilently({image, 1});
-        placed.size.SetSilently(size);
-        placed.spriteRect.further1.SetSilently(x);
-        placed.spriteRect.further2.SetSilently(y);
-        return placed;
-    }
-    static std::unique_ptr<QV_SpriteArrayObj> Create(QV_ParticleSystemCtrl& description) {
-        return std::unique_ptr<QV_SpriteArrayObj>(static_cast<QV_SpriteArrayObj*>(description.CreateObject()));
-    }
     // The quads as written (the managed buffer keeps a copy it can hand back).
     static std::vector<DX_V::PCT> Vertices(QV_SpriteArrayObj& sprites) {
         std::vector<DX_V::PCT> vertices(sprites.vertexCount);
@@ -78,10 +66,10 @@ TEST_F(SpriteArrayObjTest, HalfExtentsFollowThePicturesShapeAndTheSheetsFrames) 
         {L"C:\\nowhere.png", false, 1, 50, 50},  // never decoded: ratio 1
     };
     for (const Case& c : cases) {
-        QV_StatObjConstructor placed = Placed(c.image, 100, 128, 128);
+        QV_StatObjConstructor placed = spritetest::Placed(c.image, 100, 128, 128);
         placed.sheet = c.sheet;
         placed.frameCount = c.frames;
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         ASSERT_EQ(sprites->Sprites().size(), 1u);
         EXPECT_EQ(sprites->Sprites()[0].halfWidth, c.halfWidth);
         EXPECT_EQ(sprites->Sprites()[0].halfHeight, c.halfHeight);
@@ -91,7 +79,7 @@ TEST_F(SpriteArrayObjTest, HalfExtentsFollowThePicturesShapeAndTheSheetsFrames) 
 TEST_F(SpriteArrayObjTest, TheListGrowsWithTheCountAndNeverShrinks) {
     QV_SparkleConstructor sparkles;
     sparkles.count.SetSilently(0);
-    auto sprites = Create(sparkles);
+    auto sprites = spritetest::CreateSprites(sparkles);
     QV_BaseSpriteProp& d = *sprites->SpriteDescription();
     EXPECT_TRUE(sprites->Sprites().empty());
     EXPECT_FALSE(sprites->vertexBuffer);
@@ -132,14 +120,14 @@ TEST_F(SpriteArrayObjTest, QuadsAreTheTurnedSpriteWithItsTextureRangeFlippedOrSt
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.flipVertical << c.flipHorizontal << c.sheet);
         // A quarter turn: the right axis points up the screen, the up axis to the right.
-        QV_StatObjConstructor placed = Placed(L"C:\\wide.png", 20, 32, 32);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\wide.png", 20, 32, 32);
         placed.rotation.SetSilently(90);
         placed.flipVertical.SetSilently(c.flipVertical);
         placed.flipHorizontal.SetSilently(c.flipHorizontal);
         placed.sheet = c.sheet;
         placed.frameCount = c.sheet ? 4 : 1;
         placed.transparency.Assign(40, nullptr);
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         sprites->Update(0.05f);
         const std::vector<DX_V::PCT> v = Vertices(*sprites);
         ASSERT_EQ(v.size(), 4u);
@@ -170,11 +158,11 @@ TEST_F(SpriteArrayObjTest, ASheetStepsItsFrameOnTheScaledClockAtItsFrameRate) {
     };
     for (const Case& c : {Case{10, {0, 1, 1, 2}}, Case{0, {0, 0, 0, 0}}}) {
         SCOPED_TRACE(c.frameRate);
-        QV_StatObjConstructor placed = Placed(L"C:\\sheet.png", 20, 32, 32);
+        QV_StatObjConstructor placed = spritetest::Placed(L"C:\\sheet.png", 20, 32, 32);
         placed.sheet = true;
         placed.frameCount = 4;
         placed.frameRate = c.frameRate;
-        auto sprites = Create(placed);
+        auto sprites = spritetest::CreateSprites(placed);
         const float times[] = {0.05f, 0.2f, 0.25f, 0.35f};
         for (int i = 0; i < 4; ++i) {
             sprites->Update(times[i]);
@@ -185,8 +173,8 @@ TEST_F(SpriteArrayObjTest, ASheetStepsItsFrameOnTheScaledClockAtItsFrameRate) {
 }
 
 TEST_F(SpriteArrayObjTest, AMultiFrameImageSwitchesByItsDurationsAndHoldsItsLastFrame) {
-    QV_StatObjConstructor placed = Placed(L"C:\\blink.gif", 20, 32, 32);
-    auto sprites = Create(placed);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\blink.gif", 20, 32, 32);
+    auto sprites = spritetest::CreateSprites(placed);
     const TextureSet& frames = sprites->Frames();
     ASSERT_EQ(frames.frames.size(), 2u);
     struct Step {
@@ -205,9 +193,9 @@ TEST_F(SpriteArrayObjTest, AMultiFrameImageSwitchesByItsDurationsAndHoldsItsLast
 }
 
 TEST_F(SpriteArrayObjTest, FrameChangeOnlyWritesTheQuadsOnceAndThenOnlyAtFrameSwitches) {
-    QV_StatObjConstructor placed = Placed(L"C:\\blink.gif", 20, 32, 32);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\blink.gif", 20, 32, 32);
     placed.frameChangeOnly.SetSilently(1);
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     sprites->Update(0.05f);
     EXPECT_NEAR(Vertices(*sprites)[1].x, 22.0f, 1e-4);  // written once all the same
     sprites->Sprites()[0].position.x = 42.0f;
@@ -232,7 +220,7 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     EXPECT_EQ(d.legacyDurations, (std::vector<float>{0.25f, 0.5f}));
     EXPECT_TRUE(d.image.GetPath().empty());
 
-    auto sprites = Create(d);
+    auto sprites = spritetest::CreateSprites(d);
     EXPECT_EQ(d.image.GetPath(), L"spark 1");
     EXPECT_EQ(d.secondImage.GetPath(), L"halo");
     EXPECT_TRUE(d.legacyFrames.empty());
@@ -242,7 +230,7 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     EXPECT_TRUE(sprites->CurrentTexture());
     EXPECT_TRUE(sprites->GetSecondaryTexture());
     // The conversion happens once: a second object reuses the links.
-    auto again = Create(d);
+    auto again = spritetest::CreateSprites(d);
     EXPECT_EQ(d.image.GetPath(), L"spark 1");
     EXPECT_EQ(again->CurrentTexture(), sprites->CurrentTexture());
 }
@@ -250,7 +238,7 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
 TEST_F(SpriteArrayObjTest, ALaterRecordWithoutAnImagePathConvertsNothingAndShowsNoPicture) {
     QV_SparkleConstructor sparkles;
     sparkles.legacyDurations = {0.5f};  // nothing names a picture
-    auto sprites = Create(sparkles);
+    auto sprites = spritetest::CreateSprites(sparkles);
     EXPECT_TRUE(sparkles.image.GetPath().empty());
     EXPECT_FALSE(sprites->CurrentTexture());
     EXPECT_FALSE(sprites->GetSecondaryTexture());
@@ -262,7 +250,7 @@ TEST_F(SpriteArrayObjTest, FrameSetSourceOneTakesTheModulesFrameSet) {
     QV_DischargeConstructor discharge;
     discharge.image.SetSilently({L"common_res.dll", 300});
     discharge.frameSetSource = 1;
-    auto sprites = Create(discharge);
+    auto sprites = spritetest::CreateSprites(discharge);
     EXPECT_EQ(sprites->Frames().frames.size(), 4u);
     EXPECT_EQ(sprites->Frames().durations.size(), 4u);
     for (const ComHolder<IDirect3DTexture9>& frame : sprites->Frames().frames) EXPECT_TRUE(frame);
@@ -273,9 +261,9 @@ TEST_F(SpriteArrayObjTest, FrameSetSourceOneTakesTheModulesFrameSet) {
 }
 
 TEST_F(SpriteArrayObjTest, TheSecondImageIsTakenWhenItHasAPath) {
-    QV_StatObjConstructor placed = Placed(L"C:\\wide.png", 20, 32, 32);
+    QV_StatObjConstructor placed = spritetest::Placed(L"C:\\wide.png", 20, 32, 32);
     placed.secondImage.SetSilently({L"C:\\sheet.png", 1});
-    auto sprites = Create(placed);
+    auto sprites = spritetest::CreateSprites(placed);
     EXPECT_EQ(sprites->GetSecondaryTexture().Get(), scene_.Manager().GetTextures({L"C:\\sheet.png", 1}).frames[0].Get());
     EXPECT_FALSE(sprites->NeedsBackground());
     EXPECT_EQ(sprites->GetKind(), QV_ABObj::kSceneObject);

@@ -1,5 +1,7 @@
 #include "SpriteTesting.h"
 
+#include "ManagerFromSection.h"
+
 #include "document/AnimationStateCycle.h"
 #include "document/CurrentDevice.h"
 #include "document/SharedRandom.h"
@@ -40,14 +42,21 @@ void DeviceWithPictures::LoadPictures(const std::vector<Picture>& pictures) {
 }
 
 void DeviceWithPictures::LoadSection(const scenewriter::ResourceSection& section) {
-    scenewriter::SceneWriter out;
-    WriteResourceSection(out, section);
-    vgtest::ArchiveOver in(out.Bytes());
-    std::wstring tag;
-    in.Archive().ReadString(tag);
-    manager_ = std::make_unique<QV_DocResManager>();
-    manager_->Load(in.Archive(), in.Archive().ReadVersion());
+    manager_ = vgtest::ManagerFromSection(section);
     CurrentDocResManager = manager_.get();
+}
+
+QV_StatObjConstructor Placed(const wchar_t* image, unsigned int size, int x, int y) {
+    QV_StatObjConstructor placed;
+    placed.image.SetSilently({image, 1});
+    placed.size.SetSilently(size);
+    placed.spriteRect.further1.SetSilently(x);
+    placed.spriteRect.further2.SetSilently(y);
+    return placed;
+}
+
+std::unique_ptr<QV_SpriteArrayObj> CreateSprites(QV_ParticleSystemCtrl& description) {
+    return std::unique_ptr<QV_SpriteArrayObj>(static_cast<QV_SpriteArrayObj*>(description.CreateObject()));
 }
 
 }  // namespace spritetest

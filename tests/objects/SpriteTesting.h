@@ -15,6 +15,8 @@
 #include "document/QV_DocResManager.h"
 #include "document/QV_TimeLineControl.h"
 #include "document/ReaderRegistry.h"
+#include "objects/QV_SpriteArrayObj.h"
+#include "objects/QV_StatObjConstructor.h"
 
 namespace spritetest {
 
@@ -62,5 +64,10 @@ private:
     vgtest::TestDevice device_;
     std::unique_ptr<QV_DocResManager> manager_;
 };
+
+// A static sprite of `size` showing (image, stamp 1), centred at picture pixel (x, y).
+QV_StatObjConstructor Placed(const wchar_t* image, unsigned int size, int x, int y);
+// The runtime object the description makes.
+std::unique_ptr<QV_SpriteArrayObj> CreateSprites(QV_ParticleSystemCtrl& description);
 
 }  // namespace spritetest
