@@ -124,7 +124,7 @@ void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect*
 void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
     IDirect3DTexture9* frame = sprites.CurrentTexture();
     QV_BaseSpriteProp& d = *sprites.SpriteDescription();
-    // The description's count may run ahead of the buffers (while they are being remade).
+    // Never more quads than the buffers hold, whatever GetCount answers.
     const UINT quads = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
     if (!frame || quads == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
     const ComHolder<IDirect3DTexture9> second = sprites.GetSecondaryTexture();
