@@ -22,6 +22,8 @@
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
 
+class QV_SpriteArrayObj;
+
 class QV_2D_Light : public QV_ABRender {
 public:
     QV_2D_Light();
@@ -39,6 +41,9 @@ public:
     // The batch's mesh at every frame of its draw list, culled by each frame's winding; a
     // transparent batch blended and with both windings. A batch without buffers draws nothing.
     virtual void DrawMeshInstances(MeshBatch& batch);
+    // The sprite quads of a sprite system, alpha-blended or additive, and a second pass
+    // with its second picture. Without a picture frame nothing is drawn.
+    virtual void DrawSpriteArray(QV_SpriteArrayObj& sprites);
     // One textured mesh at every child frame of its own frame, both windings; nothing
     // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);

@@ -39,10 +39,10 @@ MeshObjectRecord PlacedObject(uint32_t count, uint32_t size, const char* name) {
     object.size = size;
     object.image = {"C:\\pictures\\wing.png", 1700000001};
     object.mesh = {"common_res.dll", 69};
-    object.view.relativeLeft = 0.25f;
-    object.view.relativeRight = 0.75f;
-    object.view.timeScale = 100;
-    object.view.base.name = name;
+    object.placed.relativeLeft = 0.25f;
+    object.placed.relativeRight = 0.75f;
+    object.placed.timeScale = 100;
+    object.placed.base.name = name;
     return object;
 }
 

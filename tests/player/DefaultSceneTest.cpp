@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <string>
+#include <typeinfo>
 
 #include "RunningScene.h"
 #include "TestDevice.h"
@@ -12,6 +15,8 @@
 #include "document/SceneDocument.h"
 #include "objects/QV_3DObjArray.h"
 #include "objects/QV_3D_in_2D_array.h"
+#include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_SpriteArrayObj.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
@@ -41,22 +46,23 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 5u);
+    const unsigned slides = 7;
+    ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[5] = {1024, 1600, 600, 1600, 1200};
-    for (unsigned i = 0; i < 5; ++i)
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600};
+    for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 82; t += 1.0f / 30) {
+    for (float t = 0; t < 114; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 5; ++i)
+        for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
 }
@@ -67,7 +73,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i : {0, 1, 2, 4}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -127,6 +133,25 @@ TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
             EXPECT_TRUE(batch.texture);
         }
     }
+}
+
+TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+    ASSERT_EQ(show->SlideCount(), 7u);
+
+    std::set<std::string> kinds;
+    for (unsigned slide : {5u, 6u}) {
+        for (const CountedHolder<QV_ABObj>& object : show->SlideAt(slide)->RuntimeObjects()) {
+            auto* sprites = dynamic_cast<QV_SpriteArrayObj*>(object.Get());
+            ASSERT_NE(sprites, nullptr);
+            kinds.insert(typeid(*sprites->SpriteDescription()).name());
+            // Every picture is found: the document's own, the module's dot and frame set.
+            EXPECT_TRUE(sprites->CurrentTexture()) << sprites->SpriteDescription()->Name();
+            EXPECT_FALSE(sprites->Sprites().empty());
+        }
+    }
+    EXPECT_EQ(kinds.size(), 13u);
 }
 
 }  // namespace

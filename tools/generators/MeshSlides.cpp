@@ -21,14 +21,13 @@ StoreEntry PictureEntry(const std::string& path, int64_t stamp, std::vector<uint
 }
 
 // The rectangle both in pixels and in fractions of the picture.
-ViewRecord Area(float left, float right, float top, float bottom, const std::string& name) {
-    ViewRecord view;
-    const int32_t pixels[6] = {int32_t(left * kWidth), int32_t(right * kWidth), int32_t(top * kHeight),
-                               int32_t(bottom * kHeight), 0, 0};
-    std::copy(pixels, pixels + 6, view.rectangle);
-    view.relativeLeft = left, view.relativeRight = right, view.relativeTop = top, view.relativeBottom = bottom;
-    view.base.name = name;
-    return view;
+PlacedRecord Area(float left, float right, float top, float bottom, const std::string& name) {
+    PlacedRecord area;
+    area.left = int32_t(left * kWidth), area.right = int32_t(right * kWidth);
+    area.top = int32_t(top * kHeight), area.bottom = int32_t(bottom * kHeight);
+    area.relativeLeft = left, area.relativeRight = right, area.relativeTop = top, area.relativeBottom = bottom;
+    area.base.name = name;
+    return area;
 }
 
 SceneWriter Butterflies(const StoreEntry& wing) {
@@ -36,7 +35,7 @@ SceneWriter Butterflies(const StoreEntry& wing) {
     record.object.count = 4;
     record.object.size = 150;
     record.object.image = {wing.path, wing.stamp};
-    record.object.view = Area(0.08f, 0.92f, 0.12f, 0.7f, "Butterflies");
+    record.object.placed = Area(0.08f, 0.92f, 0.12f, 0.7f, "Butterflies");
     return MakeButterflies(record);
 }
 
@@ -46,7 +45,7 @@ SceneWriter Clock() {
     const int32_t rectangle[6] = {centreX - half, centreX + half, centreY - half, centreY + half, centreX, centreY};
     std::copy(rectangle, rectangle + 6, record.rectangle);
     record.object.size = 2 * half;
-    record.object.view = Area(0, 1, 0, 1, "Clock");
+    record.object.placed = Area(0, 1, 0, 1, "Clock");
     return MakeClock(record);
 }
 

@@ -1,7 +1,7 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
-// slide with sound objects (a looping sea swell and a wind chime now and then), and a fifth
-// with butterflies, a clock and falling leaves.
+// slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
+// butterflies, a clock and falling leaves, and the sprite slides.
 #include <cstdio>
 #include <string>
 
@@ -11,6 +11,7 @@
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
+#include "SpriteSlides.h"
 #include "WaveWriter.h"
 
 using namespace scenewriter;
@@ -112,13 +113,19 @@ int main(int argc, char** argv) {
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
     const std::vector<sounds::Note> night = {{330, 0.8}, {392, 0.8}, {494, 1.2}, {0, 0.4},
                                              {440, 0.8}, {392, 0.8}, {330, 1.6}};
+    std::vector<SceneWriter> slides = {
+        Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2), Slide(tower, true, 140, 2, 10, 3),
+        Slide(harbour, true, 130, 2, 10, 2,
+              {SoundObject(swell, "Swell", 0, 100, 100, 70, 50), SoundObject(chime, "Chime", 1, 200, 400, 85, 30)}),
+        Slide({garden.meadow.path, garden.meadow.stamp, {}}, true, 115, 2, 12, 2, {}, garden.objects)};
+    spriteslides::SpriteSlides sprites =
+        spriteslides::MakeSpriteSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp});
+    for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
+    section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
+    section.durations = sprites.durations;
+
     const std::vector<uint8_t> document = MakeDocument(
-        {Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2),
-         Slide(tower, true, 140, 2, 10, 3),
-         Slide(harbour, true, 130, 2, 10, 2,
-               {SoundObject(swell, "Swell", 0, 100, 100, 70, 50),
-                SoundObject(chime, "Chime", 1, 200, 400, 85, 30)}),
-         Slide({garden.meadow.path, garden.meadow.stamp, {}}, true, 115, 2, 12, 2, {}, garden.objects)},
+        slides,
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
         section);
     return WriteFile(argv[1], document) ? 0 : 1;

@@ -31,15 +31,14 @@ struct DescriptionBaseRecord {
     TimeLineRecord timeLine;
 };
 
-// A description placed on the picture: its rectangle in pixels (left, right, top, bottom and
-// two further values), the same in fractions of the picture, and its time scale (50: real
-// time; from version 2 on).
-struct ViewRecord {
+// A description placed on the picture: a pixel rectangle with two further values, the same
+// rectangle as fractions of the picture, a flag and (version 2) a time scale.
+struct PlacedRecord {
     int32_t version = 2;
-    int32_t rectangle[6] = {0, 0, 0, 0, 0, 0};
+    int32_t left = 0, right = 0, top = 0, bottom = 0, further1 = 0, further2 = 0;
     float relativeLeft = 0, relativeRight = 1, relativeTop = 0, relativeBottom = 1;
-    uint8_t flag = 0;
-    uint32_t timeScale = 50;
+    bool flag = false;
+    uint32_t timeScale = 50;  // 50 is real time
     DescriptionBaseRecord base;
 };
 
@@ -48,6 +47,6 @@ void WriteTimeLine(SceneWriter& out, const TimeLineRecord& timeLine);
 // Tagged "QV_ABObj_Constructor".
 void WriteDescriptionBase(SceneWriter& out, const DescriptionBaseRecord& base);
 // Tagged "QV_ViewObjCtrl".
-void WriteView(SceneWriter& out, const ViewRecord& view);
+void WritePlaced(SceneWriter& out, const PlacedRecord& placed);
 
 }  // namespace scenewriter

@@ -6,7 +6,7 @@ void WriteMeshObject(SceneWriter& out, const MeshObjectRecord& object) {
     out.Section("QV_3D_Obj_Ctrl", object.version).UInt(object.count).UInt(object.size);
     WriteLink(out, object.image);
     WriteLink(out, object.mesh);
-    WriteView(out, object.view);
+    WritePlaced(out, object.placed);
 }
 
 SceneWriter MakeButterflies(const ButterflyRecord& record) {

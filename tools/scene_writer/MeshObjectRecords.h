@@ -18,7 +18,7 @@ struct MeshObjectRecord {
     uint32_t size = 50;
     LinkValue image;
     LinkValue mesh;
-    ViewRecord view;
+    PlacedRecord placed;
 };
 
 // A mesh object's fields as a description's constructor sets them.
