@@ -62,7 +62,7 @@ void QV_ClockConstructor::GetScreenQuad(ScreenQuad& quad) {
                                 float(rectangle_.bottom.Value()) - top);
 }
 
-bool QV_ClockConstructor::HitTest(float x, float y) { return rectangle_.ContainsPicturePoint(x, y); }
+bool QV_ClockConstructor::HitTest(float x, float y) { return rectangle_.Contains(x, y); }
 
 void QV_ClockConstructor::SetupMeshes(std::vector<MeshBatch>& batches) {
     batches.assign(2, MeshBatch());

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "MeshTestScene.h"
+#include "TestDevice.h"
 #include "objects/AC_ClockArrow.h"
 #include "objects/LocalClock.h"
 #include "objects/QV_ClockConstructor.h"
@@ -144,11 +145,18 @@ TEST_F(ClockTest, ItsScreenQuadAndHitTestAreItsRectangle) {
         EXPECT_EQ(quad.corners[i].x, expected[i][0]) << i;
         EXPECT_EQ(quad.corners[i].y, expected[i][1]) << i;
     }
+    // The hit test takes window points: on a back buffer of the picture's size they are
+    // picture pixels.
+    vgtest::TestDevice device(801, 601);
+    VG_REQUIRE_DEVICE(device);
+    CurrentDevice = device.Device();
+    vgtest::PublishPictureSize(801, 601);
     struct Case {
         LONG x, y;
         bool hit;
     } cases[] = {{400, 300, true}, {350, 250, true}, {450, 350, true}, {349, 300, false}, {400, 351, false}};
     for (const Case& c : cases) EXPECT_EQ(object->HitTest(POINT{c.x, c.y}), c.hit) << c.x << "," << c.y;
+    CurrentDevice = nullptr;
 }
 
 }  // namespace

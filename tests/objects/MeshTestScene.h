@@ -1,17 +1,15 @@
 #pragma once
-// What the 3D-object tests share: a published picture size, the runtime object of a
+// What the 3D-object tests share: the runtime object of a
 // description with its controllers, and a resource manager read from a writer-made section.
 #include <memory>
 
 #include "DocumentRecords.h"
+#include "PublishedPicture.h"
 #include "document/QV_DocResManager.h"
 #include "objects/QV_3DObjArray.h"
 #include "player/QV_Frame.h"
 
 namespace vgtest {
-
-// The background picture's size as a layer of the same size publishes it.
-void PublishPictureSize(int width, int height);
 
 // The runtime object a description makes, typed.
 std::unique_ptr<QV_3DObjArray> MakeObject(QV_ABObj_Constructor& description);

@@ -1,6 +1,7 @@
 #include "SpriteTesting.h"
 
 #include "ManagerFromSection.h"
+#include "PublishedPicture.h"
 
 #include "document/AnimationStateCycle.h"
 #include "document/CurrentDevice.h"
@@ -12,8 +13,7 @@
 namespace spritetest {
 
 void PublishPicture(int width, int height) {
-    PublishPictureLayout(ScreenQuad::FromRect(0.0f, 0.0f, float(width), float(height)), float(width),
-                         float(height), width, height);
+    vgtest::PublishPictureSize(width, height);
     SharedRandom::Seed(SharedRandom::kInitialSeed);
 }
 
