@@ -14,8 +14,6 @@ namespace {
 
 // Path string, stamp and a count: the head of every keyed entry.
 constexpr uint32_t kMinKeyedEntryBytes = ArchiveSize::kString + 8 + 4;
-// Resource id, module string, size and name string.
-constexpr uint32_t kMinEmbeddedFileBytes = 4 + ArchiveSize::kString + 4 + ArchiveSize::kString;
 // GUID string, name string, flag and an empty blob with its name.
 constexpr uint32_t kMinGuidImageBytes = 3 * ArchiveSize::kString + 1 + 4;
 
@@ -36,7 +34,7 @@ void ReadEmbeddedFileSection(QV_IOF_Virtual& archive, EmbeddedFileMap& section) 
     uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
     for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
         FileKey key = ReadFileKey(archive);
-        uint32_t records = archive.ReadCount(kMinEmbeddedFileBytes);
+        uint32_t records = archive.ReadCount(ArchiveSize::kEmbeddedFile);
         std::vector<EmbeddedFile> files(records);
         for (EmbeddedFile& file : files) archive.ReadEmbeddedFile(file);
         section.emplace(std::move(key), std::move(files));
@@ -165,7 +163,7 @@ TextureSet& QV_DocResManager::LoadFrameSetFromModule(const FileKey& link) {
     QV_IOF_R<ResourceBuffer> archive(&buffer);
     std::vector<float> durations(archive.ReadCount(4));
     for (float& duration : durations) archive.ReadFloat(duration);
-    std::vector<EmbeddedFile> records(archive.ReadCount(kMinEmbeddedFileBytes));
+    std::vector<EmbeddedFile> records(archive.ReadCount(ArchiveSize::kEmbeddedFile));
     for (EmbeddedFile& record : records) archive.ReadEmbeddedFile(record);
     // A damaged frame set gives no frames rather than some of them.
     if (archive.Failed()) return set;

@@ -82,4 +82,5 @@ public:
 namespace ArchiveSize {
 constexpr uint32_t kString = 4;        // FF FE FF and a zero length
 constexpr uint32_t kSectionHead = 8;   // tag string and version
+constexpr uint32_t kEmbeddedFile = 16;  // id, module string, size and name string
 }  // namespace ArchiveSize

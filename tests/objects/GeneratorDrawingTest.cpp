@@ -92,8 +92,8 @@ protected:
         CurrentDevice = nullptr;
     }
 
-    std::vector<uint8_t> Png(UINT width, UINT height, const std::function<D3DCOLOR(UINT, UINT)>& colour) {
-        return vgtest::MakePicture(device_.Device(), width, height, D3DXIFF_PNG, colour);
+    std::vector<uint8_t> Png(UINT width, UINT height, const vgtest::PixelPattern& colour) {
+        return vgtest::MakePatternPicture(device_.Device(), width, height, D3DXIFF_PNG, colour);
     }
     StoreEntry Image(const LinkValue& link, std::vector<uint8_t> bytes) {
         return StoreEntry{link.path, link.stamp, {StoredFile{0, "", std::move(bytes), link.path}}};

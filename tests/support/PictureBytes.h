@@ -1,5 +1,6 @@
 #pragma once
-// Picture files made at test time with D3DX: a solid colour at a given size, saved in a format.
+// Picture files made at test time with D3DX: a solid colour or a pattern at a given size,
+// saved in a format.
 #include <d3d9.h>
 #include <d3dx9tex.h>
 #include <cstdint>
@@ -8,10 +9,12 @@
 
 namespace vgtest {
 
+// The ARGB colour of pixel (x, y).
+using PixelPattern = std::function<D3DCOLOR(UINT x, UINT y)>;
+
 std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,
                                  D3DXIMAGE_FILEFORMAT format, D3DCOLOR colour);
-// The same with each pixel's colour (ARGB) from its position.
-std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,
-                                 D3DXIMAGE_FILEFORMAT format, const std::function<D3DCOLOR(UINT x, UINT y)>& colour);
+std::vector<uint8_t> MakePatternPicture(IDirect3DDevice9* device, UINT width, UINT height,
+                                        D3DXIMAGE_FILEFORMAT format, const PixelPattern& pattern);
 
 }  // namespace vgtest
