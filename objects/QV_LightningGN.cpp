@@ -24,7 +24,7 @@ constexpr double kNoiseTimeScale = 1000.0;
 constexpr double kNoiseScale = 75.0;
 constexpr double kNoisePersistence = 0.5;
 constexpr int kNoiseOctaves = 4;
-// While fading in, a point lights up from about a third of the way through its phase.
+// While fading in, a point not yet fully lit has (opacity + phase − 0.666) × 3.
 constexpr float kGrowthOffset = 0.666f;
 constexpr float kGrowthRate = 3.0f;
 // Caps: half the core width behind the start, 0.7 of it beyond the end, narrowing.
