@@ -193,6 +193,11 @@ TEST_F(GeneratorDrawing, TestThatEachLightningBlendCompositesAsNamedAndKeepsTheS
         // The plant is later in the list, so it is drawn first, under the bolt.
         Open({Lightning(c.mode, c.effect), MakePlant(PlantAt(0, 96, 32, 128, kWhite))});
         const std::vector<uint32_t> pixels = Play(0, 0.5f);
+        // Detail 0: a core segment with its two caps, a glow segment, two end spots.
+        auto& bolt = static_cast<QV_ParticlesObj&>(*scene_.Show()->SlideAt(0)->RuntimeObjects()[0].Get());
+        EXPECT_EQ(bolt.QuadCount(0), 3u);
+        EXPECT_EQ(bolt.QuadCount(1), 1u);
+        EXPECT_EQ(bolt.QuadCount(2), 2u);
         EXPECT_LE(vgtest::ChannelDistance(At(pixels, 76, 40), c.glowPixel), 3) << std::hex << At(pixels, 76, 40);
         EXPECT_LE(vgtest::ChannelDistance(At(pixels, 64, 40), c.corePixel), 3) << std::hex << At(pixels, 64, 40);
         EXPECT_TRUE(IsGrey(pixels, 110, 40));
