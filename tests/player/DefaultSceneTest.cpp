@@ -1,6 +1,7 @@
 // The scene the saver embeds opens, prepares and plays through every slide.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -16,6 +17,9 @@
 #include "objects/QV_3DObjArray.h"
 #include "objects/QV_3D_in_2D_array.h"
 #include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_Smoke.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "player/QV_SlideShow_Light.h"
 
@@ -46,23 +50,23 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    const unsigned slides = 7;
+    const unsigned slides = 8;
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 114; t += 1.0f / 30) {
+    for (float t = 0; t < 130; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
 }
@@ -73,7 +77,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i : {0, 1, 2, 4, 5, 6}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6, 7}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -138,7 +142,7 @@ TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
 TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 7u);
+    ASSERT_EQ(show->SlideCount(), 8u);
 
     std::set<std::string> kinds;
     for (unsigned slide : {5u, 6u}) {
@@ -152,6 +156,39 @@ TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
         }
     }
     EXPECT_EQ(kinds.size(), 13u);
+}
+
+TEST_F(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+
+    // Three reeds, the smoke and the lightning; the foreign record made no object.
+    const auto& objects = show->SlideAt(7)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 5u);
+    for (int i = 0; i < 3; ++i) EXPECT_NE(dynamic_cast<QV_Plant*>(&objects[i]->Description()), nullptr) << i;
+    auto& smoke = dynamic_cast<QV_Smoke&>(objects[3]->Description());
+    auto& lightning = dynamic_cast<QV_LightningGN&>(objects[4]->Description());
+    EXPECT_TRUE(objects[4]->NeedsBackground());  // screened over the scene
+
+    // Through the whole slide (108 s to 124 s of the show): the smoke rises, the lightning
+    // strikes, and the picture moves from frame to frame.
+    bool struck = false;
+    size_t mostPuffs = 0;
+    int changedFrames = 0;
+    std::vector<uint32_t> previous;
+    for (float t = 0; t < 124; t += 1.0f / 30) {
+        scene.DrawFrame(t);
+        if (t < 109) continue;
+        struck = struck || lightning.Built();
+        mostPuffs = std::max(mostPuffs, smoke.Particles().size());
+        if (int(t * 30) % 15 != 0) continue;
+        std::vector<uint32_t> pixels = device.ReadBack();
+        if (!previous.empty() && pixels != previous) ++changedFrames;
+        previous = std::move(pixels);
+    }
+    EXPECT_TRUE(struck);
+    EXPECT_GE(mostPuffs, 20u);
+    EXPECT_GE(changedFrames, 25);
 }
 
 }  // namespace

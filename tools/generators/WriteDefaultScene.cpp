@@ -1,11 +1,13 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
-// butterflies, a clock and falling leaves, and the sprite slides.
+// butterflies, a clock and falling leaves, the sprite slides, and the slide of smoke,
+// lightning and reeds.
 #include <cstdio>
 #include <string>
 
 #include "DocumentRecords.h"
+#include "GeneratorSlides.h"
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
@@ -123,6 +125,9 @@ int main(int argc, char** argv) {
     for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
+    GeneratorSlide generators = MakeGeneratorSlide();
+    slides.push_back(std::move(generators.slide));
+    section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,
