@@ -18,6 +18,7 @@
 #include "BenchClock.h"
 #include "BenchDocuments.h"
 #include "FigureLine.h"
+#include "audio/MusicFolder.h"
 
 namespace {
 
@@ -142,12 +143,6 @@ int ExitWithSounds(int count) {
     return 0;
 }
 
-std::wstring MusicBaseFolder() {
-    wchar_t temp[MAX_PATH + 1] = L"";
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"Velmora Glow";
-}
-
 int Repeat(int runs) {
     const std::wstring saver = ProgramFolder() + L"VelmoraGlow.scr";
     std::map<DWORD, int> codes;
@@ -158,7 +153,7 @@ int Repeat(int runs) {
         if (!result.started) ++codes[0xFFFFFFFF];
         else ++codes[result.exitCode];
         if (result.exitCode != 0) std::printf("run %d: exit code 0x%08lx\n", run + 1, result.exitCode);
-        if (GetFileAttributesW(MusicBaseFolder().c_str()) != INVALID_FILE_ATTRIBUTES) ++leftMusic;
+        if (GetFileAttributesW(MusicFolder::BaseFolder().c_str()) != INVALID_FILE_ATTRIBUTES) ++leftMusic;
         ends.push_back(result.exitSeconds);
         std::fflush(stdout);
     }

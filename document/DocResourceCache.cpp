@@ -51,6 +51,11 @@ HRESULT DecodeInto(const void* bytes, uint32_t size, TextureEntry& entry) {
     return S_OK;
 }
 
+// A record the document embeds with its own bytes and no module: an empty module name names
+// no module here, or every such record would meet the program's own resource 0 and share
+// whatever was remembered under it.
+bool EmbedsItsBytes(const EmbeddedFile& record) { return record.Module().empty() && record.Bytes(); }
+
 }  // namespace
 
 TextureEntry LoadTextureFromMemory(const void* bytes, uint32_t size) {
@@ -75,10 +80,9 @@ HRESULT LoadTextureFromResource(int id, bool fullChain, ComHolder<IDirect3DTextu
 }
 
 TextureEntry DocResourceCache::GetTexture(const EmbeddedFile& record) {
-    if (!record.Name().empty()) {
-        if (record.Bytes()) return LoadTextureFromMemory(record.Bytes(), record.Size());
-        return LoadTextureFromFile(record.Name());
-    }
+    if (EmbedsItsBytes(record) || (!record.Name().empty() && record.Bytes()))
+        return LoadTextureFromMemory(record.Bytes(), record.Size());
+    if (!record.Name().empty()) return LoadTextureFromFile(record.Name());
     ModuleLookup module = GetModule(record.Module());
     if (module.found) {
         auto key = std::make_pair(module.handle, record.ResourceId());
@@ -124,6 +128,7 @@ ComHolder<IDirect3DTexture9> DocResourceCache::GetBuiltinTexture() {
 }
 
 MeshEntry DocResourceCache::GetMesh(const EmbeddedFile& record, uint32_t vertexSize) {
+    if (EmbedsItsBytes(record)) return LoadMeshFromMemory(record.Bytes(), record.Size(), vertexSize);
     std::vector<MeshEntry>& list = meshLists_[record.ResourceId()];
     if (list.size() == 1) return list.front();
     ModuleLookup module = GetModule(record.Module());

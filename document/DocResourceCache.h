@@ -22,8 +22,9 @@ struct ModuleLookup {
 
 class DocResourceCache {
 public:
-    // By the record's fields: named with bytes (decoded, not remembered), named without bytes
-    // (a file), or unnamed (a module resource, remembered by module and id).
+    // By the record's fields: with bytes and a name or no module (decoded, not remembered),
+    // named without bytes (a file), or otherwise a module resource (remembered by module and
+    // id; an empty module name without bytes is the program's own module).
     TextureEntry GetTexture(const EmbeddedFile& record);
     // An empty name is the program's own module; any other is loaded as data, once per
     // process (LoadResourceModule). Failures are not remembered.
@@ -31,6 +32,8 @@ public:
     TextureEntry LoadTextureFromFile(const std::wstring& path);
     // Own resource 2 with a full mip chain, made once.
     ComHolder<IDirect3DTexture9> GetBuiltinTexture();
+    // A record with bytes and no module is decoded (not remembered); otherwise by resource id
+    // from the record's module (remembered), or from its bytes or its file.
     MeshEntry GetMesh(const EmbeddedFile& record, uint32_t vertexSize);
 
 private:

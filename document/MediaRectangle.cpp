@@ -1,6 +1,7 @@
 #include "document/MediaRectangle.h"
 
 #include "document/ParamArchive.h"
+#include "player/PictureLayout.h"
 
 void MediaRectangle::Read(QV_IOF_Virtual& archive) {
     ReadLongParam(archive, left);
@@ -23,4 +24,10 @@ void MediaRectangle::Write(QV_IOF_Virtual& archive) const {
 bool MediaRectangle::ContainsPicturePoint(float x, float y) const {
     return float(left.Value()) <= x && x <= float(right.Value()) && float(top.Value()) <= y &&
            y <= float(bottom.Value());
+}
+
+bool MediaRectangle::Contains(float x, float y) const {
+    const PictureLayout& layout = CurrentPictureLayout();
+    const D3DXVECTOR3 point = MapRectToScreen(x * layout.scaleX, y * layout.scaleY, 0.0f);
+    return ContainsPicturePoint(point.x, point.y);
 }

@@ -15,9 +15,11 @@ public:
     void Read(QV_IOF_Virtual& archive);
     void Write(QV_IOF_Virtual& archive) const;
 
-    // Whether a point already mapped into picture pixels lies inside, bounds included. The
-    // screen-point form maps through the picture layout and view before asking this.
+    // Whether a point already mapped into picture pixels lies inside, bounds included.
     bool ContainsPicturePoint(float x, float y) const;
+    // Whether a point of the layer's window lies inside: scaled to back-buffer pixels by the
+    // picture layout, then mapped into picture pixels (MapRectToScreen).
+    bool Contains(float x, float y) const;
 
     MediaParamT<int> left;
     MediaParamT<int> right;

@@ -14,8 +14,6 @@ namespace {
 
 // Path string, stamp and a count: the head of every keyed entry.
 constexpr uint32_t kMinKeyedEntryBytes = ArchiveSize::kString + 8 + 4;
-// Resource id, module string, size and name string.
-constexpr uint32_t kMinEmbeddedFileBytes = 4 + ArchiveSize::kString + 4 + ArchiveSize::kString;
 // GUID string, name string, flag and an empty blob with its name.
 constexpr uint32_t kMinGuidImageBytes = 3 * ArchiveSize::kString + 1 + 4;
 // What Load reports for a section the archive could not read; the document is refused.
@@ -37,7 +35,7 @@ void WriteFileKey(QV_IOF_Virtual& archive, FileKey key) {
 // outgrows what the stream really had.
 std::vector<EmbeddedFile> ReadEmbeddedFiles(QV_IOF_Virtual& archive) {
     std::vector<EmbeddedFile> files;
-    const uint32_t count = archive.ReadCount(kMinEmbeddedFileBytes);
+    const uint32_t count = archive.ReadCount(ArchiveSize::kEmbeddedFile);
     for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
         EmbeddedFile file;
         archive.ReadEmbeddedFile(file);

@@ -41,6 +41,9 @@ public:
     virtual bool Failed() const = 0;
     virtual void MarkFailed() = 0;
     virtual uint64_t BytesLeft() const = 0;
+    // The string that starts `offset` bytes ahead, read without moving or failing the
+    // archive; false when no whole string stands there.
+    virtual bool PeekString(uint32_t offset, std::wstring& text) const = 0;
 
     // The version of a section, which readers compare as an unsigned number.
     uint32_t ReadVersion() {
@@ -89,4 +92,5 @@ private:
 namespace ArchiveSize {
 constexpr uint32_t kString = 4;        // FF FE FF and a zero length
 constexpr uint32_t kSectionHead = 8;   // tag string and version
+constexpr uint32_t kEmbeddedFile = 16;  // id, module string, size and name string
 }  // namespace ArchiveSize

@@ -4,6 +4,26 @@
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
 #include "document/ReaderRegistry.h"
+#include "objects/QV_3D_in_2D_array_Constructor.h"
+#include "objects/QV_ButterflyConstructor.h"
+#include "objects/QV_ClockConstructor.h"
+#include "objects/QV_BirdConstructor.h"
+#include "objects/QV_DischargeConstructor.h"
+#include "objects/QV_FishConstructor.h"
+#include "objects/QV_FlowConstructor.h"
+#include "objects/QV_FlowerConstructor.h"
+#include "objects/QV_FogConstructor.h"
+#include "objects/QV_GhostConstructor.h"
+#include "objects/QV_GodRayConstructor.h"
+#include "objects/QV_GrassConstructor.h"
+#include "objects/QV_LightingConstructor.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_RainConstructor.h"
+#include "objects/QV_Smoke.h"
+#include "objects/QV_SparkleConstructor.h"
+#include "objects/QV_StatObjConstructor.h"
+#include "objects/StaticAnimationReader.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
@@ -25,20 +45,68 @@ ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
     return registry;
 }
 
+ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
 namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
 IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
+IOF_Virtual_ReaderT<QV_GodRayConstructor> godRayReader;
+IOF_Virtual_ReaderT<QV_SparkleConstructor> sparkleReader;
+IOF_Virtual_ReaderT<QV_FlowConstructor> flowReader;
+IOF_Virtual_ReaderT<QV_FishConstructor> fishReader;
+IOF_Virtual_ReaderT<QV_GhostConstructor> ghostReader;
+IOF_Virtual_ReaderT<QV_FogConstructor> fogReader;
+IOF_Virtual_ReaderT<QV_LightingConstructor> lightingReader;
+IOF_Virtual_ReaderT<QV_GrassConstructor> grassReader;
+IOF_Virtual_ReaderT<QV_RainConstructor> rainReader;
+IOF_Virtual_ReaderT<QV_StatObjConstructor> statObjReader;
+IOF_Virtual_ReaderT<QV_FlowerConstructor> flowerReader;
+IOF_Virtual_ReaderT<QV_BirdConstructor> birdReader;
+IOF_Virtual_ReaderT<QV_DischargeConstructor> dischargeReader;
+IOF_Virtual_ReaderT<QV_ButterflyConstructor> butterflyReader;
+IOF_Virtual_ReaderT<QV_ClockConstructor> clockReader;
+IOF_Virtual_ReaderT<QV_LightningGN> lightningReader;
+IOF_Virtual_ReaderT<QV_Plant> plantReader;
+IOF_Virtual_ReaderT<QV_Smoke> smokeReader;
+IOF_Virtual_ReaderT<QV_3D_in_2D_array_Constructor> fallingObjectsReader;
 IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
+StaticAnimationReader staticAnimationReader;
 
 const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
     RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
+    // The first object row makes the object registry.
+    auto& objects = GetObjectReaderRegistry();
+    RegisterSceneReader(objects, L"QV_GodRayConstructor", godRayReader);        // 9
+    RegisterSceneReader(objects, L"QV_SparkleConstructor", sparkleReader);      // 10
+    RegisterSceneReader(objects, L"QV_FlowConstructor", flowReader);            // 11
+    RegisterSceneReader(objects, L"QV_FishConstructor", fishReader);            // 12
+    RegisterSceneReader(objects, L"QV_GhostConstructor", ghostReader);          // 13
+    RegisterSceneReader(objects, L"QV_FogConstructor", fogReader);              // 14
+    RegisterSceneReader(objects, L"QV_LightingConstructor", lightingReader);    // 15
+    RegisterSceneReader(objects, L"QV_GrassConstructor", grassReader);          // 16
+    RegisterSceneReader(objects, L"QV_RainConstructor", rainReader);            // 17
+    RegisterSceneReader(objects, L"QV_StatObjConstructor", statObjReader);      // 18
+    RegisterSceneReader(objects, L"QV_FlowerConstructor", flowerReader);        // 19
+    RegisterSceneReader(objects, L"QV_BirdConstructor", birdReader);            // 20
+    RegisterSceneReader(objects, L"QV_DischargeConstructor", dischargeReader);  // 21
+    RegisterSceneReader(objects, L"QV_ButterflyConstructor", butterflyReader);  // 23
+    RegisterSceneReader(objects, L"QV_ClockConstructor", clockReader);          // 24
+    RegisterSceneReader(objects, L"QV_LightningGN", lightningReader);           // 39
+    RegisterSceneReader(objects, L"QV_Plant", plantReader);                     // 40
+    RegisterSceneReader(objects, L"QV_Smoke", smokeReader);                     // 41
+    RegisterSceneReader(objects, L"QV_3D_in_2D_array_Constructor", fallingObjectsReader);  // 43
     // The sound device's exit routines come before the sound reader's registration.
     SoundDevice::Shared();
-    RegisterSceneReader(GetObjectReaderRegistry(), L"QV_WAV_Constructor", wavReader);  // 44
+    RegisterSceneReader(objects, L"QV_WAV_Constructor", wavReader);  // 44
+    // Not a class of the document: the foreign record the authoring tool leaves in lists.
+    RegisterSceneReader(GetForeignRecordRegistry(), L"QV_StaticAnimation", staticAnimationReader);
     return true;
 }();
 

@@ -28,3 +28,6 @@ private:
 // a + (r / 32767) × (b − a) for the next value r: the quotient in extended precision, the
 // product and the sum rounded to float.
 float RandomRange(float a, float b);
+
+// The sprite systems' name for the same rule.
+inline float RandomInRange(float min, float max) { return RandomRange(min, max); }

@@ -17,6 +17,11 @@ void TextureEntry::Assign(const D3DXIMAGE_INFO& info, const ComHolder<IDirect3DT
     ratio = float(height) / float(width);
 }
 
+ComHolder<IDirect3DTexture9> TextureSet::CurrentFrame() const {
+    if (frames.empty()) return {};
+    return frames[currentFrame < frames.size() ? currentFrame : frames.size() - 1];
+}
+
 void TextureSet::SetFrame(size_t i, const TextureEntry& entry) {
     frames[i] = entry.texture;
     width = entry.width;

@@ -29,6 +29,9 @@ struct TextureSet {
     float ratio = 1.0f;
     uint32_t currentFrame = 0;
 
+    // The frame at the current index (the last one when the index is past it); none when
+    // the set has no frames.
+    ComHolder<IDirect3DTexture9> CurrentFrame() const;
     // Frame i becomes the entry's texture, and the set takes the entry's size.
     void SetFrame(size_t i, const TextureEntry& entry);
 };

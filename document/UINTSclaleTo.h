@@ -31,6 +31,12 @@ public:
     // Owners set these after construction and then call OnParamChanged.
     void SetScale(float scale) { scale_ = scale; }
     void SetOffset(float offset) { offset_ = offset; }
+    // Both at once, the result following.
+    void SetRule(float scale, float offset = 0.0f) {
+        scale_ = scale;
+        offset_ = offset;
+        Recompute();
+    }
 
     static T ScaleValue(unsigned int value, float scale, float offset);
 

@@ -150,10 +150,7 @@ void PictureView::BindBorderTextures(const FileKey& link) {
     Borders& borders = borders_[CurrentDevice];
     const float vertices[20] = {0, 0, 0, 1, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0};
     ComHolder<IDirect3DTexture9> texture;
-    if (CurrentDocResManager) {
-        const TextureSet& set = CurrentDocResManager->GetTextures(link);
-        if (!set.frames.empty()) texture = set.frames[std::min<size_t>(set.currentFrame, set.frames.size() - 1)];
-    }
+    if (CurrentDocResManager) texture = CurrentDocResManager->GetTextures(link).CurrentFrame();
     for (TexturedQuad<TexVertex>& quad : borders.quads) {
         quad.CreateWithVertices(vertices);
         quad.texture = texture;

@@ -43,6 +43,11 @@ public:
     float AreaToFitX() const { return areaToFitX_; }
     float AreaToFitY() const { return areaToFitY_; }
     const RECT& FittedRect() const { return fitted_; }
+    // What SetScaleOffset stored: the inverse of the zoom's scale, and its offset.
+    float InverseZoomX() const { return inverseZoomX_; }
+    float InverseZoomY() const { return inverseZoomY_; }
+    float ZoomOffsetX() const { return zoomOffsetX_; }
+    float ZoomOffsetY() const { return zoomOffsetY_; }
 
 private:
     // Border quads are device objects: each screen unit's device draws its own.

@@ -1,8 +1,12 @@
 #include "player/QV_2D_Light.h"
 
+#include <algorithm>
+
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
+#include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_SpriteArrayObj.h"
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/TargetSizeStack.h"
@@ -117,7 +121,83 @@ void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect*
         draw();
 }
 
+void QV_2D_Light::DrawMeshInstances(MeshBatch& batch) {
+    if (!HasMeshBuffers(batch)) return;
+    IDirect3DDevice9* d = CurrentDevice;
+    PictureView& view = GetPictureView();
+    view.ApplyTransforms();
+    const bool transparent = batch.Transparent();
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, transparent ? TRUE : FALSE);
+    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    // Without a texture the mesh shows the vertices' colour (white): MeshVertex has none.
+    const DWORD source = batch.texture ? D3DTA_TEXTURE : D3DTA_DIFFUSE;
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, source);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, source);
+    d->SetTexture(0, batch.texture.Get());
+    d->SetIndices(batch.indexBuffer.Get());
+    batch.SetStream();
+    auto walk = [&](bool opposite) {
+        for (QV_Frame* frame : batch.drawList) {
+            view.SetWorldTransform(frame->world);
+            const bool counterClockwise = (frame->counterClockwise != 0) != opposite;
+            d->SetRenderState(D3DRS_CULLMODE, counterClockwise ? D3DCULL_CCW : D3DCULL_CW);
+            d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, batch.vertexCount, 0, batch.triangleCount);
+        }
+    };
+    walk(false);
+    if (transparent) walk(true);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+}
+
+void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
+    IDirect3DTexture9* frame = sprites.CurrentTexture();
+    QV_BaseSpriteProp& d = *sprites.SpriteDescription();
+    // Never more quads than the buffers hold, whatever GetCount answers.
+    const UINT quads = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
+    if (!frame || quads == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
+    const ComHolder<IDirect3DTexture9> second = sprites.GetSecondaryTexture();
+    const bool additive = d.blendMode.Value() != 0;
+    IDirect3DDevice9* dev = CurrentDevice;
+    PictureView& view = GetPictureView();
+    view.ApplyTransforms();
+    view.SetWorldTransform(sprites.world);
+    dev->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    dev->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    dev->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    dev->SetRenderState(D3DRS_DESTBLEND, additive && !second ? D3DBLEND_ONE : D3DBLEND_INVSRCALPHA);
+    dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
+    dev->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    for (D3DTEXTURESTAGESTATETYPE arg : {D3DTSS_COLORARG1, D3DTSS_ALPHAARG1})
+        dev->SetTextureStageState(0, arg, D3DTA_TEXTURE);
+    for (D3DTEXTURESTAGESTATETYPE arg : {D3DTSS_COLORARG2, D3DTSS_ALPHAARG2})
+        dev->SetTextureStageState(0, arg, D3DTA_DIFFUSE);
+    dev->SetTexture(0, frame);
+    dev->SetIndices(sprites.indexBuffer.Get());
+    sprites.SetStream();
+    auto draw = [&] { dev->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, 4 * quads, 0, 2 * quads); };
+    draw();
+    if (second) {
+        // The second picture's own colour; its alpha still times the sprite's.
+        dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+        dev->SetTexture(0, second.Get());
+        if (d.blendMode.Value() == 1) dev->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
+        draw();
+    }
+    // Back to the layer's resting state: the texture's colour alone, no blending.
+    dev->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    dev->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    dev->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+}
+
 void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
+    if (!HasMeshBuffers(mesh)) return;
     IDirect3DDevice9* d = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();

@@ -13,6 +13,7 @@
 #include "document/QV_ImageFileLink.h"
 #include "player/ComHolder.h"
 #include "player/CountedHolder.h"
+#include "player/MeshBatch.h"
 #include "player/QVT_Camera.h"
 #include "player/QV_IndexedMesh.h"
 #include "player/RenderTargetPair.h"
@@ -20,6 +21,8 @@
 
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
+
+class QV_SpriteArrayObj;
 
 class QV_2D_Light : public QV_ABRender {
 public:
@@ -35,7 +38,14 @@ public:
     virtual void DrawWithEffect(QV_SimpleMesh<TexVertex>& mesh, ID3DXEffect* effect);
     virtual void DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float unused);
     virtual void DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect);
-    // One textured mesh at every child frame of its own frame, both windings.
+    // The batch's mesh at every frame of its draw list, culled by each frame's winding; a
+    // transparent batch blended and with both windings. A batch without buffers draws nothing.
+    virtual void DrawMeshInstances(MeshBatch& batch);
+    // The sprite quads of a sprite system, alpha-blended or additive, and a second pass
+    // with its second picture. Without a picture frame nothing is drawn.
+    virtual void DrawSpriteArray(QV_SpriteArrayObj& sprites);
+    // One textured mesh at every child frame of its own frame, both windings; nothing
+    // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
     virtual ComHolder<IDirect3DTexture9>& GetSceneTexture();
     virtual PictureQuad& GetPictureQuad();

@@ -27,3 +27,10 @@ public:
     unsigned char counterClockwise = 1;  // 1 draws the frame's mesh with CCW culling, 0 with CW
     std::vector<QV_Frame*> children;     // not owned
 };
+
+// Deletes a frame with every frame below it, for owners of whole trees (the child lists
+// themselves own nothing).
+struct FrameTreeDeleter {
+    void operator()(QV_Frame* root) const;
+};
+using OwnedFrameTree = std::unique_ptr<QV_Frame, FrameTreeDeleter>;

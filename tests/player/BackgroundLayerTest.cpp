@@ -5,6 +5,7 @@
 
 #include "ArchiveOver.h"
 #include "DocumentRecords.h"
+#include "ManagerFromSection.h"
 #include "PictureBytes.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
@@ -62,13 +63,7 @@ protected:
         ResourceSection section;
         section.images = {{"C:\\red.png", 1, {StoredFile{0, "", Red(), "C:\\red.png"}}},
                           {"C:\\wide.png", 2, {StoredFile{0, "", Wide(), "C:\\wide.png"}}}};
-        SceneWriter out;
-        WriteResourceSection(out, section);
-        vgtest::ArchiveOver in(out.Bytes());
-        std::wstring tag;
-        in.Archive().ReadString(tag);
-        manager_ = std::make_unique<QV_DocResManager>();
-        manager_->Load(in.Archive(), in.Archive().ReadVersion());
+        manager_ = vgtest::ManagerFromSection(section);
         CurrentDocResManager = manager_.get();
     }
     void TearDown() override {

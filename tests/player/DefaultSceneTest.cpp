@@ -1,7 +1,11 @@
 // The scene the saver embeds opens, prepares and plays through every slide.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
+#include <string>
+#include <typeinfo>
 
 #include "RunningScene.h"
 #include "TestDevice.h"
@@ -10,55 +14,70 @@
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SceneDocument.h"
+#include "objects/QV_3DObjArray.h"
+#include "objects/QV_3D_in_2D_array.h"
+#include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_Smoke.h"
+#include "objects/QV_SpriteArrayObj.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
 
-TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+class DefaultScene : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VG_REQUIRE_DEVICE(device);
+        CurrentDevice = device.Device();
+    }
+    void TearDown() override {
+        scene.Close();
+        CurrentDevice = nullptr;
+    }
+    // The saver's own scene, prepared as the player prepares it, in fill mode.
+    void Open() {
+        ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
+        scene.PrepareSlides();
+        scene.SetFitMode(2);
+    }
+
+    vgtest::TestDevice device{320, 240};
     vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+};
+
+TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 4u);
+    const unsigned slides = 8;
+    ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[4] = {1024, 1600, 600, 1600};
-    for (unsigned i = 0; i < 4; ++i)
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280};
+    for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 66; t += 1.0f / 30) {
+    for (float t = 0; t < 130; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
-    scene.Close();
-    CurrentDevice = nullptr;
 }
 
-TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
-    vgtest::TestDevice device(320, 240);
-    VG_REQUIRE_DEVICE(device);
-    CurrentDevice = device.Device();
+TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     SoundDevice& sound = SoundDevice::Shared();
     ASSERT_EQ(sound.InitDirectSound(device.Window()), S_OK);
-    vgtest::RunningScene scene;
-    ASSERT_EQ(scene.OpenOwnDocument(), S_OK);
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+    Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i = 0; i < 3; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6, 7}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -81,8 +100,8 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
         return value;
     };
 
-    // Through the fourth slide and into the first again: the swell loops while its slide
-    // shows and stops when it ends.
+    // Through the fourth slide and into the next: the swell loops while its slide shows and
+    // stops when it ends.
     bool loopedOnItsSlide = false;
     bool playedElsewhere = false;
     for (float t = 0; t < 64; t += 0.1f) {
@@ -96,7 +115,80 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.Close();
     sound.ReleasePrimaryBuffer();
     sound.ReleaseDevice();
-    CurrentDevice = nullptr;
+}
+
+// The fifth slide's butterflies, clock and leaves find every mesh and picture they name: the
+// module's, the document's wing picture, and the leaves' own embedded bytes.
+TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
+    Open();
+    const auto& objects = scene.Show()->SlideAt(4)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 3u);
+    auto* leaves = dynamic_cast<QV_3D_in_2D_array*>(objects[0].Get());
+    ASSERT_NE(leaves, nullptr);
+    EXPECT_TRUE(HasMeshBuffers(leaves->Mesh()));
+    EXPECT_TRUE(leaves->Mesh().texture);
+    EXPECT_EQ(leaves->Mesh().children.size(), 30u);
+    for (size_t i : {1, 2}) {
+        SCOPED_TRACE(i);
+        auto* meshes = dynamic_cast<QV_3DObjArray*>(objects[i].Get());
+        ASSERT_NE(meshes, nullptr);
+        for (MeshBatch& batch : meshes->Batches()) {
+            EXPECT_TRUE(HasMeshBuffers(batch));
+            EXPECT_TRUE(batch.texture);
+        }
+    }
+}
+
+TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+    ASSERT_EQ(show->SlideCount(), 8u);
+
+    std::set<std::string> kinds;
+    for (unsigned slide : {5u, 6u}) {
+        for (const CountedHolder<QV_ABObj>& object : show->SlideAt(slide)->RuntimeObjects()) {
+            auto* sprites = dynamic_cast<QV_SpriteArrayObj*>(object.Get());
+            ASSERT_NE(sprites, nullptr);
+            kinds.insert(typeid(*sprites->SpriteDescription()).name());
+            // Every picture is found: the document's own, the module's dot and frame set.
+            EXPECT_TRUE(sprites->CurrentTexture()) << sprites->SpriteDescription()->Name();
+            EXPECT_FALSE(sprites->Sprites().empty());
+        }
+    }
+    EXPECT_EQ(kinds.size(), 13u);
+}
+
+TEST_F(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+
+    // Three reeds, the smoke and the lightning; the foreign record made no object.
+    const auto& objects = show->SlideAt(7)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 5u);
+    for (int i = 0; i < 3; ++i) EXPECT_NE(dynamic_cast<QV_Plant*>(&objects[i]->Description()), nullptr) << i;
+    auto& smoke = dynamic_cast<QV_Smoke&>(objects[3]->Description());
+    auto& lightning = dynamic_cast<QV_LightningGN&>(objects[4]->Description());
+    EXPECT_TRUE(objects[4]->NeedsBackground());  // screened over the scene
+
+    // Through the whole slide (108 s to 124 s of the show): the smoke rises, the lightning
+    // strikes, and the picture moves from frame to frame.
+    bool struck = false;
+    size_t mostPuffs = 0;
+    int changedFrames = 0;
+    std::vector<uint32_t> previous;
+    for (float t = 0; t < 124; t += 1.0f / 30) {
+        scene.DrawFrame(t);
+        if (t < 109) continue;
+        struck = struck || lightning.Built();
+        mostPuffs = std::max(mostPuffs, smoke.Particles().size());
+        if (int(t * 30) % 15 != 0) continue;
+        std::vector<uint32_t> pixels = device.ReadBack();
+        if (!previous.empty() && pixels != previous) ++changedFrames;
+        previous = std::move(pixels);
+    }
+    EXPECT_TRUE(struck);
+    EXPECT_GE(mostPuffs, 20u);
+    EXPECT_GE(changedFrames, 25);
 }
 
 }  // namespace

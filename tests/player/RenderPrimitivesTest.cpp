@@ -205,7 +205,7 @@ TEST_F(RenderPrimitivesTest, SpriteArraysSplitIntoChunksAndDraw) {
 
 class Doubler : public QV_AnimationBase {
 public:
-    void ComputeWorld(QV_Frame& frame) override { D3DXMatrixScaling(&frame.world, 2, 2, 2); }
+    void Animate(QV_Frame& frame) override { D3DXMatrixScaling(&frame.world, 2, 2, 2); }
 };
 
 TEST(QV_Frame, WorldFollowsAnimationParentAndChildren) {

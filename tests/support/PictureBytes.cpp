@@ -8,6 +8,11 @@ namespace vgtest {
 
 std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,
                                  D3DXIMAGE_FILEFORMAT format, D3DCOLOR colour) {
+    return MakePatternPicture(device, width, height, format, [colour](UINT, UINT) { return colour; });
+}
+
+std::vector<uint8_t> MakePatternPicture(IDirect3DDevice9* device, UINT width, UINT height,
+                                        D3DXIMAGE_FILEFORMAT format, const PixelPattern& pattern) {
     std::vector<uint8_t> bytes;
     IDirect3DTexture9* texture = nullptr;
     if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED,
@@ -17,7 +22,7 @@ std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT heig
     if (SUCCEEDED(texture->LockRect(0, &locked, nullptr, 0))) {
         for (UINT y = 0; y < height; ++y) {
             auto* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
-            for (UINT x = 0; x < width; ++x) row[x] = colour;
+            for (UINT x = 0; x < width; ++x) row[x] = pattern(x, y);
         }
         texture->UnlockRect(0);
     }

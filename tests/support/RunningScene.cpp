@@ -35,6 +35,15 @@ void RunningScene::DrawFrame(float t) {
     CurrentDevice->EndScene();
 }
 
+float RunningScene::RoundSeconds() const {
+    float seconds = 0.0f;
+    for (unsigned i = 0; i < show_->SlideCount(); ++i) {
+        const QV_SlideContainer& slide = *show_->SlideAt(i).Get();
+        seconds += float(slide.FadeIn() + slide.ShowTime() + slide.FadeOut());
+    }
+    return seconds;
+}
+
 void RunningScene::Close() {
     // The show's objects hold textures of the manager: the show goes first.
     show_.reset();

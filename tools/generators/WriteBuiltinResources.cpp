@@ -1,9 +1,31 @@
-// Writes the pictures of the built-in resource module into a folder, named by resource id.
+// Writes the pictures, frame sets and meshes of the built-in resource module into a folder, named by
+// resource id.
 #include <cstdio>
 #include <string>
 
+#include "MeshPictures.h"
+#include "MeshShapes.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "SceneWriter.h"
+#include "SpritePictures.h"
+
+namespace {
+
+// A frame set: the durations, then one picture record per frame.
+std::vector<uint8_t> TwinklingStar() {
+    const int frames = 4;
+    scenewriter::SceneWriter out;
+    out.UInt(frames);
+    for (int i = 0; i < frames; ++i) out.Float(0.15f);
+    out.UInt(frames);
+    for (int i = 0; i < frames; ++i)
+        out.EmbeddedFile(0, "", pictures::EncodePng(pictures::TwinkleFrame(64, double(i) / frames)),
+                         "twinkle " + std::to_string(i + 1));
+    return out.Bytes();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -14,6 +36,16 @@ int main(int argc, char** argv) {
     using namespace pictures;
     const bool written =
         WriteFile(folder + "/picture_5.png", EncodePng(DuskLandscape(1024, 768))) &&
-        WriteFile(folder + "/picture_6.png", EncodePng(BorderShade(64, 64)));
+        WriteFile(folder + "/picture_6.png", EncodePng(BorderShade(64, 64))) &&
+        // The 3D objects' meshes (butterfly body and wing, the disc of dial and hands) and
+        // the clock's pictures.
+        WriteFile(folder + "/mesh_68.x", meshes::XFileBytes(meshes::ButterflyBody())) &&
+        WriteFile(folder + "/mesh_69.x", meshes::XFileBytes(meshes::ButterflyWing())) &&
+        WriteFile(folder + "/mesh_70.x", meshes::XFileBytes(meshes::FlatDisc())) &&
+        WriteFile(folder + "/picture_71.png", EncodePng(ClockDial(256))) &&
+        WriteFile(folder + "/picture_72.png", EncodePng(ClockHands(32))) &&
+        // The drifting dust's soft dot and a twinkling star's frame set.
+        WriteFile(folder + "/picture_44.png", EncodePng(SoftDot(64))) &&
+        WriteFile(folder + "/frameset_300.bin", TwinklingStar());
     return written ? 0 : 1;
 }

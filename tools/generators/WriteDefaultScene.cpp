@@ -1,14 +1,19 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
-// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, and a
-// fourth slide with sound objects: a looping sea swell and a wind chime now and then.
+// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
+// slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
+// butterflies, a clock and falling leaves, the sprite slides, and the slide of smoke,
+// lightning and reeds.
 #include <cstdio>
 #include <string>
 
 #include "DocumentRecords.h"
+#include "GeneratorSlides.h"
+#include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
+#include "SpriteSlides.h"
 #include "WaveWriter.h"
 
 using namespace scenewriter;
@@ -27,7 +32,8 @@ StoreEntry ImageEntry(const Picture& picture) {
 }
 
 SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t fadeIn,
-                  uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {}) {
+                  uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {},
+                  std::vector<SceneWriter> objects = {}) {
     LayerRecord layer;
     layer.picture = {picture.path, picture.stamp};
     layer.camera.enabled = cameraOn ? 1 : 0;
@@ -38,6 +44,7 @@ SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t
     slide.fadeOut = fadeOut;
     slide.layer = MakeLayer(layer);
     slide.sounds = std::move(sounds);
+    slide.objects = std::move(objects);
     return MakeSlide(slide);
 }
 
@@ -97,17 +104,30 @@ int main(int argc, char** argv) {
     ResourceSection section;
     section.images = {ImageEntry(dusk), ImageEntry(harbour), ImageEntry(tower)};
     section.buffers = {SoundEntry(swell), SoundEntry(chime)};
+    const meshslides::GardenSlide garden = meshslides::MakeGardenSlide();
+    section.images.push_back(garden.meadow);
+    section.images.push_back(garden.wing);
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
     const std::vector<sounds::Note> night = {{330, 0.8}, {392, 0.8}, {494, 1.2}, {0, 0.4},
                                              {440, 0.8}, {392, 0.8}, {330, 1.6}};
+    std::vector<SceneWriter> slides = {
+        Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2), Slide(tower, true, 140, 2, 10, 3),
+        Slide(harbour, true, 130, 2, 10, 2,
+              {SoundObject(swell, "Swell", 0, 100, 100, 70, 50), SoundObject(chime, "Chime", 1, 200, 400, 85, 30)}),
+        Slide({garden.meadow.path, garden.meadow.stamp, {}}, true, 115, 2, 12, 2, {}, garden.objects)};
+    spriteslides::SpriteSlides sprites =
+        spriteslides::MakeSpriteSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp});
+    for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
+    section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
+    section.durations = sprites.durations;
+    GeneratorSlide generators = MakeGeneratorSlide();
+    slides.push_back(std::move(generators.slide));
+    section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
+
     const std::vector<uint8_t> document = MakeDocument(
-        {Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2),
-         Slide(tower, true, 140, 2, 10, 3),
-         Slide(harbour, true, 130, 2, 10, 2,
-               {SoundObject(swell, "Swell", 0, 100, 100, 70, 50),
-                SoundObject(chime, "Chime", 1, 200, 400, 85, 30)})},
+        slides,
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
         section);
     return WriteFile(argv[1], document) ? 0 : 1;

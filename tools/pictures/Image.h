@@ -1,5 +1,7 @@
 #pragma once
 // An RGBA picture in memory, rows top to bottom.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -20,5 +22,10 @@ struct Image {
         p[3] = a;
     }
 };
+
+// a + (b − a) × t, with t clamped to 0..1 and the result rounded.
+inline uint8_t Mix(uint8_t a, uint8_t b, double t) {
+    return uint8_t(std::lround(a + (b - a) * std::clamp(t, 0.0, 1.0)));
+}
 
 }  // namespace pictures

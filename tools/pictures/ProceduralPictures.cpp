@@ -5,14 +5,6 @@
 
 namespace pictures {
 
-namespace {
-
-uint8_t Mix(uint8_t a, uint8_t b, double t) {
-    return uint8_t(std::lround(a + (b - a) * std::clamp(t, 0.0, 1.0)));
-}
-
-}  // namespace
-
 Image DuskLandscape(int width, int height) {
     Image image(width, height);
     const uint8_t zenith[3] = {22, 24, 70}, horizon[3] = {236, 132, 84};

@@ -18,4 +18,14 @@ void WriteDescriptionBase(SceneWriter& out, const DescriptionBaseRecord& base) {
     if (base.version > 1) WriteTimeLine(out, base.timeLine);
 }
 
+void WritePlaced(SceneWriter& out, const PlacedRecord& placed) {
+    out.Section("QV_ViewObjCtrl", placed.version);
+    out.Long(placed.left).Long(placed.right).Long(placed.top).Long(placed.bottom);
+    out.Long(placed.further1).Long(placed.further2);
+    out.Float(placed.relativeLeft).Float(placed.relativeRight).Float(placed.relativeTop).Float(placed.relativeBottom);
+    out.Bool(placed.flag);
+    if (placed.version > 1) out.UInt(placed.timeScale);
+    WriteDescriptionBase(out, placed.base);
+}
+
 }  // namespace scenewriter

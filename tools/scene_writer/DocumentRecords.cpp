@@ -2,14 +2,17 @@
 
 namespace scenewriter {
 
+void WriteStoredFile(SceneWriter& out, const StoredFile& file) {
+    out.EmbeddedFile(file.resourceId, file.module, file.bytes, file.name);
+}
+
 namespace {
 
 void WriteStoreSection(SceneWriter& out, const std::vector<StoreEntry>& entries) {
     out.UInt(uint32_t(entries.size()));
     for (const StoreEntry& entry : entries) {
         out.String(entry.path).Int64(entry.stamp).UInt(uint32_t(entry.files.size()));
-        for (const StoredFile& file : entry.files)
-            out.EmbeddedFile(file.resourceId, file.module, file.bytes, file.name);
+        for (const StoredFile& file : entry.files) WriteStoredFile(out, file);
     }
 }
 

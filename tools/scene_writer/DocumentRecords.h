@@ -49,6 +49,8 @@ struct ResourceSection {
     std::vector<GuidImage> guidImages;
 };
 
+// One embedded-file record: id, module, size, bytes, name.
+void WriteStoredFile(SceneWriter& out, const StoredFile& file);
 // "QRN v 4.0.0".
 void WriteDocumentHead(SceneWriter& out);
 // The slide show: each slide is a complete tagged record written beforehand.

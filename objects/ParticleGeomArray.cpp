@@ -1,0 +1,80 @@
+#include "objects/ParticleGeomArray.h"
+
+#include <utility>
+
+#include "objects/QV_BaseSpriteProp.h"
+
+void ParticleGeomArray::Bind(QV_BaseSpriteProp* description) {
+    description_ = description;
+    ConnectParamObserver(observers_, &ParticleGeomArray::OnCountChanged, description->count);
+}
+
+void ParticleGeomArray::OnCountChanged(unsigned int n) {
+    if (n == 0) return;
+    CreateQuads(n);
+    quadsBuilt_ = false;
+    QV_BaseSpriteProp& d = *description_;
+    while (sprites_.size() < n) {
+        SpriteParticle sprite;
+        sprite.Init(d);
+        sprite.InitPulse(d);
+        sprites_.push_back(sprite);
+        d.InitParticle(sprites_.back());
+    }
+}
+
+void ParticleGeomArray::Update(float localTime) {
+    QV_BaseSpriteProp& d = *description_;
+    d.StepTime(localTime);
+    d.speed.Advance(localTime);
+    for (SpriteParticle& sprite : sprites_) d.UpdateParticle(sprite);
+}
+
+void ParticleGeomArray::BuildQuads(QV_BaseSpriteProp& d) {
+    const unsigned int count = d.count.Value();
+    if (vertexCount / 4 != count || count > sprites_.size()) return;
+    if (!Lock()) return;
+    if (d.sheet) StepSheetFrame(d);
+    for (UINT i = 0; i < count; ++i) WriteQuad(i, sprites_[i], d);
+    Unlock();
+    quadsBuilt_ = true;
+}
+
+void ParticleGeomArray::StepSheetFrame(QV_BaseSpriteProp& d) {
+    const float now = d.ScaledTime();
+    if (1.0f / d.frameRate < now - lastSheetSwitch_) {
+        sheetFrame_ = d.NextFrame(sheetFrame_);
+        lastSheetSwitch_ = now;
+    } else if (lastSheetSwitch_ > now) {
+        lastSheetSwitch_ = 0.0f;  // the clock went back
+    }
+}
+
+void ParticleGeomArray::WriteQuad(UINT i, const SpriteParticle& sprite, QV_BaseSpriteProp& d) {
+    const D3DXVECTOR3 c = sprite.GetCorner();
+    const D3DXVECTOR3 r = 2.0f * sprite.halfWidth * sprite.right;
+    const D3DXVECTOR3 u = 2.0f * sprite.halfHeight * sprite.up;
+    const D3DXVECTOR3 corners[4] = {c + u, c, c + r + u, c + r};
+    const D3DCOLOR colour = d.ApplyTimeLineAlpha(sprite.colour);
+    DX_V::PCT* quad = locked + 4 * i;
+    for (int k = 0; k < 4; ++k) quad[k] = {corners[k].x, corners[k].y, corners[k].z, colour, 0.0f, 0.0f};
+
+    std::pair<float, float> vRange{sprite.va, sprite.vb};
+    std::pair<float, float> uRange{sprite.ua, sprite.ub};
+    if (d.sheet) {
+        const float step = 1.0f / float(d.frameCount);
+        uRange = {float(sheetFrame_) * step, float(sheetFrame_ + 1) * step};
+    }
+    if (d.flipVertical.Value()) std::swap(vRange.first, vRange.second);
+    if (d.flipHorizontal.Value()) std::swap(uRange.first, uRange.second);
+    SetQuadUV(i, uRange.first, uRange.second, vRange.first, vRange.second);
+}
+
+void ParticleGeomArray::SetQuadUV(UINT i, float p, float q, float r, float s) {
+    if (!locked || i >= vertexCount / 4) return;
+    DX_V::PCT* quad = locked + 4 * i;
+    quad[0].u = p, quad[0].v = s;
+    quad[1].u = p, quad[1].v = r;
+    quad[2].u = q, quad[2].v = s;
+    quad[3].u = q, quad[3].v = r;
+}

@@ -1,0 +1,180 @@
+#include "objects/QV_BoundControl.h"
+
+#include <algorithm>
+
+#include "document/ParamArchive.h"
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+#include "objects/QV_BaseSpriteProp.h"
+#include "objects/SpriteParticle.h"
+
+namespace {
+
+constexpr float kSecondsPerMillisecond = 0.001f;
+
+struct EdgeTests {
+    bool (SpriteParticle::*outside)(const QV_ViewObjCtrl&) const;
+    bool (SpriteParticle::*crossing)(const QV_ViewObjCtrl&) const;
+};
+
+// By edge: top, bottom, left, right.
+constexpr EdgeTests kEdgeTests[] = {
+    {&SpriteParticle::IsAboveArea, &SpriteParticle::CrossesTop},
+    {&SpriteParticle::IsBelowArea, &SpriteParticle::CrossesBottom},
+    {&SpriteParticle::IsLeftOfArea, &SpriteParticle::CrossesLeft},
+    {&SpriteParticle::IsRightOfArea, &SpriteParticle::CrossesRight},
+};
+
+// The change of alpha over a step of dt in a fade of `milliseconds` (not 0).
+float FadeStep(float dt, unsigned int milliseconds) { return dt * 1000.0f / float(milliseconds); }
+
+}  // namespace
+
+QV_BoundControl& QV_BoundControl::operator=(const QV_BoundControl& other) {
+    SetEdge(other.edge_);
+    mode.SetSilently(other.mode.Value());
+    fadeOutTime.SetSilently(other.fadeOutTime.Value());
+    fadeInTime.SetSilently(other.fadeInTime.Value());
+    minDelay.SetSilently(other.minDelay.Value());
+    maxDelay.SetSilently(other.maxDelay.Value());
+    return *this;
+}
+
+void QV_BoundControl::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_BoundControl", int32_t(kRecordVersion));
+    WriteLongParam(archive, mode);
+    for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) WriteUIntParam(archive, *time);
+}
+
+void QV_BoundControl::LoadWithTag(QV_IOF_Virtual& archive) {
+    archive.ReadSectionHead();
+    ReadLongParam(archive, mode);
+    for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) ReadUIntParam(archive, *time);
+}
+
+void QV_BoundControl::SetEdge(int edge) {
+    edge_ = edge;
+    const EdgeTests& tests = kEdgeTests[edge >= kBottom && edge <= kRight ? edge : kTop];
+    outside_ = tests.outside;
+    crossing_ = tests.crossing;
+}
+
+bool QV_BoundControl::React(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    if (sprite.owningEdge == -1) return FirstReaction(sprite, flow);
+    if (sprite.owningEdge != edge_) return false;
+    Continue(sprite, flow);
+    return true;
+}
+
+QV_BoundControl::Axis QV_BoundControl::AxisOf(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const {
+    if (edge_ == kLeft || edge_ == kRight)
+        return {sprite.position.x, sprite.halfWidth, sprite.factor.x, area.GetLeftPx(), area.GetRightPx()};
+    return {sprite.position.y, sprite.halfHeight, sprite.factor.y, area.GetTopPx(), area.GetBottomPx()};
+}
+
+bool QV_BoundControl::FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    const int current = mode.Value();
+    const bool outside = (sprite.*outside_)(flow);
+    if (current == kWrap && outside) {
+        if (!(sprite.alpha > 0.0f)) PlaceBeyondOppositeEdge(sprite, flow);
+    } else if (current == kBounce && (sprite.*crossing_)(flow)) {
+        AxisOf(sprite, flow).factor *= -1.0f;
+    } else if (current == kHoldOutside && outside) {
+        AxisOf(sprite, flow).factor *= -1.0f;
+        sprite.delayDeadline = flow.ScaledTime() + RandomDelay();
+        sprite.delayTimer = flow.ScaledTime();
+        sprite.frozen = true;
+    } else {
+        return false;
+    }
+    sprite.owningEdge = edge_;
+    return true;
+}
+
+void QV_BoundControl::PlaceBeyondOppositeEdge(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const {
+    const float left = area.GetLeftPx(), right = area.GetRightPx();
+    const float top = area.GetTopPx(), bottom = area.GetBottomPx();
+    switch (edge_) {
+        case kBottom:
+            sprite.position.y = top - sprite.halfHeight + 1.0f;
+            break;
+        case kLeft:
+            sprite.position.x = right + sprite.halfWidth - 1.0f;
+            break;
+        case kRight:
+            sprite.position.x = left - sprite.halfWidth + 1.0f;
+            break;
+        default:
+            sprite.position.y = bottom + sprite.halfHeight - 1.0f;
+    }
+    if (edge_ == kLeft || edge_ == kRight)
+        sprite.position.y = RandomRange(top, bottom);
+    else
+        sprite.position.x = RandomRange(left, right);
+    sprite.reentry = 1;
+}
+
+void QV_BoundControl::Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    switch (mode.Value()) {
+        case kWrap:
+            if (sprite.reentry)
+                ComeBack(sprite, flow);
+            else
+                FadeOut(sprite, flow);
+            break;
+        case kBounce:
+            Bounce(sprite, flow);
+            break;
+        case kHoldOutside:
+            HoldOutside(sprite, flow);
+            break;
+    }
+}
+
+void QV_BoundControl::FadeOut(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) const {
+    if (sprite.alpha > 0.0f) {
+        const unsigned int time = fadeOutTime.Value();
+        sprite.alpha = time == 0 ? 0.0f : std::max(0.0f, sprite.alpha - FadeStep(flow.ScaledStep(), time));
+        return;
+    }
+    // Faded out: free again, frozen until the pause is over; the next first reaction finds
+    // the sprite outside with alpha 0 and places it beyond the opposite edge.
+    sprite.owningEdge = -1;
+    sprite.delayDeadline = flow.ScaledTime() + RandomDelay();
+    sprite.frozen = true;
+    sprite.delayTimer = flow.ScaledTime();
+}
+
+void QV_BoundControl::ComeBack(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    sprite.delayTimer += flow.ScaledStep();
+    if (!(sprite.delayDeadline < sprite.delayTimer)) return;
+    sprite.frozen = false;
+    if (sprite.alpha < 1.0f) {
+        const unsigned int time = fadeInTime.Value();
+        sprite.alpha = time == 0 ? 1.0f : std::min(1.0f, sprite.alpha + FadeStep(flow.ScaledStep(), time));
+        return;
+    }
+    sprite.owningEdge = -1;
+    sprite.reentry = 0;
+}
+
+void QV_BoundControl::Bounce(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    Axis axis = AxisOf(sprite, flow);
+    if (axis.position > axis.high - axis.halfExtent) axis.position = axis.high - axis.halfExtent - 1.0f;
+    if (axis.position < axis.low + axis.halfExtent) axis.position = axis.low + axis.halfExtent + 1.0f;
+    if (!(sprite.*crossing_)(flow)) sprite.owningEdge = -1;
+}
+
+void QV_BoundControl::HoldOutside(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+    Axis axis = AxisOf(sprite, flow);
+    if (axis.position > axis.high + axis.halfExtent) axis.position = axis.high + axis.halfExtent - 1.0f;
+    if (axis.position < axis.low - axis.halfExtent) axis.position = axis.low - axis.halfExtent + 1.0f;
+    sprite.delayTimer += flow.ScaledStep();
+    if (!(sprite.delayDeadline < sprite.delayTimer)) return;
+    sprite.frozen = false;
+    if (!(sprite.*outside_)(flow)) sprite.owningEdge = -1;
+}
+
+float QV_BoundControl::RandomDelay() const {
+    return RandomRange(float(minDelay.Value()) * kSecondsPerMillisecond, float(maxDelay.Value()) * kSecondsPerMillisecond);
+}

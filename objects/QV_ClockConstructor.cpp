@@ -1,0 +1,93 @@
+#include "objects/QV_ClockConstructor.h"
+
+#include "document/QV_IOF_Virtual.h"
+#include "objects/AC_ClockArrow.h"
+#include "objects/AC_Static.h"
+#include "objects/Rotations.h"
+#include "player/PictureLayout.h"
+#include "player/ScreenQuad.h"
+
+namespace {
+constexpr int32_t kDiscMesh = 70;
+constexpr int32_t kDialPicture = 71;
+constexpr int32_t kHandsPicture = 72;
+constexpr unsigned int kDefaultSize = 400;
+
+// A hand is the disc squeezed to a narrow blade and moved out along its length.
+D3DXMATRIX HandLocal(float width, float length, float offset) {
+    return Scaling(width, 1.0f, length) * Translation(0.0f, 0.0f, offset);
+}
+}  // namespace
+
+QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(kHandsPicture, kBuiltinModule) {
+    MeshLink().SetSilently(FileKey(kBuiltinModule, kDiscMesh));
+    ImageLink().SetSilently(FileKey(kBuiltinModule, kDialPicture));
+    Size().SetSilently(kDefaultSize);
+    const PictureLayout& layout = CurrentPictureLayout();
+    rectangle_.further1.SetSilently(layout.pictureWidth / 2);
+    rectangle_.further2.SetSilently(layout.pictureHeight / 2);
+    HookDialImage();
+}
+
+QV_ClockConstructor::QV_ClockConstructor(const QV_ClockConstructor& other)
+    : QV_3D_Obj_Ctrl(other), rectangle_(other.rectangle_), handImageLink_(other.handImageLink_) {
+    HookDialImage();
+}
+
+void QV_ClockConstructor::HookDialImage() {
+    hooks_.SetTarget(this);
+    HookParamChange(hooks_, &QV_ClockConstructor::OnDialImageChanged, ImageLink());
+}
+
+void QV_ClockConstructor::OnDialImageChanged() {
+    if (batches_ && !batches_->empty()) LoadMeshBatch(ImageLink(), batches_->front(), MeshLink());
+}
+
+void QV_ClockConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_ClockConstructor", int32_t(kRecordVersion));
+    rectangle_.Write(archive);
+    handImageLink_.Save(archive);
+    QV_3D_Obj_Ctrl::Save(archive);
+}
+
+void QV_ClockConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    rectangle_.Read(archive);
+    handImageLink_.Load(archive);
+    LoadWithTag(archive);
+}
+
+void QV_ClockConstructor::GetScreenQuad(ScreenQuad& quad) {
+    const float left = float(rectangle_.left.Value()), top = float(rectangle_.top.Value());
+    quad = ScreenQuad::FromRect(left, top, float(rectangle_.right.Value()) - left,
+                                float(rectangle_.bottom.Value()) - top);
+}
+
+bool QV_ClockConstructor::HitTest(float x, float y) { return rectangle_.Contains(x, y); }
+
+void QV_ClockConstructor::SetupMeshes(std::vector<MeshBatch>& batches) {
+    batches.assign(2, MeshBatch());
+    LoadMeshBatch(ImageLink(), batches[0], MeshLink());
+    LoadMeshBatch(handImageLink_, batches[1], MeshLink());
+    for (MeshBatch& batch : batches) batch.SetTransparent(true);
+    batches_ = &batches;
+}
+
+void QV_ClockConstructor::RebuildDrawLists(const std::vector<OwnedFrameTree>& instances,
+                                           std::vector<MeshBatch>& batches) {
+    DrawRootsAndChildren(instances, batches);
+}
+
+QV_Frame* QV_ClockConstructor::CreateInstance() {
+    OwnedFrameTree dial(new QV_Frame);
+    dial->local = Scaling(0.01f, 0.01f, 0.01f) * RotationX(90.0f);
+    dial->animation = std::make_shared<AC_Static>(*this);
+    auto* hour = new QV_Frame;
+    hour->local = HandLocal(0.01f, 0.3f, 10.0f);
+    hour->animation = std::make_shared<AC_ClockArrow>(AC_ClockArrow::kHourHand);
+    dial->children.push_back(hour);
+    auto* minute = new QV_Frame;
+    minute->local = HandLocal(0.01f, 0.38f, 13.0f);
+    minute->animation = std::make_shared<AC_ClockArrow>(AC_ClockArrow::kMinuteHand);
+    dial->children.push_back(minute);
+    return dial.release();
+}

@@ -1,0 +1,66 @@
+#include "objects/QV_FishConstructor.h"
+
+#include <cmath>
+
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+
+void QV_FishConstructor::SaveFish(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_FishConstructor", int32_t(kRecordVersion));
+    archive.WriteFloat(maxSpeedX);
+    archive.WriteFloat(maxSpeedY);
+    QV_BaseSpriteProp::Save(archive);
+}
+
+void QV_FishConstructor::Save(QV_IOF_Virtual& archive) { SaveFish(archive); }
+
+void QV_FishConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    archive.ReadFloat(maxSpeedX);
+    archive.ReadFloat(maxSpeedY);
+    QV_BaseSpriteProp::LoadWithTag(archive);
+}
+
+void QV_FishConstructor::LoadWithTag(QV_IOF_Virtual& archive) {
+    QV_FishConstructor::Load(archive, archive.ReadSectionHead());
+}
+
+void QV_FishConstructor::InitParticle(SpriteParticle& sprite) {
+    sprite.motion[0] = RandomRange(-maxSpeedX, maxSpeedX);
+    sprite.motion[1] = RandomRange(-maxSpeedY, maxSpeedY);
+    sprite.factor = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    sprite.motion[2] = 0.0f;
+    sprite.position = RandomPointInRect();
+    sprite.ComputeHalfExtents(size.Value());
+    sprite.UpdateColor(*this);
+    if (sprite.motion[0] < 0.0f) sprite.halfWidth = -sprite.halfWidth;
+}
+
+void QV_FishConstructor::UpdateParticle(SpriteParticle& sprite) {
+    float& vx = sprite.motion[0];
+    float& vy = sprite.motion[1];
+    sprite.position.x += ScaledStep() * vx;
+    sprite.position.y += ScaledStep() * vy;
+    if (sprite.IsLeftOfArea(*this)) {
+        vx = std::fabs(vx);
+        sprite.halfWidth = std::fabs(sprite.halfWidth);
+    } else if (sprite.IsRightOfArea(*this)) {
+        vx = -std::fabs(vx);
+        sprite.halfWidth = -std::fabs(sprite.halfWidth);
+    }
+    if (sprite.CrossesTop(*this))
+        vy = std::fabs(vy);
+    else if (sprite.CrossesBottom(*this))
+        vy = -std::fabs(vy);
+    // At most once a second of local time; the new horizontal speed keeps the old sign, so
+    // the sprite keeps facing its way.
+    if (LastTime() - sprite.lastChange > 1.0f) {
+        sprite.lastChange = LastTime();
+        if (SharedRandom::Next() % 2) {
+            vx = std::copysign(RandomRange(-maxSpeedX, maxSpeedX), vx);
+            vy = RandomRange(-maxSpeedY, maxSpeedY);
+            sprite.motion[2] = 0.0f;
+        }
+    }
+}
+
+QV_ParticleSystemCtrl* QV_FishConstructor::Clone() const { return new QV_FishConstructor(*this); }

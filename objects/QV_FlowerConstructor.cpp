@@ -1,0 +1,36 @@
+#include "objects/QV_FlowerConstructor.h"
+
+#include <cmath>
+
+#include "document/QV_IOF_Virtual.h"
+
+QV_FlowerConstructor::QV_FlowerConstructor() {
+    TimeLine().TimeMode().Assign(QV_TimeLineControl::kRunAtOpacity, nullptr);
+}
+
+void QV_FlowerConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_FlowerConstructor", int32_t(kRecordVersion));
+    archive.WriteFloat(sway);
+    SaveStatObj(archive);
+}
+
+void QV_FlowerConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    archive.ReadFloat(sway);
+    QV_StatObjConstructor::LoadWithTag(archive);
+}
+
+void QV_FlowerConstructor::UpdateParticle(SpriteParticle& sprite) {
+    const float s = std::sin(ScaledTime() + sprite.motion[1]);
+    const float lean = s * sway + 90.0f;
+    const float shear = ShearOfAngle(180.0f - lean);
+    const D3DXVECTOR3 leaning(shear, 1.0f, 0.0f);
+    D3DXVec3TransformCoord(&sprite.up, &leaning, &turn);
+    // The foot stays on the rectangle's centre line while the top sways.
+    const float shift = sprite.halfHeight * shear;
+    sprite.position.x = float(spriteRect.further1.Value()) - sprite.right.x * shift;
+    sprite.position.y = float(spriteRect.further2.Value()) - sprite.right.y * shift;
+}
+
+D3DCOLOR QV_FlowerConstructor::ApplyTimeLineAlpha(D3DCOLOR colour) { return ApplyTimeLineAlphaInAlphaMode(colour); }
+
+QV_ParticleSystemCtrl* QV_FlowerConstructor::Clone() const { return new QV_FlowerConstructor(*this); }

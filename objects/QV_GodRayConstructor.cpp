@@ -1,0 +1,53 @@
+#include "objects/QV_GodRayConstructor.h"
+
+#include "document/ParamArchive.h"
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+#include "player/PictureLayout.h"
+
+void QV_GodRayConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_GodRayConstructor", int32_t(kRecordVersion));
+    WriteUIntParam(archive, tilt);
+    QV_BaseSpriteProp::Save(archive);
+}
+
+void QV_GodRayConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    ReadUIntParam(archive, tilt);
+    QV_BaseSpriteProp::LoadWithTag(archive);
+}
+
+float QV_GodRayConstructor::ShearOfTilt(unsigned int tilt) {
+    if (tilt % 180 == 0) return 0.0f;
+    return ShearOfAngle(tilt < 180 ? 180.0f - float(tilt) : 360.0f - float(tilt));
+}
+
+void QV_GodRayConstructor::InitParticle(SpriteParticle& sprite) {
+    const float left = GetLeftPx(), right = GetRightPx();
+    sprite.position.x = left + SharedRandom::NextUnit() * (right - left);
+    // Half the rectangle's height: its middle only when it starts at the picture's top.
+    sprite.position.y = (GetBottomPx() - GetTopPx()) * 0.5f;
+    sprite.position.z = 0.0f;
+    sprite.factor = D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    sprite.motion[0] = SharedRandom::NextUnit() * 20.0f - 10.0f;
+    sprite.motion[1] = sprite.motion[2] = 0.0f;
+    sprite.halfWidth = float(size.Value()) * 0.5f;
+    sprite.halfHeight = float(GetScreenInfo().pictureHeight) * 0.5f;
+    sprite.up = D3DXVECTOR3(ShearOfTilt(tilt.Value()), 1.0f, 0.0f);
+    sprite.alpha = SharedRandom::NextUnit();
+}
+
+void QV_GodRayConstructor::UpdateParticle(SpriteParticle& sprite) {
+    if (ScaledTime() - sprite.lastChange > 0.25f) {
+        sprite.lastChange = ScaledTime();
+        if (SharedRandom::Next() % 2) {
+            sprite.motion[0] = RandomRange(-10.0f, 10.0f);
+            sprite.motion[1] = sprite.motion[2] = 0.0f;
+        }
+    }
+    sprite.position.x += ScaledStep() * sprite.motion[0];
+    sprite.position.y += ScaledStep() * sprite.motion[1];
+    sprite.StepPulse(*this, true);
+    sprite.UpdateColor(*this);
+}
+
+QV_ParticleSystemCtrl* QV_GodRayConstructor::Clone() const { return new QV_GodRayConstructor(*this); }

@@ -1,0 +1,45 @@
+#include "objects/QV_GrassConstructor.h"
+
+#include <cmath>
+
+#include "document/NumericHelpers.h"
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+#include "player/PictureLayout.h"
+
+QV_GrassConstructor::QV_GrassConstructor() {
+    TimeLine().TimeMode().Assign(QV_TimeLineControl::kRunAtOpacity, nullptr);
+}
+
+void QV_GrassConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_GrassConstructor", int32_t(kRecordVersion));
+    archive.WriteFloat(sway);
+    QV_BaseSpriteProp::Save(archive);
+}
+
+void QV_GrassConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
+    archive.ReadFloat(sway);
+    QV_BaseSpriteProp::LoadWithTag(archive);
+}
+
+void QV_GrassConstructor::InitParticle(SpriteParticle& sprite) {
+    const float left = GetLeftPx(), right = GetRightPx();
+    sprite.position.x = left + SharedRandom::NextUnit() * (right - left);
+    sprite.position.y = GetBottomPx() - sprite.halfHeight;
+    sprite.motion[2] = sprite.position.x;
+    sprite.motion[1] = SharedRandom::NextUnit() * kSinglePi / 2.0f;
+    sprite.right = D3DXVECTOR3(SharedRandom::Next() % 2 ? -1.0f : 1.0f, 0.0f, 0.0f);
+}
+
+void QV_GrassConstructor::UpdateParticle(SpriteParticle& sprite) {
+    const float across = sprite.position.x / float(GetScreenInfo().pictureWidth) * 2.0f * kSinglePi;
+    const float s = std::sin(ScaledTime() + sprite.motion[1] + across);
+    const float lean = s * sway + 90.0f;
+    sprite.up = D3DXVECTOR3(ShearOfAngle(180.0f - lean), 1.0f, 0.0f);
+    // The foot stays at the base while the top sways.
+    sprite.position.x = sprite.motion[2] - sprite.up.x * sprite.halfHeight;
+}
+
+D3DCOLOR QV_GrassConstructor::ApplyTimeLineAlpha(D3DCOLOR colour) { return ApplyTimeLineAlphaInAlphaMode(colour); }
+
+QV_ParticleSystemCtrl* QV_GrassConstructor::Clone() const { return new QV_GrassConstructor(*this); }

@@ -1,0 +1,43 @@
+#include "objects/QV_RainConstructor.h"
+
+#include "document/QV_IOF_Virtual.h"
+#include "document/SharedRandom.h"
+
+QV_RainConstructor::QV_RainConstructor() {
+    angle.Assign(kDefaultAngle, nullptr);
+    flowSpeed = kDefaultSpeed;
+    driftAmplitude.Assign(0, nullptr);
+    scaleMin = 0.5f;
+    scaleMax = 1.0f;
+    orientation.Assign(kAlongFlow, nullptr);
+    D3DXMatrixRotationZ(&rainTurn, 3.0f * D3DX_PI / 2.0f);
+}
+
+void QV_RainConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_RainConstructor", int32_t(kRecordVersion));
+    QV_FlowConstructor::Save(archive);
+}
+
+void QV_RainConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_FlowConstructor::LoadWithTag(archive); }
+
+void QV_RainConstructor::InitParticle(SpriteParticle& sprite) {
+    QV_FlowConstructor::InitParticle(sprite);
+    sprite.alpha = SharedRandom::NextUnit();
+    ApplyOrientation(sprite);
+    if (orientation.Value() != kAlongFlow) return;
+    const D3DXVECTOR3 right = sprite.right, up = sprite.up;
+    D3DXVec3TransformCoord(&sprite.right, &right, &rainTurn);
+    D3DXVec3TransformCoord(&sprite.up, &up, &rainTurn);
+}
+
+void QV_RainConstructor::UpdateParticle(SpriteParticle& sprite) {
+    // What the edge rules would fade is set back: a drop comes back only through its pulse.
+    const float kept = sprite.alpha;
+    sprite.alpha = 1.0f;
+    QV_FlowConstructor::UpdateParticle(sprite);
+    sprite.alpha = kept;
+    sprite.StepPulse(*this, true);
+    sprite.UpdateColor(*this);
+}
+
+QV_ParticleSystemCtrl* QV_RainConstructor::Clone() const { return new QV_RainConstructor(*this); }

@@ -1,0 +1,66 @@
+#include "objects/QV_StatObjConstructor.h"
+
+#include <cmath>
+
+#include "document/NumericHelpers.h"
+#include "document/ParamArchive.h"
+#include "document/QV_IOF_Virtual.h"
+#include "player/ScreenQuad.h"
+
+void QV_StatObjConstructor::SaveStatObj(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_StatObjConstructor", int32_t(kRecordVersion));
+    spriteRect.Write(archive);
+    WriteUIntParam(archive, rotation);
+    QV_BaseSpriteProp::Save(archive);
+}
+
+void QV_StatObjConstructor::Save(QV_IOF_Virtual& archive) { SaveStatObj(archive); }
+
+void QV_StatObjConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    spriteRect.Read(archive);
+    ReadUIntParam(archive, rotation);
+    // Later versions keep the flips in the sprite section, which reads them again.
+    if (version < 2) {
+        ReadLongParam(archive, flipVertical);
+        ReadLongParam(archive, flipHorizontal);
+    }
+    QV_BaseSpriteProp::LoadWithTag(archive);
+}
+
+void QV_StatObjConstructor::LoadWithTag(QV_IOF_Virtual& archive) {
+    QV_StatObjConstructor::Load(archive, archive.ReadSectionHead());
+}
+
+void QV_StatObjConstructor::GetScreenQuad(ScreenQuad& quad) {
+    const float left = float(spriteRect.left.Value()), top = float(spriteRect.top.Value());
+    quad = ScreenQuad::FromRect(left, top, float(spriteRect.right.Value()) - left,
+                                float(spriteRect.bottom.Value()) - top);
+}
+
+bool QV_StatObjConstructor::HitTest(float x, float y) { return spriteRect.Contains(x, y); }
+
+void QV_StatObjConstructor::InitParticle(SpriteParticle& sprite) {
+    sprite.position = D3DXVECTOR3(float(spriteRect.further1.Value()), float(spriteRect.further2.Value()), 0.0f);
+    sprite.ComputeHalfExtents(size.Value());
+    sprite.UpdateColor(*this);
+    D3DXMatrixRotationZ(&turn, -float(rotation.Value()) * kSinglePi / 180.0f);
+    const D3DXVECTOR3 x(1.0f, 0.0f, 0.0f), y(0.0f, 1.0f, 0.0f);
+    D3DXVec3TransformCoord(&sprite.right, &x, &turn);
+    D3DXVec3TransformCoord(&sprite.up, &y, &turn);
+    SyncRectangle(sprite);
+}
+
+void QV_StatObjConstructor::SyncRectangle(const SpriteParticle& sprite) {
+    const D3DXVECTOR3& r = sprite.right;
+    const D3DXVECTOR3& u = sprite.up;
+    const float hw = sprite.halfWidth, hh = sprite.halfHeight;
+    const float x = sprite.position.x, y = sprite.position.y;
+    const float spanX = std::fabs(r.x * hw) + std::fabs(u.x * hh);
+    const float spanY = std::fabs(u.y * hh) + std::fabs(r.y * hw);
+    spriteRect.left.Assign(TruncateToInt(x - spanX), nullptr);
+    spriteRect.right.Assign(TruncateToInt(x + spanX), nullptr);
+    spriteRect.top.Assign(TruncateToInt(y - spanY), nullptr);
+    spriteRect.bottom.Assign(TruncateToInt(y + spanY), nullptr);
+}
+
+QV_ParticleSystemCtrl* QV_StatObjConstructor::Clone() const { return new QV_StatObjConstructor(*this); }

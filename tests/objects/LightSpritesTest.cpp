@@ -1,0 +1,181 @@
+// God rays, sparkles, fog, flashes and grass.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "SpriteTesting.h"
+#include "document/NumericHelpers.h"
+#include "objects/QV_FogConstructor.h"
+#include "objects/QV_GodRayConstructor.h"
+#include "objects/QV_GrassConstructor.h"
+#include "objects/QV_LightingConstructor.h"
+#include "objects/QV_SparkleConstructor.h"
+
+namespace {
+
+class LightSprites : public ::testing::Test {
+protected:
+    void SetUp() override { spritetest::PublishPicture(800, 600); }
+};
+
+TEST_F(LightSprites, GodRaysLeanByTheirTiltAndSpanThePictureHeight) {
+    struct Case {
+        unsigned int tilt;
+        float shear;
+    };
+    // 0 and 180 would lie flat: they stand upright.
+    const Case cases[] = {{80, -0.17632698f}, {270, 0.0f}, {200, -2.7474774f}, {0, 0.0f}, {180, 0.0f}, {90, 0.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tilt);
+        QV_GodRayConstructor rays;
+        rays.tilt.SetSilently(c.tilt);
+        rays.size.SetSilently(30);
+        rays.SetRelative({0.0f, 1.0f, 0.2f, 0.8f});
+        SpriteParticle sprite;
+        rays.InitParticle(sprite);
+        EXPECT_NEAR(sprite.up.x, c.shear, 1e-5);
+        EXPECT_EQ(sprite.up.y, 1.0f);
+        EXPECT_TRUE(std::isfinite(sprite.up.x));
+        EXPECT_EQ(sprite.right, D3DXVECTOR3(1.0f, 0.0f, 0.0f));
+        // Half the rectangle's height (180 of 600), not its middle (300).
+        EXPECT_FLOAT_EQ(sprite.position.y, 180.0f);
+        EXPECT_EQ(sprite.halfWidth, 15.0f);
+        EXPECT_EQ(sprite.halfHeight, 300.0f);
+        EXPECT_GE(sprite.motion[0], -10.0f);
+        EXPECT_LE(sprite.motion[0], 10.0f);
+    }
+}
+
+TEST_F(LightSprites, ASparkleIsHalfItsSizeAtAlphaZeroAndFullAtOne) {
+    QV_SparkleConstructor sparkles;
+    sparkles.size.SetSilently(40);
+    for (float alpha : {0.0f, 1.0f}) {
+        SpriteParticle sprite;
+        sprite.alpha = alpha;
+        sprite.aspect = 0.25f;  // square whatever the image
+        sparkles.UpdateParticle(sprite);
+        EXPECT_EQ(sprite.halfWidth, 10.0f * (1.0f + alpha));
+        EXPECT_EQ(sprite.halfHeight, sprite.halfWidth);
+    }
+}
+
+TEST_F(LightSprites, FogTurnsBackOnlyWhenItsCentreCrossesAnEdgeAndKeepsItsPuffs) {
+    QV_FogConstructor fog;
+    fog.pulseSpeed = 1.0f;
+    fog.StepTime(0.1f);
+    SpriteParticle puff;
+    puff.halfWidth = puff.halfHeight = 50.0f;
+    puff.position = D3DXVECTOR3(795.0f, 300.0f, 0.0f);  // half outside, centre inside
+    puff.motion[0] = 40.0f;
+    puff.alpha = 0.15f;  // below alpha min 0.2
+    puff.pulseSpeed = -1.0f;
+    D3DXMatrixRotationZ(&puff.spin, 0.004f);
+    fog.UpdateParticle(puff);
+    EXPECT_FLOAT_EQ(puff.position.x, 799.0f);
+    EXPECT_EQ(puff.motion[0], 40.0f);  // still outwards
+    EXPECT_EQ(puff.alpha, 0.2f);       // the pulse turned, the puff was not placed anew
+    EXPECT_EQ(puff.pulseSpeed, 1.0f);
+    fog.UpdateParticle(puff);
+    EXPECT_FLOAT_EQ(puff.position.x, 803.0f);
+    EXPECT_EQ(puff.motion[0], -40.0f);
+    // Two frames, two turns of 0.004 radians.
+    EXPECT_NEAR(std::atan2(puff.right.y, puff.right.x), 0.008, 1e-6);
+}
+
+TEST_F(LightSprites, AFlashFadesInASixthUnlessItFlickersThenPausesWithinTheHiddenRange) {
+    QV_LightingConstructor flashes;
+    flashes.size.SetSilently(20);
+    SpriteParticle sprite;
+    sprite.alpha = 1.0f;
+    sprite.lastChange = 0.0f;
+    flashes.StepTime(0.1f);  // not yet 0.15 since the last change: no flicker
+    flashes.UpdateParticle(sprite);
+    EXPECT_FLOAT_EQ(sprite.alpha, 0.4f);
+    std::set<int> pauses;
+    for (int i = 0; i < 300; ++i) {
+        sprite.alpha = 0.01f;
+        sprite.lastChange = flashes.ScaledTime();
+        flashes.UpdateParticle(sprite);  // fades below 0
+        EXPECT_EQ(sprite.alpha, 0.0f);
+        EXPECT_EQ(sprite.lastChange, flashes.LastTime());
+        pauses.insert(int(std::lround(sprite.pause * 100.0f)));
+    }
+    EXPECT_GE(*pauses.begin(), 100);
+    EXPECT_LE(*pauses.rbegin(), 500);
+    EXPECT_GT(pauses.size(), 100u);
+}
+
+TEST_F(LightSprites, AFlashWaitsItsPauseThenFlashesSomewhereElse) {
+    QV_LightingConstructor flashes;
+    flashes.size.SetSilently(20);
+    SpriteParticle sprite;
+    sprite.alpha = 0.0f;
+    sprite.pause = 0.25f;
+    sprite.position = D3DXVECTOR3(-1000.0f, -1000.0f, 0.0f);
+    flashes.StepTime(0.2f);
+    flashes.UpdateParticle(sprite);
+    EXPECT_EQ(sprite.alpha, 0.0f);  // 0.2 is not past the pause
+    flashes.StepTime(0.4f);
+    flashes.UpdateParticle(sprite);
+    EXPECT_EQ(sprite.alpha, 1.0f);
+    EXPECT_GE(sprite.position.x, 10.0f);  // inset by its half size
+    EXPECT_LE(sprite.position.x, 790.0f);
+    // Turned by at most 22.5 degrees either way, mirrored or not.
+    const float turn = std::atan2(-sprite.up.x, sprite.up.y);
+    EXPECT_LE(std::fabs(turn), kSinglePi / 8.0f + 1e-6f);
+    EXPECT_NEAR(std::fabs(sprite.right.x), std::cos(turn), 1e-6);
+}
+
+TEST_F(LightSprites, AHiddenRangeGivenUpsideDownStillGivesPausesWithinIt) {
+    QV_LightingConstructor flashes;
+    flashes.TimeLine().HiddenMin().SetSilently(300);
+    flashes.TimeLine().HiddenMax().SetSilently(200);
+    SpriteParticle sprite;
+    for (int i = 0; i < 50; ++i) {
+        sprite.alpha = -0.5f;
+        flashes.UpdateParticle(sprite);
+        EXPECT_GE(sprite.pause, 2.0f);
+        EXPECT_LE(sprite.pause, 3.0f);
+    }
+}
+
+TEST_F(LightSprites, TheTimeLineFadesFlashesNeverAndGrassOnlyInAlphaMode) {
+    const D3DCOLOR colour = 0xC0123456;
+    QV_LightingConstructor flashes;
+    QV_GrassConstructor grass;
+    for (QV_BaseSpriteProp* d : {static_cast<QV_BaseSpriteProp*>(&flashes), static_cast<QV_BaseSpriteProp*>(&grass)}) {
+        d->TimeLine().Mode().SetSilently(QV_TimeLineControl::kTimeWindows);  // opacity 0
+        EXPECT_EQ(d->ApplyTimeLineAlpha(colour), colour);
+    }
+    grass.TimeLine().TimeMode().SetSilently(QV_TimeLineControl::kAlphaByOpacity);
+    EXPECT_EQ(grass.ApplyTimeLineAlpha(colour), 0x00123456u);
+}
+
+TEST_F(LightSprites, GrassLeansFromItsFoot) {
+    QV_GrassConstructor grass;  // sway 3
+    SpriteParticle blade;
+    blade.halfHeight = 50.0f;
+    blade.position.x = 0.0f;
+    blade.motion[2] = 0.0f;             // base
+    blade.motion[1] = kSinglePi / 2.0f;  // s = sin(π/2) = 1 at T 0 and x 0
+    grass.UpdateParticle(blade);
+    EXPECT_NEAR(blade.up.x, 0.0524078f, 1e-5);  // lean 93 degrees
+    EXPECT_NEAR(blade.position.x, -2.6204f, 1e-3);
+}
+
+TEST_F(LightSprites, NewBladesStandOnTheRectanglesBottom) {
+    QV_GrassConstructor grass;
+    grass.SetRelative({0.5f, 1.0f, 0.0f, 0.75f});
+    for (int i = 0; i < 20; ++i) {
+        SpriteParticle blade;
+        blade.halfHeight = 30.0f;
+        grass.InitParticle(blade);
+        EXPECT_EQ(blade.position.y, 450.0f - 30.0f);
+        EXPECT_EQ(blade.motion[2], blade.position.x);
+        EXPECT_GE(blade.position.x, 400.0f);
+        EXPECT_EQ(std::fabs(blade.right.x), 1.0f);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,13 @@
+#include "PublishedPicture.h"
+
+#include "player/PictureLayout.h"
+#include "player/ScreenQuad.h"
+
+namespace vgtest {
+
+void PublishPictureSize(int width, int height) {
+    PublishPictureLayout(ScreenQuad::FromRect(0, 0, float(width), float(height)), float(width), float(height),
+                         width, height);
+}
+
+}  // namespace vgtest

@@ -1,0 +1,22 @@
+#pragma once
+// The default scene's sprite slides: every sprite emitter moving over a picture.
+#include <vector>
+
+#include "DocumentRecords.h"
+#include "SceneWriter.h"
+#include "SlideRecords.h"
+
+namespace spriteslides {
+
+struct SpriteSlides {
+    std::vector<scenewriter::SceneWriter> slides;  // complete slide records
+    std::vector<scenewriter::StoreEntry> images;   // the sprites' pictures
+    std::vector<scenewriter::DurationEntry> durations;
+};
+
+// A dusk meadow (god rays, birds, drifting dust, fireflies, an evening star, flowers and
+// grass) over `meadow`, and a stormy harbour (flashes, fog, ghosts, fish, a discharge, a
+// blinking lamp and rain) over `harbour`.
+SpriteSlides MakeSpriteSlides(const scenewriter::LinkValue& meadow, const scenewriter::LinkValue& harbour);
+
+}  // namespace spriteslides

@@ -1,0 +1,36 @@
+#pragma once
+// The pictures sprite systems draw: shapes in white or their own colours on transparent
+// pixels, so that a sprite's colour tints them and its alpha fades them.
+#include <vector>
+
+#include "Image.h"
+
+namespace pictures {
+
+// A round spot that fades from its centre out.
+Image SoftDot(int size);
+// A thin vertical streak, brightest in its lower half.
+Image Drop(int width, int height);
+// A fish seen from the side, facing right.
+Image FishSilhouette(int width, int height);
+// A bird with spread wings, seen from below.
+Image BirdSilhouette(int width, int height);
+// A pale ghost with a wavy hem and two dark eyes.
+Image Ghost(int width, int height);
+// One blade of grass rising from the bottom edge.
+Image GrassBlade(int width, int height);
+// A flower on its stem, the stem's foot at the bottom centre.
+Image Flower(int width, int height);
+// A tall light shaft, soft at its sides and ends.
+Image LightRay(int width, int height);
+// A round cloud puff, soft all round.
+Image FogPuff(int size);
+// A lightning flash: a jagged bolt with its glow.
+Image Flash(int width, int height);
+// `frames` different jagged bolts side by side, each frameWidth × height.
+Image BoltSheet(int frameWidth, int height, int frames);
+// A four-pointed star whose points grow and shrink with `phase` (0 to 1): frames of a
+// twinkling star.
+Image TwinkleFrame(int size, double phase);
+
+}  // namespace pictures
