@@ -2,12 +2,16 @@
 
 #include <d3dx9.h>
 
-#include <cstring>
-
 namespace vgtest {
 
 std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,
                                  D3DXIMAGE_FILEFORMAT format, D3DCOLOR colour) {
+    return MakePicture(device, width, height, format, [colour](UINT, UINT) { return colour; });
+}
+
+std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,
+                                 D3DXIMAGE_FILEFORMAT format,
+                                 const std::function<D3DCOLOR(UINT x, UINT y)>& colourAt) {
     std::vector<uint8_t> bytes;
     IDirect3DTexture9* texture = nullptr;
     if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED,
@@ -17,7 +21,7 @@ std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT heig
     if (SUCCEEDED(texture->LockRect(0, &locked, nullptr, 0))) {
         for (UINT y = 0; y < height; ++y) {
             auto* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
-            for (UINT x = 0; x < width; ++x) row[x] = colour;
+            for (UINT x = 0; x < width; ++x) row[x] = colourAt(x, y);
         }
         texture->UnlockRect(0);
     }

@@ -124,6 +124,54 @@ Image WaveField(int size) {
     return image;
 }
 
+Image WaterNormals(int size) {
+    Image image(size, size);
+    const double k = 2 * 3.14159265358979323846 / size;
+    // Whole periods along both axes, so the map tiles; (a, b, weight) per ripple train.
+    const double waves[3][3] = {{4, 1, 0.5}, {-2, 5, 0.35}, {7, 3, 0.2}};
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            double dx = 0, dy = 0;
+            for (const auto& w : waves) {
+                const double c = w[2] * std::cos(k * (w[0] * x + w[1] * y));
+                dx += c * w[0] / 4;
+                dy += c * w[1] / 4;
+            }
+            const double length = std::sqrt(dx * dx + dy * dy + 1.0);
+            auto encode = [](double n) { return uint8_t(std::lround((n * 0.5 + 0.5) * 255)); };
+            image.Set(x, y, encode(-dx / length), encode(-dy / length), encode(1.0 / length));
+        }
+    return image;
+}
+
+Image PatternTile(int size, int frame, int frames) {
+    Image image(size, size);
+    const double turn = 3.14159265358979323846 / 2 * frame / std::max(1, frames);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double u = (x + 0.5) / size - 0.5, v = (y + 0.5) / size - 0.5;
+            const double r = std::hypot(u, v), a = std::atan2(v, u) + turn;
+            const double petal = 0.28 + 0.12 * std::cos(4 * a);
+            if (r < 0.07)
+                image.Set(x, y, 255, 214, 90);
+            else if (r < petal)
+                image.Set(x, y, Mix(250, 200, r / petal), Mix(200, 90, r / petal), Mix(235, 190, r / petal),
+                          Mix(255, 170, r / petal));
+        }
+    return image;
+}
+
+Image EllipseMask(int width, int height, double cx, double cy, double rx, double ry, double soft) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double d = std::hypot((x + 0.5) / width - cx, ((y + 0.5) / height - cy) * rx / ry) / rx;
+            const uint8_t m = Mix(255, 0, (d - (1.0 - soft)) / std::max(soft, 1e-9));
+            image.Set(x, y, m, m, m);
+        }
+    return image;
+}
+
 Image BorderShade(int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y)
