@@ -10,35 +10,35 @@ namespace vgtest {
 BrushStage::BrushStage(UINT width, UINT height) : device_(width, height) { CurrentDevice = device_.Device(); }
 
 BrushStage::~BrushStage() {
-    layer_.reset();
+    scene_.Close();
     CurrentDocResManager = nullptr;
-    manager_.reset();
     if (device_.Device()) GetPictureView().ReleaseDeviceObjects(device_.Device());
     CurrentDevice = nullptr;
 }
 
-void BrushStage::Open(const scenewriter::ResourceSection& section) {
-    scenewriter::SceneWriter out;
-    scenewriter::WriteResourceSection(out, section);
-    ArchiveOver in(out.Bytes());
-    std::wstring tag;
-    in.Archive().ReadString(tag);
-    manager_ = std::make_unique<QV_DocResManager>();
-    manager_->Load(in.Archive(), in.Archive().ReadVersion());
-    CurrentDocResManager = manager_.get();
+HRESULT BrushStage::Open(const scenewriter::ResourceSection& section, const scenewriter::LinkValue& picture,
+                         std::vector<scenewriter::SceneWriter> objects) {
+    scenewriter::LayerRecord layer;
+    layer.picture = picture;
+    layer.camera.enabled = 0;
+    scenewriter::SlideRecord slide;
+    slide.layer = scenewriter::MakeLayer(layer);
+    slide.objects = std::move(objects);
+    return scene_.OpenBytes(scenewriter::MakeDocument({scenewriter::MakeSlide(slide)}, {}, section));
 }
 
-QV_2D_Light& BrushStage::ShowPicture(const FileKey& picture) {
-    layer_ = std::make_unique<QV_2D_Light>();
-    layer_->pictureLink.SetSilently(picture);
-    layer_->CreateDeviceObjects();
-    layer_->Resize(1, 1);
-    layer_->SetFitMode(PictureView::kStretch);
-    layer_->Resize(int(device_.Width()), int(device_.Height()));
-    layer_->RestoreDeviceObjects();
-    GetPictureView().SetZoomAndPan(1.0f, 0.0f, 0.0f);
-    return *layer_;
+void BrushStage::Start() {
+    scene_.PrepareSlides();
+    scene_.SetFitMode(PictureView::kStretch);
 }
+
+void BrushStage::DrawFrame(float t) { scene_.DrawFrame(t); }
+
+QV_SlideContainer& BrushStage::Slide() { return *scene_.Show()->SlideAt(0).Get(); }
+
+QV_2D_Light& BrushStage::Layer() { return *Slide().GetLight().Get(); }
+
+QV_BrushObj& BrushStage::Brush(size_t i) { return dynamic_cast<QV_BrushObj&>(*Slide().RuntimeObjects().at(i).Get()); }
 
 std::unique_ptr<QV_FX_Constructor> BrushStage::ReadBrush(const scenewriter::SceneWriter& record) {
     ArchiveOver in(record.Bytes());
@@ -48,10 +48,6 @@ std::unique_ptr<QV_FX_Constructor> BrushStage::ReadBrush(const scenewriter::Scen
     auto* brush = dynamic_cast<QV_FX_Constructor*>(read.get());
     if (brush) read.release();
     return std::unique_ptr<QV_FX_Constructor>(brush);
-}
-
-std::unique_ptr<QV_BrushObj> BrushStage::MakeRuntime(QV_FX_Constructor& description) {
-    return std::unique_ptr<QV_BrushObj>(static_cast<QV_BrushObj*>(description.CreateObject()));
 }
 
 }  // namespace vgtest

@@ -1,19 +1,20 @@
 #pragma once
-// What every brush test draws on: a real device (published as CurrentDevice while the stage
-// lives), a resource manager read from a resource section (published as
-// CurrentDocResManager), and a background layer made current on one of its pictures as a
-// slide makes it, with the camera at rest.
+// What the brush tests draw on: a real device, published as CurrentDevice while the stage
+// lives, and a one-slide document opened on it as the player opens it. The slide's layer
+// shows one picture of the document's resource section, with the camera off, and its object
+// list holds the brushes under test.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "DocumentRecords.h"
+#include "RunningScene.h"
 #include "SceneWriter.h"
+#include "SlideRecords.h"
 #include "TestDevice.h"
 #include "brushes/QV_BrushObj.h"
 #include "brushes/QV_FX_Constructor.h"
-#include "document/QV_DocResManager.h"
-#include "player/QV_2D_Light.h"
 
 namespace vgtest {
 
@@ -24,24 +25,27 @@ public:
     BrushStage(const BrushStage&) = delete;
     BrushStage& operator=(const BrushStage&) = delete;
 
-    // Reads the section into a new manager, which becomes CurrentDocResManager.
-    void Open(const scenewriter::ResourceSection& section);
-    // A layer showing the picture, fitted to the whole device, states and targets restored.
-    QV_2D_Light& ShowPicture(const FileKey& picture);
+    // Reads the document; its manager becomes CurrentDocResManager. Nothing is made on the
+    // device yet, so a test may hold recording effects in the manager before Start.
+    HRESULT Open(const scenewriter::ResourceSection& section, const scenewriter::LinkValue& picture,
+                 std::vector<scenewriter::SceneWriter> objects);
+    // Activates the slide (runtime objects, device objects), stretched over the device.
+    void Start();
+    // The show's frame at slide time t, between BeginScene and EndScene.
+    void DrawFrame(float t);
 
     TestDevice& Device() { return device_; }
-    QV_DocResManager& Manager() { return *manager_; }
-    QV_2D_Light& Layer() { return *layer_; }
+    QV_DocResManager& Manager() { return *CurrentDocResManager; }
+    QV_SlideContainer& Slide();
+    QV_2D_Light& Layer();
+    QV_BrushObj& Brush(size_t i);
 
     // A description read through the scene-object registry, or null for an unknown tag.
     static std::unique_ptr<QV_FX_Constructor> ReadBrush(const scenewriter::SceneWriter& record);
-    // The runtime object of a description, made as a slide makes it.
-    static std::unique_ptr<QV_BrushObj> MakeRuntime(QV_FX_Constructor& description);
 
 private:
     TestDevice device_;
-    std::unique_ptr<QV_DocResManager> manager_;
-    std::unique_ptr<QV_2D_Light> layer_;
+    RunningScene scene_;
 };
 
 }  // namespace vgtest
