@@ -384,6 +384,15 @@ TEST_F(BrushParameters, ABrushWithoutEffectDrawsNothingAndTakesNoBackgroundButSt
     EXPECT_FLOAT_EQ(brush.Brush().Phase(), 4.0f);  // 40 a second
 }
 
+TEST_F(BrushParameters, EachRuntimeObjectHoldsOneEffectReferenceAndGivesItBack) {
+    Open({MakeLight({.fx = Fx(kLight)}), MakeWaves({.fx = Fx(kWaves)})});
+    // The test's own, the manager's under each key, and one for each brush.
+    EXPECT_EQ(effect_.references, 1u + std::size(kEffectIds) + 2u);
+    Frame(0.0f);
+    stage_.Close();
+    EXPECT_EQ(effect_.references, 1u);
+}
+
 TEST_F(BrushParameters, TheRuntimeObjectAnswersTheLayersQuestions) {
     struct Case {
         int32_t fxMode;

@@ -10,8 +10,7 @@ namespace vgtest {
 BrushStage::BrushStage(UINT width, UINT height) : device_(width, height) { CurrentDevice = device_.Device(); }
 
 BrushStage::~BrushStage() {
-    scene_.Close();
-    CurrentDocResManager = nullptr;
+    Close();
     if (device_.Device()) GetPictureView().ReleaseDeviceObjects(device_.Device());
     CurrentDevice = nullptr;
 }
@@ -33,6 +32,18 @@ void BrushStage::Start() {
 }
 
 void BrushStage::DrawFrame(float t) { scene_.DrawFrame(t); }
+
+void BrushStage::LoseDevice() {
+    scene_.Show()->InvalidateDeviceObjects();
+    CurrentDocResManager->OnLostDevice();
+}
+
+void BrushStage::RestoreDevice() { scene_.Show()->RestoreDeviceObjects(); }
+
+void BrushStage::Close() {
+    scene_.Close();
+    CurrentDocResManager = nullptr;
+}
 
 QV_SlideContainer& BrushStage::Slide() { return *scene_.Show()->SlideAt(0).Get(); }
 

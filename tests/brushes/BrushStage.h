@@ -33,6 +33,12 @@ public:
     void Start();
     // The show's frame at slide time t, between BeginScene and EndScene.
     void DrawFrame(float t);
+    // What the application does around a device reset: default-pool objects released before
+    // it, the current slide restored after it.
+    void LoseDevice();
+    void RestoreDevice();
+    // The show and then the manager go, as the player context lets its document go.
+    void Close();
 
     TestDevice& Device() { return device_; }
     QV_DocResManager& Manager() { return *CurrentDocResManager; }
