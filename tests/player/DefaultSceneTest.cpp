@@ -24,22 +24,22 @@ TEST(DefaultScene, PlaysAFullCycleOfItsSlides) {
     scene.SetFitMode(2);
     QV_SlideShow_Light* show = scene.Show();
 
-    ASSERT_EQ(show->SlideCount(), 4u);
+    ASSERT_EQ(show->SlideCount(), 5u);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[4] = {1024, 1600, 600, 1600};
-    for (unsigned i = 0; i < 4; ++i)
+    const uint32_t widths[5] = {1024, 1024, 1600, 600, 1600};
+    for (unsigned i = 0; i < 5; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 66; t += 1.0f / 30) {
+    for (float t = 0; t < 82; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
-        for (unsigned i = 0; i < 4; ++i)
+        for (unsigned i = 0; i < 5; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
     scene.Close();
@@ -58,8 +58,8 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     scene.SetFitMode(2);
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i = 0; i < 3; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
-    const auto& sounds = show->SlideAt(3)->RuntimeSounds();
+    for (unsigned i = 0; i < 4; ++i) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    const auto& sounds = show->SlideAt(4)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
         int mode;
@@ -81,13 +81,13 @@ TEST(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
         return value;
     };
 
-    // Through the fourth slide and into the first again: the swell loops while its slide
-    // shows and stops when it ends.
+    // Through the last slide and into the first again: the swell loops while its slide shows
+    // and stops when it ends.
     bool loopedOnItsSlide = false;
     bool playedElsewhere = false;
-    for (float t = 0; t < 64; t += 0.1f) {
+    for (float t = 0; t < 80; t += 0.1f) {
         show->FrameMove(t);
-        bool onSoundSlide = show->CurrentSlide().Get() == show->SlideAt(3).Get();
+        bool onSoundSlide = show->CurrentSlide().Get() == show->SlideAt(4).Get();
         if (onSoundSlide && (status() & DSBSTATUS_LOOPING)) loopedOnItsSlide = true;
         if (!onSoundSlide && (status() & DSBSTATUS_PLAYING)) playedElsewhere = true;
     }

@@ -1,9 +1,11 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
-// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, and a
-// fourth slide with sound objects: a looping sea swell and a wind chime now and then.
+// shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a second slide
+// of FX brushes, and a last slide with sound objects: a looping sea swell and a wind chime now
+// and then.
 #include <cstdio>
 #include <string>
 
+#include "BrushSlides.h"
 #include "DocumentRecords.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
@@ -100,13 +102,16 @@ int main(int argc, char** argv) {
     ResourceSection section;
     section.images = {ImageEntry(dusk), ImageEntry(harbour), ImageEntry(tower)};
     section.buffers = {SoundEntry(swell), SoundEntry(chime)};
+    const BrushShowcase brushes = MakeBrushShowcase();
+    section.images.insert(section.images.end(), brushes.images.begin(), brushes.images.end());
+    section.guidImages = brushes.masks;
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
     const std::vector<sounds::Note> night = {{330, 0.8}, {392, 0.8}, {494, 1.2}, {0, 0.4},
                                              {440, 0.8}, {392, 0.8}, {330, 1.6}};
     const std::vector<uint8_t> document = MakeDocument(
-        {Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2),
+        {Slide(dusk, true, 120, 2, 12, 2), brushes.slide, Slide(harbour, false, 120, 3, 10, 2),
          Slide(tower, true, 140, 2, 10, 3),
          Slide(harbour, true, 130, 2, 10, 2,
                {SoundObject(swell, "Swell", 0, 100, 100, 70, 50),

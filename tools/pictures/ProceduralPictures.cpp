@@ -124,6 +124,43 @@ Image WaveField(int size) {
     return image;
 }
 
+Image EveningLake(int width, int height) {
+    Image image(width, height);
+    const double sunU = 0.72, sunV = 0.4, sunR = 0.045, horizon = 0.6;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width, v = double(y) / height;
+            const double ridge = 0.53 + 0.03 * std::sin(u * 11.0 + 0.4) + 0.02 * std::sin(u * 29.0);
+            const double meadow = 0.8 + 0.5 * (u - 0.1) * (u - 0.1) * 4.0;
+            uint8_t r, g, b;
+            if (v > meadow && u < 0.45) {
+                const double d = (v - meadow) * 5.0;
+                r = Mix(46, 20, d), g = Mix(92, 44, d), b = Mix(40, 22, d);
+            } else if (v > horizon) {
+                const double depth = (v - horizon) / (1.0 - horizon);
+                // The sun's path: a bright column under the sun, fading towards the shore.
+                const double path = std::exp(-std::pow((u - sunU) / 0.03, 2)) * (1.0 - depth) * 0.7;
+                r = Mix(Mix(70, 16, depth), 255, path);
+                g = Mix(Mix(64, 28, depth), 190, path);
+                b = Mix(Mix(96, 58, depth), 120, path);
+            } else if (v > ridge) {
+                r = 44, g = 30, b = 60;
+            } else {
+                const double t = v / horizon;
+                r = Mix(36, 250, t * t), g = Mix(40, 150, t * t), b = Mix(92, 96, t);
+                const double d = std::hypot(u - sunU, (v - sunV) * height / width);
+                if (d < sunR) {
+                    r = 255, g = 236, b = 190;
+                } else {
+                    const double glow = std::exp(-(d - sunR) / 0.05);
+                    r = Mix(r, 255, glow * 0.7), g = Mix(g, 210, glow * 0.5), b = Mix(b, 150, glow * 0.3);
+                }
+            }
+            image.Set(x, y, r, g, b);
+        }
+    return image;
+}
+
 Image WaterNormals(int size) {
     Image image(size, size);
     const double k = 2 * 3.14159265358979323846 / size;

@@ -16,6 +16,9 @@ Image AuroraTower(int width, int height);
 Image GlowOrb(int size);
 // A smooth height field of overlapping waves: the built-in texture (a normal-map source).
 Image WaveField(int size);
+// An evening lake: a warm sky with a low sun over dark hills, the still lake below the
+// horizon at 0.6 of the height, a meadow in the near left corner (the brush slide's picture).
+Image EveningLake(int width, int height);
 // The normals of a tileable field of crossing ripples, xyz as 0..255 colours: the water brush's
 // bump map.
 Image WaterNormals(int size);
