@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "ArchiveOver.h"
 #include "BrushRecords.h"
 #include "BrushStage.h"
 #include "PictureBytes.h"
@@ -419,14 +420,57 @@ TEST_F(BrushParameters, AMaskKeyWithoutPictureBindsNoMask) {
     EXPECT_EQ(effect_.textures["Mask"], nullptr);
 }
 
-TEST(DirectionBase, AnglesTurnTheUnitDirection) {
-    class Directed : public QV_DirectionBased {
-    public:
-        QV_FX_Constructor* Clone() const override { return new Directed(*this); }
+TEST_F(BrushParameters, AnAssignedUnderwaterBrushTakesEverythingAndKeepsItsOwnTimeLine) {
+    // As the underwater background does with the brush it embeds: a brush read anew is
+    // assigned to it and then deleted.
+    Open({});
+    UnderwaterRecord record;
+    record.amplitude = 80;
+    record.wavelength = 10;
+    record.fx = Fx(kUnderwater, 1);
+    record.fx.effectScale = 75;
+    record.fx.region[4] = 33.0f;
+    record.fx.spareInt = 6;
+    record.fx.base.name = "wobble";
+    record.fx.base.timeLine.mode = 1;
+    SceneWriter bytes;
+    WriteUnderwater(bytes, record);
+    vgtest::ArchiveOver in(bytes.Bytes());
+    auto read = std::make_unique<QV_UnderwaterFX>();
+    read->LoadWithTag(in.Archive());
+    read->OnCreate(&stage_.Manager().GetGuidTexture(read->maskKey));
+    ASSERT_EQ(read->BuildGridMesh(2, 2), S_OK);
+    read->Update(0.1f);
+    const ULONG references = effect_.references;
 
-    protected:
-        void RenderEffect(QV_2D_Light&, ID3DXEffect&) override {}
-    };
+    QV_UnderwaterFX embedded;
+    embedded = *read;
+    IDirect3DTexture9* mask = read->mask.Get();
+    IDirect3DVertexBuffer9* vertices = read->brushMesh.vertexBuffer.Get();
+    read.reset();
+
+    EXPECT_FLOAT_EQ(embedded.amplitude.Result(), 0.01f);
+    EXPECT_FLOAT_EQ(embedded.wavelength.Result(), 0.021f);
+    EXPECT_EQ(embedded.speed.Value(), 25u);
+    EXPECT_FLOAT_EQ(embedded.Phase(), 2.5f);  // the clock comes along
+    EXPECT_EQ(embedded.fxMode.Value(), 1);
+    EXPECT_EQ(embedded.effectLink.Value().stamp, kUnderwater);
+    EXPECT_FLOAT_EQ(embedded.effectScale.Result(), 1.5f);
+    EXPECT_FLOAT_EQ(embedded.region.corners[1].Value().y, 33.0f);
+    EXPECT_EQ(embedded.spareInt.Value(), 6);
+    EXPECT_EQ(embedded.Name(), L"wobble");
+    EXPECT_EQ(embedded.TimeLine().Mode().Value(), 1);  // its own copy outlives the source
+    EXPECT_NE(mask, nullptr);
+    EXPECT_EQ(embedded.mask.Get(), mask);
+    EXPECT_EQ(embedded.effect.Get(), &effect_);
+    EXPECT_EQ(embedded.brushMesh.vertexBuffer.Get(), vertices);
+    EXPECT_EQ(embedded.brushMesh.columns, 2u);
+    EXPECT_EQ(embedded.brushMesh.triangleCount, 8u);
+    EXPECT_EQ(effect_.references, references);  // the source's reference went with it
+}
+
+TEST(DirectionBase, AnglesTurnTheUnitDirection) {
+    using Directed = vgtest::BaseOnlyBrush<QV_DirectionBased>;
     struct Case {
         unsigned angle;
         float x, y;

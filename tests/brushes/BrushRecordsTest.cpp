@@ -218,21 +218,8 @@ TEST(BrushRecords, TheUnderwaterBrushIsASectionOnlyAndNoRegistryKnowsIt) {
 }
 
 // The bases of the move, waterfall, expand, rotation and bend brushes.
-class DirectionBrush : public QV_DirectionBased {
-public:
-    QV_FX_Constructor* Clone() const override { return new DirectionBrush(*this); }
-
-protected:
-    void RenderEffect(QV_2D_Light&, ID3DXEffect&) override {}
-};
-
-class CentralBrush : public QV_CentralBased {
-public:
-    QV_FX_Constructor* Clone() const override { return new CentralBrush(*this); }
-
-protected:
-    void RenderEffect(QV_2D_Light&, ID3DXEffect&) override {}
-};
+using DirectionBrush = vgtest::BaseOnlyBrush<QV_DirectionBased>;
+using CentralBrush = vgtest::BaseOnlyBrush<QV_CentralBased>;
 
 TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
     DirectionBasedRecord direction;

@@ -54,4 +54,15 @@ private:
     RunningScene scene_;
 };
 
+// A brush on an abstract base that sets and draws nothing of its own: the base's behaviour
+// alone.
+template <class Base>
+class BaseOnlyBrush : public Base {
+public:
+    QV_FX_Constructor* Clone() const override { return new BaseOnlyBrush(*this); }
+
+protected:
+    void RenderEffect(QV_2D_Light&, ID3DXEffect&) override {}
+};
+
 }  // namespace vgtest
