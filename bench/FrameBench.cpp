@@ -19,6 +19,9 @@
 namespace {
 
 constexpr int kRounds = 5;
+// The brush slide draws six passes over the whole picture: under llvmpipe a frame takes tens
+// of milliseconds, so it gets fewer rounds (and a run of its own in scripts/bench).
+constexpr int kBrushSlideRounds = 3;
 constexpr int kWarmUpFrames = 60;
 // Thread times come in 10 ms ticks: the CPU figures add up every block of a kind, 3000
 // frames, which resolves 0.003 ms a frame. Wall times are exact and need fewer frames.
@@ -36,15 +39,20 @@ struct Size {
     UINT width, height;
 };
 
-// CPU time of the calling thread for a block of frames. The wait after each frame sleeps, so
-// it adds next to nothing, and it keeps the device's queue from filling (a full queue spins).
+// CPU time of the calling thread in the frames of a block, the waits between them left out:
+// Wine's query polling costs CPU in proportion to the device's drawing time, which under
+// llvmpipe would count the rendering itself. The wait keeps the device's queue from filling
+// (a full queue spins). Each frame's share is a difference of 10 ms ticks; their sum over
+// the block is the figure.
 double CpuOfBlock(const std::function<void()>& frame, bench::GpuFence& fence) {
-    const double start = bench::ThreadCpuSeconds();
+    double total = 0;
     for (int i = 0; i < kCpuFramesPerBlock; ++i) {
+        const double start = bench::ThreadCpuSeconds();
         frame();
+        total += bench::ThreadCpuSeconds() - start;
         fence.WaitSleeping();
     }
-    return bench::ThreadCpuSeconds() - start;
+    return total;
 }
 
 // Elapsed time per frame up to the device having finished drawing it.
@@ -84,6 +92,7 @@ float EnterBrushSlide(vgtest::RunningScene& scene) {
 }
 
 bool MeasureFrames(Size size, bool brushSlide) {
+    const int rounds = brushSlide ? kBrushSlideRounds : kRounds;
     vgtest::TestDevice device(size.width, size.height);
     if (!device.Device()) {
         std::fprintf(stderr, "no Direct3D 9 device of %ux%u, hr=0x%08lx\n", size.width, size.height,
@@ -120,7 +129,7 @@ bool MeasureFrames(Size size, bool brushSlide) {
         fence.WaitSpinning();
     }
     std::vector<double> sceneCpu, emptyCpu, sceneWall, emptyWall;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         sceneCpu.push_back(CpuOfBlock(sceneFrame, fence));
         emptyCpu.push_back(CpuOfBlock(emptyFrame, fence));
         sceneWall.push_back(WallPerFrame(sceneFrame, fence));
@@ -130,7 +139,7 @@ bool MeasureFrames(Size size, bool brushSlide) {
     const D3DSURFACE_DESC backBuffer = GetBackBufferDesc();
     const std::string name = std::string(brushSlide ? "brush slide " : "default ") + std::to_string(backBuffer.Width) +
                              " x " + std::to_string(backBuffer.Height);
-    const double cpuFrames = double(kRounds) * kCpuFramesPerBlock;
+    const double cpuFrames = double(rounds) * kCpuFramesPerBlock;
     const double cpu = Sum(sceneCpu) / cpuFrames, cpuEmpty = Sum(emptyCpu) / cpuFrames;
     std::string note = " (resolution " + bench::Format(kTickSeconds / cpuFrames * 1000, 3, "ms");
     if (size.width >= 1920) note += cpu * 1000 <= kCpuTargetMs ? "; target <= 2 ms met" : "; target <= 2 ms MISSED";
@@ -149,9 +158,11 @@ bool MeasureFrames(Size size, bool brushSlide) {
 
 }  // namespace
 
-int main() {
+// No argument: the default scene as it plays, at two sizes. "--brush-slide": its slide of
+// brushes held on screen at 1920 x 1080.
+int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--brush-slide") return MeasureFrames(Size{1920, 1080}, true) ? 0 : 1;
     bool ok = true;
     for (Size size : {Size{1024, 768}, Size{1920, 1080}}) ok = MeasureFrames(size, false) && ok;
-    ok = MeasureFrames(Size{1920, 1080}, true) && ok;
     return ok ? 0 : 1;
 }
