@@ -197,18 +197,25 @@ TEST(BrushRecords, APatternBrushCBehavesAsAPatternBrushOnceCloned) {
     EXPECT_FLOAT_EQ(static_cast<QV_PatternBrush&>(*clone).patternScale.Result(), 0.5f);
 }
 
+// Reads a section as its owner does; exactly its bytes are taken. The bytes, for more reads.
+template <class Brush, class Record>
+SceneWriter ReadSection(Brush& brush, void (*write)(SceneWriter&, const Record&), const Record& record) {
+    SceneWriter out;
+    write(out, record);
+    vgtest::ArchiveOver in(out.Bytes());
+    brush.LoadWithTag(in.Archive());
+    EXPECT_FALSE(in.Failed());
+    EXPECT_EQ(in.Consumed(), out.Size());
+    return out;
+}
+
 TEST(BrushRecords, TheUnderwaterBrushIsASectionOnlyAndNoRegistryKnowsIt) {
     UnderwaterRecord record;
     record.amplitude = 80;
     record.wavelength = 10;
     record.fx = DistinctBase(3);
-    SceneWriter out;
-    WriteUnderwater(out, record);
-    vgtest::ArchiveOver in(out.Bytes());
     QV_UnderwaterFX underwater;
-    underwater.LoadWithTag(in.Archive());
-    EXPECT_FALSE(in.Failed());
-    EXPECT_EQ(in.Consumed(), out.Size());
+    const SceneWriter out = ReadSection(underwater, WriteUnderwater, record);
     EXPECT_FLOAT_EQ(underwater.amplitude.Result(), 0.01f);
     EXPECT_FLOAT_EQ(underwater.wavelength.Result(), 0.021f);
     EXPECT_EQ(underwater.spareInt.Value(), -9);
@@ -226,12 +233,8 @@ TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
     direction.strength = 12;
     direction.angle = 90;
     direction.fx = DistinctBase(3);
-    SceneWriter directionBytes;
-    WriteDirectionBased(directionBytes, direction);
-    vgtest::ArchiveOver directionIn(directionBytes.Bytes());
     DirectionBrush directed;
-    directed.LoadWithTag(directionIn.Archive());
-    EXPECT_EQ(directionIn.Consumed(), directionBytes.Size());
+    ReadSection(directed, WriteDirectionBased, direction);
     EXPECT_FLOAT_EQ(directed.strength.Result(), 12.0f);
     EXPECT_EQ(directed.angle.Value(), 90u);
     // Read silently: the prototype keeps its constructor's direction; its clone derives it.
@@ -244,12 +247,8 @@ TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
     CentralBasedRecord central;
     central.center = {10.0f, 20.0f, 3.0f};
     central.fx = DistinctBase(2);
-    SceneWriter centralBytes;
-    WriteCentralBased(centralBytes, central);
-    vgtest::ArchiveOver centralIn(centralBytes.Bytes());
     CentralBrush centred;
-    centred.LoadWithTag(centralIn.Archive());
-    EXPECT_EQ(centralIn.Consumed(), centralBytes.Size());
+    ReadSection(centred, WriteCentralBased, central);
     EXPECT_FLOAT_EQ(centred.center.Value().y, 20.0f);
     EXPECT_FLOAT_EQ(centred.effectScale.Result(), 2.0f);
 }
