@@ -4,6 +4,7 @@
 
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
+#include "document/OrdinaryFile.h"
 #include "document/PictureHeader.h"
 
 namespace {
@@ -21,25 +22,8 @@ HRESULT Decode(const void* bytes, uint32_t size, UINT mipLevels, DWORD filter, D
     return SUCCEEDED(hr) && texture ? S_OK : E_FAIL;
 }
 
-// The bytes of a picture file that a document names: only an ordinary file on a disk (no
-// device or pipe), and no larger than any picture within the pixel budget can be.
-std::vector<BYTE> ReadPictureFile(const std::wstring& path) {
-    constexpr LONGLONG kMaxPictureFileBytes = 128ll << 20;
-    std::vector<BYTE> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    LARGE_INTEGER size = {};
-    DWORD read = 0;
-    if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0 &&
-        size.QuadPart <= kMaxPictureFileBytes) {
-        bytes.resize(size_t(size.QuadPart));
-        if (!ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) || read != bytes.size())
-            bytes.clear();
-    }
-    CloseHandle(file);
-    return bytes;
-}
+// No picture within the pixel budget takes a larger file.
+constexpr uint64_t kMaxPictureFileBytes = 128ull << 20;
 
 // Decodes into `entry`, whose size stays as given when nothing decodes.
 HRESULT DecodeInto(const void* bytes, uint32_t size, TextureEntry& entry) {
@@ -115,7 +99,7 @@ ModuleLookup DocResourceCache::GetModule(const std::wstring& name) {
 TextureEntry DocResourceCache::LoadTextureFromFile(const std::wstring& path) {
     auto found = fileTextures_.find(path);
     if (found != fileTextures_.end()) return found->second;
-    const std::vector<BYTE> bytes = ReadPictureFile(path);
+    const std::vector<BYTE> bytes = ReadOrdinaryFile(path, kMaxPictureFileBytes);
     TextureEntry entry = LoadTextureFromMemory(bytes.data(), uint32_t(bytes.size()));
     if (entry.texture) fileTextures_[path] = entry;
     return entry;

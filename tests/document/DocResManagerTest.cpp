@@ -301,6 +301,37 @@ TEST_F(DocResManagerTest, MeshesLoadFromXBytesAndFailSafelyOnOthers) {
     EXPECT_FALSE(junk.vertices);
 }
 
+// A mesh named by path is read like a picture so named: from an ordinary file of bounded size.
+TEST_F(DocResManagerTest, MeshesNamedByPathComeOnlyFromOrdinaryFilesOfBoundedSize) {
+    const std::vector<uint8_t> cube(kCube, kCube + sizeof kCube - 1);
+    std::vector<uint8_t> oversized = cube;
+    oversized.resize((16u << 20) + 1, ' ');  // the cube still, then spaces
+    const std::wstring small = TempFileWith(L"vg-cube-", cube);
+    const std::wstring large = TempFileWith(L"vg-large-cube-", oversized);
+    wchar_t folder[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    QV_DocResManager& m = LoadSection({});
+    struct Case {
+        std::wstring path;
+        bool loads;
+    };
+    const Case cases[] = {
+        {.path = small, .loads = true},
+        {.path = large, .loads = false},
+        {.path = folder, .loads = false},
+        {.path = L"NUL", .loads = false},
+        {.path = L"CONIN$", .loads = false},
+    };
+    for (const Case& c : cases) {
+        // The file is the fallback of a record whose module is not there.
+        EmbeddedFile record(c.path);
+        record.SetModule(L"absent.dll");
+        EXPECT_EQ(m.Cache().GetMesh(record, 32).Loaded(), c.loads) << c.path;
+    }
+    DeleteFileW(small.c_str());
+    DeleteFileW(large.c_str());
+}
+
 TEST_F(DocResManagerTest, FontsAreMadeAnewAndTheOldOneReleased) {
     QV_DocResManager& m = LoadSection({});
     GuidKey key;
