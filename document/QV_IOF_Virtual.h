@@ -71,16 +71,26 @@ public:
         int32_t raw = 0;
         ReadInt(raw);
         uint32_t count = uint32_t(raw);
-        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft() || count > entriesLeft_) {
+        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft()) {
             MarkFailed();
             return 0;
         }
-        entriesLeft_ -= count;
-        return count;
+        return ChargeEntries(count) ? count : 0;
     }
 
-    // How many list entries (slides, objects, windows, files, frames...) one archive's
-    // document may hold in all: tiny stored entries become objects many times their size,
+    // Takes count entries from the budget for what a record makes beyond its stored bytes
+    // (sprites, mesh instances); a count beyond what is left fails the archive.
+    bool ChargeEntries(uint32_t count) {
+        if (Failed() || count > entriesLeft_) {
+            MarkFailed();
+            return false;
+        }
+        entriesLeft_ -= count;
+        return true;
+    }
+
+    // How many list entries (slides, objects, windows, files, frames, sprites, mesh
+    // instances...) one archive's document may hold in all: tiny stored entries become objects many times their size,
     // so their number is what bounds the memory a document can take.
     static constexpr uint32_t kEntryBudget = 1u << 18;
 
