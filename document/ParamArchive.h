@@ -16,6 +16,13 @@ inline void ReadUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& p
     param.SetSilently(value);
 }
 
+// Stored with notification, so observers (and a scaled value's own result) follow.
+inline void ReadUIntParamNotified(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.ReadUInt(value);
+    param.Assign(value, nullptr);
+}
+
 inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& param) {
     long value = param.Value();
     archive.WriteLong(value);
@@ -24,4 +31,20 @@ inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& par
 inline void WriteUIntParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned int>& param) {
     uint32_t value = param.Value();
     archive.WriteUInt(value);
+}
+
+// A point as three floats, x first.
+inline void ReadVectorParam(QV_IOF_Virtual& archive, MediaParamTB<D3DXVECTOR3>& param) {
+    D3DXVECTOR3 v = param.Value();
+    archive.ReadFloat(v.x);
+    archive.ReadFloat(v.y);
+    archive.ReadFloat(v.z);
+    param.SetSilently(v);
+}
+
+inline void WriteVectorParam(QV_IOF_Virtual& archive, const MediaParamTB<D3DXVECTOR3>& param) {
+    D3DXVECTOR3 v = param.Value();
+    archive.WriteFloat(v.x);
+    archive.WriteFloat(v.y);
+    archive.WriteFloat(v.z);
 }

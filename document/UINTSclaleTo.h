@@ -31,6 +31,13 @@ public:
     // Owners set these after construction and then call OnParamChanged.
     void SetScale(float scale) { scale_ = scale; }
     void SetOffset(float offset) { offset_ = offset; }
+    // A value with its own rule, as owners set their defaults; observers are notified.
+    void SetScaled(unsigned int value, float scale, float offset = 0.0f) {
+        scale_ = scale;
+        offset_ = offset;
+        Assign(value, nullptr);
+        Recompute();
+    }
 
     static T ScaleValue(unsigned int value, float scale, float offset);
 

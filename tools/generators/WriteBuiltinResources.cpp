@@ -46,6 +46,11 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_72.png", EncodePng(ClockHands(32))) &&
         // The drifting dust's soft dot and a twinkling star's frame set.
         WriteFile(folder + "/picture_44.png", EncodePng(SoftDot(64))) &&
-        WriteFile(folder + "/frameset_300.bin", TwinklingStar());
+        WriteFile(folder + "/frameset_300.bin", TwinklingStar()) &&
+        // The discharge's bolts, thin and thick, and the explosion's gradient and noise.
+        WriteFile(folder + "/picture_95.png", EncodePng(BoltStrip(256, 64, 1.0))) &&
+        WriteFile(folder + "/picture_98.png", EncodePng(BoltStrip(256, 64, 2.0))) &&
+        WriteFile(folder + "/picture_321.png", EncodePng(FireGradient(256, 4))) &&
+        WriteFile(folder + "/picture_322.png", EncodePng(NoiseTile(128)));
     return written ? 0 : 1;
 }
