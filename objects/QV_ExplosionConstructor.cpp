@@ -13,8 +13,8 @@ namespace {
 
 constexpr unsigned int kDefaultSize = 250;
 constexpr unsigned int kDefaultTimeScale = 100;
-constexpr float kSpeedScale = 0.005f;
-constexpr unsigned int kDefaultSpeed = 50;  // 0.25
+constexpr float kScrollSpeedScale = 0.005f;
+constexpr unsigned int kDefaultScrollSpeed = 50;  // 0.25
 
 D3DXVECTOR2 NextRandomPair() {
     const float x = SharedRandom::NextUnit();
@@ -28,7 +28,7 @@ QV_ExplosionConstructor::QV_ExplosionConstructor() {
     noise1.SetScaled(21, -0.01f, 1.0f);
     noise2.SetScaled(15, 0.01f);
     noise3.SetScaled(42, 0.01f);
-    scrollSpeed.SetScaled(kDefaultSpeed, kSpeedScale);
+    scrollSpeed.SetScaled(kDefaultScrollSpeed, kScrollSpeedScale);
     direction.UpdateAxes();
     size.SetSilently(kDefaultSize);
     TimeScale().SetSilently(kDefaultTimeScale);
