@@ -1,7 +1,7 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
-// butterflies, a clock and falling leaves, and the sprite slides.
+// butterflies, a clock and falling leaves, the sprite slides, and the shader sprites' slide.
 #include <cstdio>
 #include <string>
 
@@ -9,6 +9,7 @@
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "ShaderSpriteSlide.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
 #include "SpriteSlides.h"
@@ -123,6 +124,9 @@ int main(int argc, char** argv) {
     for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
+    shaderslide::ShaderSpriteSlide shaders = shaderslide::MakeShaderSpriteSlide();
+    slides.push_back(std::move(shaders.slide));
+    section.images.push_back(shaders.picture);
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,
