@@ -31,13 +31,17 @@ sampler Noise = sampler_state {
 
 float4 Fire(float4 colour : COLOR0, float2 uv : TEXCOORD0) : COLOR0 {
     float n = tex2D(Noise, uv + noise_shift.xy).r * time.y + tex2D(Noise, uv + noise_shift.zw).r * time.x;
-    float2 p = uv * 2.0 - 1.0;
-    float edge = length(p) + (n - 0.5) * 2.0 * noise_params.y;
-    float heat = saturate((noise_params.x - edge) / max(noise_params.z, 0.01));
+    float r = length(uv * 2.0 - 1.0);
+    // The ball's body, its edge torn by the noise; hotter towards the middle and where the
+    // noise is bright.
+    float body = saturate((noise_params.x - r - (n - 0.5) * 2.0 * noise_params.y) / max(noise_params.z, 0.01));
+    float heat = body * (0.5 + 0.5 * n) * (1.3 - 0.6 * r);
     // Brighter at ignition; burning out, the thin parts of the noise go first.
-    heat = saturate(heat * (1.0 + phase_1st) - phase_3rd.x * (1.5 - n));
+    float burn = phase_3rd.x * (1.2 - n);
+    heat = saturate(heat * (1.0 + phase_1st) - burn);
+    body = saturate(body - burn);
     float4 fire = tex2D(Gradient, float2(heat, 0.5));
-    return float4(fire.rgb * lerp(color2, color1, heat), fire.a * heat * colour.a);
+    return float4(fire.rgb * lerp(color2, color1, heat), fire.a * body * colour.a);
 }
 
 technique Main {

@@ -3,11 +3,8 @@
 // time line, the constructors' defaults, values cut where they are read, and damaged records.
 #include <gtest/gtest.h>
 
-#include "GuardedBytes.h"
 #include "ShaderSpriteRecords.h"
 #include "SpriteTesting.h"
-#include "document/QV_IOF_R.h"
-#include "document/ResourceBuffer.h"
 #include "objects/QV_DischargeFXConstructor.h"
 #include "objects/QV_ExplosionConstructor.h"
 #include "objects/QV_StaticTextConstructor.h"
@@ -223,16 +220,7 @@ TEST(ShaderSpriteRecords, ARecordCutShortAnywhereFailsTheArchiveWithoutReadingPa
         MakeDischargeFX({}), MakeExplosion({}), MakeExplosion(oldExplosion), MakeStaticText({.text = "Cut"}),
         MakeStaticText(oldText),
     };
-    for (const SceneWriter& record : records) {
-        const std::vector<uint8_t>& bytes = record.Bytes();
-        for (size_t cut = 0; cut < bytes.size(); ++cut) {
-            vgtest::GuardedBytes guarded({bytes.begin(), bytes.begin() + cut});
-            ResourceBuffer buffer(guarded.Data(), guarded.Size());
-            QV_IOF_R<ResourceBuffer> archive(&buffer);
-            delete ReadTaggedObject(archive);
-            EXPECT_TRUE(archive.Failed()) << "cut at " << cut << " of " << bytes.size();
-        }
-    }
+    for (const SceneWriter& record : records) spritetest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

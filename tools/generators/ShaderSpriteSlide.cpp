@@ -3,7 +3,7 @@
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "ShaderSpriteRecords.h"
-#include "SlideRecords.h"
+#include "SpriteSlides.h"
 
 using namespace scenewriter;
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kWidth = 1280, kHeight = 720;
 // The towers' balls, as TeslaNight places them, and their radius.
-constexpr float kLeftBallX = 0.22f * kWidth, kRightBallX = 0.78f * kWidth, kBallY = 0.36f * kHeight;
+constexpr float kLeftBallX = 0.3f * kWidth, kRightBallX = 0.7f * kWidth, kBallY = 0.36f * kHeight;
 constexpr float kBallRadius = 0.03f * kHeight;
 
 // COLORREF: red in the low byte.
@@ -33,6 +33,7 @@ SceneWriter Arc() {
     DischargeFXRecord arc{.start = {kLeftBallX + kBallRadius, kBallY, 0}, .end = {kRightBallX - kBallRadius, kBallY, 0},
                           .jitter = 35};
     arc.glow.glowColour = Rgb(0, 153, 255);
+    arc.glow.glowAmount = 160;
     arc.glow.effectSprite.sprite = Named("Arc", 14, 44, Rgb(204, 255, 255));
     arc.glow.effectSprite.sprite.blendMode = 1;
     arc.glow.effectSprite.sprite.secondImage = {"common_res.dll", 98};
@@ -41,7 +42,7 @@ SceneWriter Arc() {
 
 // A thick bolt from the left ball to the ground, flashing violet now and then.
 SceneWriter Strike() {
-    DischargeFXRecord strike{.start = {kLeftBallX - 8, kBallY + kBallRadius, 0}, .end = {196, 600, 0}, .jitter = 60,
+    DischargeFXRecord strike{.start = {kLeftBallX - 8, kBallY + kBallRadius, 0}, .end = {300, 598, 0}, .jitter = 60,
                              .textureChoice = 0};
     strike.glow.glowColour = Rgb(160, 64, 255);
     strike.glow.glowAmount = 70;
@@ -83,18 +84,7 @@ ShaderSpriteSlide MakeShaderSpriteSlide() {
     const int64_t stamp = 1765002000;
     ShaderSpriteSlide result;
     result.picture = {path, stamp, {StoredFile{0, "", pictures::EncodePng(pictures::TeslaNight(kWidth, kHeight)), path}}};
-    LayerRecord layer;
-    layer.picture = {path, stamp};
-    layer.camera.enabled = 1;
-    layer.camera.zoom = 110;
-    SlideRecord slide;
-    slide.fadeIn = 2;
-    slide.showTime = 12;
-    slide.fadeOut = 2;
-    slide.name = "Towers in a storm";
-    slide.layer = MakeLayer(layer);
-    slide.objects = {Title(), Burst(), Strike(), Arc()};
-    result.slide = MakeSlide(slide);
+    result.slide = spriteslides::MakeObjectSlide("Towers in a storm", {path, stamp}, {Title(), Burst(), Strike(), Arc()});
     return result;
 }
 

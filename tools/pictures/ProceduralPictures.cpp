@@ -98,7 +98,7 @@ Image TeslaNight(int width, int height) {
             r = Mix(r, 34, cloud * 0.35 * (1.0 - v)), g = Mix(g, 36, cloud * 0.35 * (1.0 - v)), b = Mix(b, 58, cloud * 0.35 * (1.0 - v));
             const uint32_t h = uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u;
             if (v < 0.6 && h % 1201u == 0) r = g = b = uint8_t(150 + h % 100);
-            for (double centre : {0.22, 0.78}) {
+            for (double centre : {0.3, 0.7}) {
                 const double across = std::abs(u - centre) * aspect;  // in picture heights
                 // A lattice tower tapering from its foot to the ball, with cross bars.
                 if (v > 0.38 && v < 0.9 && across < 0.008 + 0.05 * (v - 0.38)) {

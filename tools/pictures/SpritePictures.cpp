@@ -180,7 +180,8 @@ Image BoltStrip(int width, int height, double thickness) {
         const double taper = std::clamp(std::min(u - 0.02, 0.98 - u) / (capEnd - 0.02), 0.0, 1.0);
         const double off = std::abs(across - line);
         const double core = Inside(off - 0.04 * thickness * taper, 0.04) * taper;
-        const double halo = std::exp(-off * 8.0 / thickness) * 0.7 * taper;
+        // The halo fades out before the half's edges, so a segment's quad never shows.
+        const double halo = std::exp(-off * 8.0 / thickness) * 0.7 * taper * std::sin(kPi * across);
         a = std::max(core, halo);
         r = 0.55 + 0.45 * core, g = 0.75 + 0.25 * core, b = 1.0;
     });
@@ -221,7 +222,8 @@ Image NoiseTile(int size) {
             sum += weight * (top + (bottom - top) * fy);
             total += weight;
         }
-        r = g = b = sum / total;
+        // Octaves averaged crowd round the middle: spread them over the whole range.
+        r = g = b = std::clamp((sum / total - 0.5) * 2.5 + 0.5, 0.0, 1.0);
         a = 1.0;
     });
 }
