@@ -87,7 +87,8 @@ void QV_StaticTextConstructor::Prepare() {
 }
 
 bool QV_StaticTextConstructor::BeforeDraw(QV_2D_Light& layer) {
-    if (!effect || !target || !target->Current()) return false;
+    // A text of no width or height has nothing to show and no view to draw it in.
+    if (!effect || !target || !target->Current() || width.Value() == 0 || height.Value() == 0) return false;
     ID3DXEffect& e = *effect.Get();
     // Not bound while it is drawn into.
     e.SetTechnique("Common");

@@ -32,7 +32,7 @@ public:
     // The effect, the target at the text's size, a new font, the format.
     void Prepare() override;
     // The text drawn into the target, which the effect then shows; false without effect or
-    // target.
+    // target, or without a width and height.
     bool BeforeDraw(QV_2D_Light& layer) override;
 
     // After tag and version: alignments, text, font, before version 2 four timings in
