@@ -55,7 +55,7 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1024};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 

@@ -11,7 +11,7 @@ namespace shaderslide {
 
 namespace {
 
-constexpr int kWidth = 1280, kHeight = 720;
+constexpr int kWidth = 1024, kHeight = 768;
 // The towers' balls, as TeslaNight places them, and their radius.
 constexpr float kLeftBallX = 0.3f * kWidth, kRightBallX = 0.7f * kWidth, kBallY = 0.36f * kHeight;
 constexpr float kBallRadius = 0.03f * kHeight;
@@ -42,7 +42,7 @@ SceneWriter Arc() {
 
 // A thick bolt from the left ball to the ground, flashing violet now and then.
 SceneWriter Strike() {
-    DischargeFXRecord strike{.start = {kLeftBallX - 8, kBallY + kBallRadius, 0}, .end = {300, 598, 0}, .jitter = 60,
+    DischargeFXRecord strike{.start = {kLeftBallX - 8, kBallY + kBallRadius, 0}, .end = {240, 636, 0}, .jitter = 60,
                              .textureChoice = 0};
     strike.glow.glowColour = Rgb(160, 64, 255);
     strike.glow.glowAmount = 70;
@@ -57,10 +57,10 @@ SceneWriter Strike() {
 // A fire ball blooming over the towers, its flames rising, fading out and coming back.
 SceneWriter Burst() {
     ExplosionRecord burst{.direction = 90, .speed = 60, .seed = 11, .colour2 = Rgb(255, 80, 40)};
-    burst.base.position = {kWidth / 2.0f, 190, 0};
+    burst.base.position = {kWidth / 2.0f, 170, 0};
     EffectSpriteRecord& fx = burst.base.effectSprite;
     fx.effect = {"common_res.dll", 320};
-    fx.sprite = Named("Burst", 1, 260, Rgb(255, 200, 120));
+    fx.sprite = Named("Burst", 1, 240, Rgb(255, 200, 120));
     fx.sprite.image = {"common_res.dll", 321};
     fx.sprite.secondImage = {"common_res.dll", 322};
     fx.sprite.placed.timeScale = 100;
@@ -72,7 +72,7 @@ SceneWriter Burst() {
 SceneWriter Title() {
     StaticTextRecord title{.verticalAlignment = 1, .horizontalAlignment = 1, .text = "Velmora Glow", .fontHeight = 80,
                            .fontFace = "Tahoma"};
-    title.base = {.position = {kWidth / 2.0f, 650, 0}, .height = 100, .width = 800};
+    title.base = {.position = {kWidth / 2.0f, 600, 0}, .height = 100, .width = 700};
     title.base.effectSprite.sprite = Named("Title", 1, 0, Rgb(255, 230, 170));
     return MakeStaticText(title);
 }
