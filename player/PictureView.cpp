@@ -55,8 +55,12 @@ void PictureView::Setup(const TextureEntry& picture, float a, float b, int type,
         {-D, 0, 0, -D, -D, 0, W + D, 0, 0, W + D, -D, 0},
         {-D, H + D, 0, -D, H, 0, W + D, H + D, 0, W + D, H, 0},
     };
-    std::copy(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0]);
-    ++borderGeneration_;
+    // The quads are rewritten only when the corners move: rewriting a buffer in use makes the
+    // device wait for the frame drawn so far, and nested target passes set the view up often.
+    if (!std::equal(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0])) {
+        std::copy(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0]);
+        ++borderGeneration_;
+    }
 
     D3DXMatrixOrthoOffCenterLH(&projection_, 0, a, b, 0, -5000, 5000);
     if (!nested) {
