@@ -16,6 +16,13 @@ inline void ReadUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& p
     param.SetSilently(value);
 }
 
+// Stored with notification, so observers (and a scaled value's own result) follow.
+inline void ReadUIntParamNotified(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.ReadUInt(value);
+    param.Assign(value, nullptr);
+}
+
 inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& param) {
     long value = param.Value();
     archive.WriteLong(value);

@@ -3,6 +3,11 @@
 // The registries live here so that any program that reads documents links this table.
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
+#include "brushes/QV_BackgroundCopy.h"
+#include "brushes/QV_LightFX.h"
+#include "brushes/QV_PatternBrushC.h"
+#include "brushes/QV_WaterFX.h"
+#include "brushes/QV_WavesFX.h"
 #include "document/ReaderRegistry.h"
 #include "objects/QV_3D_in_2D_array_Constructor.h"
 #include "objects/QV_ButterflyConstructor.h"
@@ -73,6 +78,12 @@ IOF_Virtual_ReaderT<QV_LightningGN> lightningReader;
 IOF_Virtual_ReaderT<QV_Plant> plantReader;
 IOF_Virtual_ReaderT<QV_Smoke> smokeReader;
 IOF_Virtual_ReaderT<QV_3D_in_2D_array_Constructor> fallingObjectsReader;
+IOF_Virtual_ReaderT<QV_BackgroundCopy> backgroundCopyReader;
+IOF_Virtual_ReaderT<QV_WavesFX> wavesReader;
+IOF_Virtual_ReaderT<QV_LightFX> lightBrushReader;
+IOF_Virtual_ReaderT<QV_PatternBrush> patternReader;
+IOF_Virtual_ReaderT<QV_PatternBrushC> patternCReader;
+IOF_Virtual_ReaderT<QV_WaterFX> waterReader;
 IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
 StaticAnimationReader staticAnimationReader;
 
@@ -98,6 +109,12 @@ const bool startedUp = [] {
     RegisterSceneReader(objects, L"QV_DischargeConstructor", dischargeReader);  // 21
     RegisterSceneReader(objects, L"QV_ButterflyConstructor", butterflyReader);  // 23
     RegisterSceneReader(objects, L"QV_ClockConstructor", clockReader);          // 24
+    RegisterSceneReader(objects, L"QV_BackgroundCopy", backgroundCopyReader);  // 25
+    RegisterSceneReader(objects, L"QV_WavesFX", wavesReader);                  // 26
+    RegisterSceneReader(objects, L"QV_LightFX", lightBrushReader);             // 27
+    RegisterSceneReader(objects, L"QV_PatternBrush", patternReader);           // 28
+    RegisterSceneReader(objects, L"QV_PatternBrushC", patternCReader);         // 29
+    RegisterSceneReader(objects, L"QV_WaterFX", waterReader);                  // 30
     RegisterSceneReader(objects, L"QV_LightningGN", lightningReader);           // 39
     RegisterSceneReader(objects, L"QV_Plant", plantReader);                     // 40
     RegisterSceneReader(objects, L"QV_Smoke", smokeReader);                     // 41

@@ -37,6 +37,20 @@ public:
         offset_ = offset;
         Recompute();
     }
+    // A value with its own rule, as owners set their defaults; observers are notified.
+    void SetScaled(unsigned int value, float scale, float offset = 0.0f) {
+        scale_ = scale;
+        offset_ = offset;
+        Assign(value, nullptr);
+        Recompute();
+    }
+    // Another value's rule and value, observers notified of the value.
+    void CopyFrom(const UINTSclaleTo& other) {
+        scale_ = other.scale_;
+        offset_ = other.offset_;
+        Assign(other.Value(), nullptr);
+        Recompute();
+    }
 
     static T ScaleValue(unsigned int value, float scale, float offset);
 

@@ -1,11 +1,12 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
-// butterflies, a clock and falling leaves, the sprite slides, and the slide of smoke,
-// lightning and reeds.
+// butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
+// and reeds, and the slide of FX brushes.
 #include <cstdio>
 #include <string>
 
+#include "BrushSlides.h"
 #include "DocumentRecords.h"
 #include "GeneratorSlides.h"
 #include "MeshSlides.h"
@@ -110,6 +111,9 @@ int main(int argc, char** argv) {
     const meshslides::GardenSlide garden = meshslides::MakeGardenSlide();
     section.images.push_back(garden.meadow);
     section.images.push_back(garden.wing);
+    const BrushShowcase brushes = MakeBrushShowcase();
+    section.images.insert(section.images.end(), brushes.images.begin(), brushes.images.end());
+    section.guidImages = brushes.masks;
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
@@ -128,6 +132,7 @@ int main(int argc, char** argv) {
     GeneratorSlide generators = MakeGeneratorSlide();
     slides.push_back(std::move(generators.slide));
     section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
+    slides.push_back(brushes.slide);
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,
