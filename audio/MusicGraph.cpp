@@ -14,6 +14,11 @@ void SeekToStart(IMediaSeeking* seeking) {
                           AM_SEEKING_NoPositioning);
 }
 
+bool IsFileSource(IBaseFilter* filter) {
+    ComHolder<IFileSourceFilter> source;
+    return SUCCEEDED(filter->QueryInterface(IID_IFileSourceFilter, reinterpret_cast<void**>(source.Receive())));
+}
+
 }  // namespace
 
 HRESULT MusicGraph::InitAudioGraph(HWND window) {
@@ -66,7 +71,7 @@ HRESULT MusicGraph::RenderSourceOutputPin(IBaseFilter* source) {
     if (!output) return VFW_E_NOT_FOUND;
     if (!control_ || !seeking_) return E_POINTER;
     control_->Stop();
-    hr = ReconnectAllFilters();
+    hr = ReconnectAllFilters(source);
     if (FAILED(hr)) return hr;
     // A chain that cannot be built is a failure, so the caller can try the whole file.
     hr = graph_->Render(output.Get());
@@ -76,8 +81,9 @@ HRESULT MusicGraph::RenderSourceOutputPin(IBaseFilter* source) {
 }
 
 // Removing a filter and adding it back drops its connections: the new track gets a clean
-// graph while the sources of earlier tracks stay in it, unconnected.
-HRESULT MusicGraph::ReconnectAllFilters() {
+// graph. The file sources of earlier tracks are only removed: each one kept would hold its
+// file and a thread for the rest of the run, one more at every track change.
+HRESULT MusicGraph::ReconnectAllFilters(IBaseFilter* source) {
     ComHolder<IEnumFilters> enumerator;
     HRESULT hr = graph_->EnumFilters(enumerator.Receive());
     if (FAILED(hr)) return hr;
@@ -93,7 +99,7 @@ HRESULT MusicGraph::ReconnectAllFilters() {
         for (const ComHolder<IBaseFilter>& filter : filters) {
             if (!filter) return E_POINTER;
             graph_->RemoveFilter(filter.Get());
-            graph_->AddFilter(filter.Get(), nullptr);
+            if (filter.Get() == source || !IsFileSource(filter.Get())) graph_->AddFilter(filter.Get(), nullptr);
         }
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;

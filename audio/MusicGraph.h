@@ -30,8 +30,9 @@ public:
     // Stops the music (before the graph is released around a device reset).
     void StopAudio();
 
-    // Disconnects every pin of the graph, keeping its filters, then renders the source's
-    // "Output" pin and runs from the start.
+    // Disconnects every pin of the graph and drops the file sources of earlier tracks,
+    // keeping the other filters for reuse, then renders the source's "Output" pin and runs
+    // from the start.
     HRESULT RenderSourceOutputPin(IBaseFilter* source);
     // Lets the graph build the whole chain for the file, then runs it.
     HRESULT RenderAudioFile(const std::wstring& path);
@@ -42,7 +43,7 @@ public:
     static long MusicVolume(bool muted, uint32_t soundVolume);
 
 private:
-    HRESULT ReconnectAllFilters();
+    HRESULT ReconnectAllFilters(IBaseFilter* source);
 
     ComHolder<IGraphBuilder> graph_;
     ComHolder<IMediaControl> control_;

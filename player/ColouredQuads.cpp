@@ -1,15 +1,15 @@
 #include "player/ColouredQuads.h"
 
-namespace {
+D3DCOLOR CornerAlpha(float value) { return D3DCOLOR(int(value * 255.0f) & 0xFF) << 24; }
 
-D3DCOLOR AlphaByte(float value) { return D3DCOLOR(int(value * 255.0f) & 0xFF) << 24; }
+namespace {
 
 template <class V>
 void SetCornerAlphas(QV_SimpleMesh<V>& mesh, float a, float b, float c, float d) {
     V* v = mesh.Lock();
     if (!v) return;
     const float byCorner[4] = {a, c, b, d};
-    for (int i = 0; i < 4; ++i) v[i].diffuse = (v[i].diffuse & 0x00FFFFFF) | AlphaByte(byCorner[i]);
+    for (int i = 0; i < 4; ++i) v[i].diffuse = (v[i].diffuse & 0x00FFFFFF) | CornerAlpha(byCorner[i]);
     mesh.Unlock();
 }
 

@@ -9,8 +9,10 @@
 void WriteScreenColourQuadCorners(ScreenColourVertex* vertices, const ScreenQuad& quad);
 HRESULT BuildColouredScreenQuad(QV_SimpleMesh<ScreenColourVertex>& mesh, D3DCOLOR colour, const ScreenQuad& quad);
 void SetScreenQuadCorners(QV_SimpleMesh<ScreenColourVertex>& mesh, const ScreenQuad& quad);
-// Corner 0 gets a, corner 1 c, corner 2 b, corner 3 d; each alpha byte is (value * 255)
-// truncated, keeping its low 8 bits; colours kept.
+// The alpha byte, in place, that a corner value gives: (value * 255) truncated, keeping its
+// low 8 bits.
+D3DCOLOR CornerAlpha(float value);
+// Corner 0 gets a, corner 1 c, corner 2 b, corner 3 d, each as CornerAlpha; colours kept.
 void SetScreenQuadCornerAlphas(QV_SimpleMesh<ScreenColourVertex>& mesh, float a, float b, float c, float d);
 
 // The same for world-space quads (x, y from the quad, z 0).

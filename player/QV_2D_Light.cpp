@@ -318,7 +318,8 @@ void QV_2D_Light::DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) {
     d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
     d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
     quad->SetStream();
-    d->DrawPrimitive(quad->primitiveType, 0, quad->primitiveCount);
+    // A clear overlay has no triangles: nothing to blend, and the states end as after a draw.
+    if (quad->primitiveCount != 0) d->DrawPrimitive(quad->primitiveType, 0, quad->primitiveCount);
     d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
     d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
 }

@@ -64,6 +64,8 @@ public:
     virtual bool EditorHook3() { return false; }
     virtual bool EditorHook4() { return true; }
     virtual bool IsCameraRunning();
+    // The quad blended over the frame in its vertices' colours; one without triangles draws
+    // nothing and leaves the same states behind; null does nothing.
     virtual void DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad);
     virtual void DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad);
     virtual void RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, int passes);

@@ -54,6 +54,8 @@ int QV_SlideShow_Light::FrameMove(float t) {
         ActivateCurrentSlide();
         overlay_ = std::make_unique<QV_SimpleMesh<ScreenColourVertex>>();
         BuildColouredScreenQuad(*overlay_, 0x00000000, ScreenQuad::FitBackBuffer());
+        overlayAlpha_ = 0;
+        SetOverlayOpacity(0.0f);
     } else if (slides_.size() >= 2) {
         const uint32_t fadeIn = currentSlide_->FadeIn();
         const uint32_t fadeOut = currentSlide_->FadeOut();
@@ -73,10 +75,22 @@ int QV_SlideShow_Light::FrameMove(float t) {
             m = (float(fadeIn) - a) / float(fadeIn);
         else if (a > float(fadeIn) + float(show))
             m = (a - float(fadeIn) - float(show)) / float(fadeOut);
-        SetScreenQuadCornerAlphas(*overlay_, m, m, m, m);
+        SetOverlayOpacity(m);
     }
     currentSlide_->FrameMove(t);
     return 0;
+}
+
+// Rewriting a buffer the device may still be drawing from makes the frame wait for the
+// device, so the corners are written only when their alpha changes; and a clear overlay
+// changes no pixel, so it keeps no triangles to draw while it is clear.
+void QV_SlideShow_Light::SetOverlayOpacity(float m) {
+    const D3DCOLOR alpha = CornerAlpha(m);
+    if (alpha != overlayAlpha_) {
+        SetScreenQuadCornerAlphas(*overlay_, m, m, m, m);
+        overlayAlpha_ = alpha;
+    }
+    overlay_->primitiveCount = alpha != 0 ? 2 : 0;
 }
 
 void QV_SlideShow_Light::ActivateCurrentSlide() {

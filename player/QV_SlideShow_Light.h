@@ -46,10 +46,14 @@ public:
     const QV_SimpleMesh<ScreenColourVertex>* Overlay() const { return overlay_.get(); }
 
 private:
+    void SetOverlayOpacity(float m);
+
     CountedHolder<QV_SlideContainer> currentSlide_;
     std::vector<CountedHolder<QV_SlideContainer>> slides_;
     std::vector<CountedHolder<QV_AudioFile>> audioFiles_;
     float slideStartTime_ = 0.0f;
     uint32_t nextIndex_ = 1;
     std::unique_ptr<QV_SimpleMesh<ScreenColourVertex>> overlay_;
+    // What the overlay's corners hold, as CornerAlpha gives it.
+    D3DCOLOR overlayAlpha_ = 0;
 };

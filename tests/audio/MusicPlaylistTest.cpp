@@ -37,6 +37,7 @@ HRESULT OpenPlaylistDocument(QV_SlideShow_Light** scene) {
 // What the graph holds: how many filters, and the source whose output is connected.
 struct GraphContents {
     int filters = 0;
+    int sources = 0;  // file sources, connected or not
     IBaseFilter* playing = nullptr;  // not held; the graph keeps it
     std::wstring playingFile;
 };
@@ -51,8 +52,10 @@ GraphContents Contents(IGraphBuilder* graph) {
         ComHolder<IFileSourceFilter> source;
         ComHolder<IPin> output, peer;
         if (SUCCEEDED(filter->QueryInterface(IID_IFileSourceFilter,
-                                             reinterpret_cast<void**>(source.Receive()))) &&
-            SUCCEEDED(filter->FindPin(L"Output", output.Receive())) &&
+                                             reinterpret_cast<void**>(source.Receive())))) {
+            ++contents.sources;
+        }
+        if (source && SUCCEEDED(filter->FindPin(L"Output", output.Receive())) &&
             SUCCEEDED(output->ConnectedTo(peer.Receive()))) {
             LPOLESTR name = nullptr;
             if (SUCCEEDED(source->GetCurFile(&name, nullptr)) && name) {
@@ -90,10 +93,10 @@ protected:
 
     // Starts a context on a document holding the tones as its tracks (one format for all:
     // Wine 8's renderer faults when reconnected at another sample rate).
-    void Start(const std::vector<std::pair<std::string, double>>& tones) {
+    void Start(const std::vector<std::pair<std::string, double>>& tones, uint32_t milliseconds = 300) {
         std::vector<AudioTrack> tracks;
         for (const auto& [name, frequency] : tones) {
-            Bytes wave = SineWave(22050, 1, 300, frequency);
+            Bytes wave = SineWave(22050, 1, milliseconds, frequency);
             tracks.push_back({"C:\\music\\" + name, std::vector<uint8_t>(wave.begin(), wave.end())});
         }
         SlideRecord slide;
@@ -150,6 +153,24 @@ TEST_F(MusicPlaylistTest, OneTrackRewindsWithTheSameSourceFilter) {
         EXPECT_EQ(again.playing, first.playing);
     }
     CompleteTrack();  // the rewound track plays to its end again
+}
+
+// A looping playlist runs all night: each track change must not leave the source of the
+// track before it in the graph (each one holds its file and a thread).
+TEST_F(MusicPlaylistTest, ManyTrackChangesKeepOneSourcePerFileAtMost) {
+    Start({{"first.wav", 440}, {"second.wav", 660}, {"third.wav", 550}}, 60);
+    for (int change = 0; change < 3; ++change) CompleteTrack();
+    if (HasFatalFailure()) return;
+    const GraphContents afterOneCycle = Contents(graph_.Graph());
+    EXPECT_LE(afterOneCycle.sources, 3);
+    for (int change = 3; change < 100; ++change) {
+        CompleteTrack();
+        if (HasFatalFailure()) return;
+    }
+    const GraphContents afterMany = Contents(graph_.Graph());
+    EXPECT_LE(afterMany.filters, afterOneCycle.filters);
+    EXPECT_LE(afterMany.sources, 3);
+    EXPECT_EQ(afterMany.playingFile, TrackPath(100 % 3));
 }
 
 }  // namespace

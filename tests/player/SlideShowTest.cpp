@@ -124,6 +124,35 @@ TEST_F(SlideShowClock, TwoSlidesFadeThroughBlack) {
     }
 }
 
+// The overlay is drawn only while it darkens something: the picture after a fade must be the
+// one before it, and the next fade must darken it again.
+TEST_F(SlideShowClock, TheFadeDarkensTheFrameAndAClearOverlayLeavesItUntouched) {
+    Open({Slide("a", 2, 5, 2), Slide("b", 2, 5, 2)});
+    show_->RestoreDeviceObjects();
+    struct {
+        float t;
+        uint32_t alpha;  // of the black overlay
+    } steps[] = {
+        {100.0f, 0}, {104.0f, 0}, {106.0f, 127}, {107.0f, 255}, {107.25f, 255},
+        {108.25f, 127}, {109.25f, 0}, {110.0f, 0}, {115.25f, 127},
+    };
+    uint32_t picture = 0;  // the slide's picture with a clear overlay, from the first frame
+    for (const auto& s : steps) {
+        show_->FrameMove(s.t);
+        device_.Device()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF0000FF, 1.0f, 0);
+        device_.Device()->BeginScene();
+        show_->Render(false);
+        device_.Device()->EndScene();
+        const uint32_t pixel = device_.PixelAt(32, 24);
+        if (s.t == 100.0f) picture = pixel;
+        uint32_t expected = 0xFF000000u;
+        for (int shift = 0; shift < 24; shift += 8)
+            expected |= ((picture >> shift & 0xFF) * (255 - s.alpha) / 255) << shift;
+        EXPECT_LE(vgtest::ChannelDistance(pixel, expected), 2) << s.t << ": " << std::hex << pixel;
+    }
+    EXPECT_GT(vgtest::ChannelDistance(picture, 0xFF000000u), 0x40) << "the picture must show";
+}
+
 TEST_F(SlideShowClock, ThreeSlidesWrapAround) {
     Open({Slide("a", 0, 3, 0), Slide("b", 0, 3, 0), Slide("c", 0, 3, 0)});
     std::vector<int> order;
