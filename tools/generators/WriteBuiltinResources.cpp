@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "LayerPictures.h"
 #include "MeshPictures.h"
 #include "MeshShapes.h"
 #include "PictureEncoder.h"
@@ -46,6 +47,12 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_72.png", EncodePng(ClockHands(32))) &&
         // The drifting dust's soft dot and a twinkling star's frame set.
         WriteFile(folder + "/picture_44.png", EncodePng(SoftDot(64))) &&
-        WriteFile(folder + "/frameset_300.bin", TwinklingStar());
+        WriteFile(folder + "/frameset_300.bin", TwinklingStar()) &&
+        // The glass ball's highlight, rim reflection and stand (500 × 202, about 2.48:1), and
+        // the strip of 16 glyphs that fall over a picture.
+        WriteFile(folder + "/picture_58.png", EncodePng(GlassHighlight(256))) &&
+        WriteFile(folder + "/picture_59.png", EncodePng(GlassRim(256))) &&
+        WriteFile(folder + "/picture_60.png", EncodePng(GlassStand(500, 202))) &&
+        WriteFile(folder + "/picture_40.png", EncodePng(GlyphStrip(32, 16)));
     return written ? 0 : 1;
 }
