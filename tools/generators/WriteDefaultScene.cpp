@@ -1,11 +1,13 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
-// butterflies, a clock and falling leaves, and the sprite slides.
+// butterflies, a clock and falling leaves, the sprite slides, and the glass ball, water rings
+// and falling glyphs.
 #include <cstdio>
 #include <string>
 
 #include "DocumentRecords.h"
+#include "EffectLayerSlides.h"
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
@@ -123,6 +125,10 @@ int main(int argc, char** argv) {
     for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
+    effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
+        {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
+    for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
+    section.images.insert(section.images.end(), effects.images.begin(), effects.images.end());
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,
