@@ -122,10 +122,11 @@ class GlassBallScene : public vgtest::EffectLayerScene {
 protected:
     // A still ball without overlays or stand over a picture red on its left half and green on
     // its right, before a plain blue gradient.
-    void OpenBall(const LinkValue& picture, unsigned distortion = 0) {
-        GlassBallRecord ball{.distortion = distortion, .showOverlay1 = 0, .showOverlay2 = 0,
-                             .scrollMode = QV_GlassBallLight::kStill, .gradientTop = Rgb(0, 0, 255),
-                             .gradientBottom = Rgb(0, 0, 255)};
+    void OpenBall(const LinkValue& picture, unsigned distortion = 0, bool decorated = false) {
+        const int32_t shown = decorated ? 1 : 0;
+        GlassBallRecord ball{.distortion = distortion, .showOverlay1 = shown, .showOverlay2 = shown,
+                             .showStand = shown, .scrollMode = QV_GlassBallLight::kStill,
+                             .gradientTop = Rgb(0, 0, 255), .gradientBottom = Rgb(0, 0, 255)};
         ball.layer.picture = picture;
         // Red, then a white band over the middle fifth, then green.
         const auto halves = vgtest::MakePatternPicture(device.Device(), 80, 60, D3DXIFF_PNG, [](UINT x, UINT) {
@@ -167,6 +168,32 @@ TEST_F(GlassBallScene, DistortionEnlargesWhatTheBallShows) {
     }
     EXPECT_GT(widths[0], 0);
     EXPECT_GT(widths[1], widths[0] * 5 / 4);  // zoom 1.5 times, k 1.0 and pan 0.1875 at 100
+}
+
+// The module's highlight and rim lie over the ball, its stand below it.
+TEST_F(GlassBallScene, TheOverlaysAndTheStandLieOnTheBall) {
+    std::vector<uint32_t> frames[2];
+    for (int decorated = 0; decorated < 2; ++decorated) {
+        OpenBall({"C:\\halves.png", 1}, 0, decorated == 1);
+        DrawFrame(0.0f);
+        frames[decorated] = device.ReadBack();
+        scene.Close();
+    }
+    auto at = [](const std::vector<uint32_t>& frame, int x, int y) { return frame[size_t(y) * 320 + size_t(x)]; };
+    auto channel = [](uint32_t colour, int shift) { return int((colour >> shift) & 0xFF); };
+    // The highlight at a third of the square from its top left: over the red part, whiter.
+    int whiter = 0;
+    for (int y = 52; y < 64; ++y)
+        for (int x = 108; x < 122; ++x) whiter += channel(at(frames[1], x, y), 8) > channel(at(frames[0], x, y), 8) + 40;
+    EXPECT_GT(whiter, 40);
+    // Just outside the disc low down, the stand's bronze collar over the blue backdrop (its base
+    // lies below this screen).
+    for (auto [x, y] : {std::pair{100, 231}, {220, 231}}) {
+        const uint32_t plain = at(frames[0], x, y), stand = at(frames[1], x, y);
+        EXPECT_LE(vgtest::ChannelDistance(plain, kBlue), 40) << x << "," << y;
+        EXPECT_TRUE(channel(stand, 16) > channel(stand, 8) && channel(stand, 8) > channel(stand, 0))
+            << x << "," << y << " " << std::hex << stand;
+    }
 }
 
 // With no picture the slide is the white clear; nothing divides by the missing size.

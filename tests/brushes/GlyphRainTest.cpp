@@ -191,10 +191,17 @@ TEST_F(GlyphRainScene, OverBlackWithoutAPictureTheLayerShowsBlack) {
     EXPECT_EQ(PixelsNear(kBlack, 8), 320 * 240);
 }
 
-TEST_F(GlyphRainScene, AFadeOf100HidesEveryGlyph) {
-    OpenGlyphs({.density = 100, .rainMode = 1, .trailColour = Rgb(0, 255, 0), .headColour = Rgb(255, 0, 0), .fade = 100});
-    for (int frame = 0; frame < 10; ++frame) DrawFrame(0.1f * float(frame));
-    EXPECT_EQ(PixelsNear(kBlack, 8), 320 * 240);
+// A fade of 100 hides every glyph; beyond it the opacity would turn negative and wrap into a
+// visible alpha.
+TEST_F(GlyphRainScene, AFadeOf100OrMoreHidesEveryGlyph) {
+    for (uint32_t fade : {100u, 150u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(fade);
+        OpenGlyphs({.density = 100, .rainMode = 1, .trailColour = Rgb(0, 255, 0), .headColour = Rgb(255, 0, 0),
+                    .fade = fade});
+        for (int frame = 0; frame < 10; ++frame) DrawFrame(0.1f * float(frame));
+        EXPECT_EQ(PixelsNear(kBlack, 8), 320 * 240);
+        scene.Close();
+    }
 }
 
 // One drop down column 3, every other drop held below the grid: each new glyph shows the head

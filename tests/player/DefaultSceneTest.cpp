@@ -53,7 +53,7 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1024, 1600, 600};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1024, 1600, 1200};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
@@ -158,7 +158,7 @@ TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
 }
 
 // The last three slides' layers find what they draw with: the ball its buffers, the water its
-// surface and the fish under it, the glyphs the module's strip of 16 and the tower's luminance.
+// surface and the fish under it, the glyphs the module's strip of 16 and the meadow's luminance.
 TEST_F(DefaultScene, TheEffectSlidesHaveTheirLayersAndPictures) {
     Open();
     QV_SlideShow_Light* show = scene.Show();

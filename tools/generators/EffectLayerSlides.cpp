@@ -27,7 +27,8 @@ SceneWriter Slide(const std::string& name, SceneWriter layer, std::vector<SceneW
 
 // The dusk landscape in a ball on its stand, panning to and fro before a night-blue gradient.
 SceneWriter GlassBall(const LinkValue& dusk) {
-    return Slide("Dusk in a glass ball", MakeGlassBall({.ballSize = 85,
+    return Slide("Dusk in a glass ball", MakeGlassBall({.ballY = -50,  // raised, so the stand shows whole
+                                                        .ballSize = 60,
                                                         .distortion = 20,
                                                         .showStand = 1,
                                                         .scrollMode = 3,
@@ -39,7 +40,7 @@ SceneWriter GlassBall(const LinkValue& dusk) {
 // Over the 1600 × 900 harbour, water below 0.6: fish swim under the rings, which carry the
 // finished slide.
 SceneWriter Water(const LinkValue& harbour, const LinkValue& fishPicture) {
-    SpriteRecord fish{.count = 6, .size = 70, .transparency = 20, .scaleMin = 0.6f, .image = fishPicture};
+    SpriteRecord fish{.count = 6, .size = 150, .transparency = 20, .scaleMin = 0.6f, .image = fishPicture};
     fish.placed.relativeTop = 0.66f;
     fish.placed.relativeBottom = 0.96f;
     fish.placed.base.name = "Fish";
@@ -49,21 +50,21 @@ SceneWriter Water(const LinkValue& harbour, const LinkValue& fishPicture) {
                  {MakeFish({.maxSpeedX = 50.0f, .maxSpeedY = 10.0f, .sprite = fish})});
 }
 
-// Green glyphs over black, as bright as the tower beneath them, with white heads and sparkles.
-SceneWriter Glyphs(const LinkValue& tower) {
-    return Slide("Glyphs over the tower", MakeGlyphRain({.cellSize = 14,
-                                                         .density = 35,
+// Green glyphs over black, as bright as the meadow beneath them, with white heads and sparkles.
+SceneWriter Glyphs(const LinkValue& meadow) {
+    return Slide("Glyphs over the meadow", MakeGlyphRain({.cellSize = 14,
+                                                         .density = 50,
                                                          .flickerCount = 40,
                                                          .sparkle = 1,
                                                          .backgroundMode = 1,
                                                          .trailColour = Rgb(40, 255, 90),
                                                          .headColour = Rgb(215, 255, 225),
-                                                         .layer = {.picture = tower}}));
+                                                         .layer = {.picture = meadow}}));
 }
 
 }  // namespace
 
-EffectLayerSlides MakeEffectLayerSlides(const LinkValue& dusk, const LinkValue& harbour, const LinkValue& tower) {
+EffectLayerSlides MakeEffectLayerSlides(const LinkValue& dusk, const LinkValue& harbour, const LinkValue& meadow) {
     const std::string fishPath = "C:\\Velmora\\Effects\\fish.png";
     const LinkValue fish{fishPath, 1765002000};
     EffectLayerSlides result;
@@ -71,7 +72,7 @@ EffectLayerSlides MakeEffectLayerSlides(const LinkValue& dusk, const LinkValue& 
         {fish.path, fish.stamp, {StoredFile{0, "", pictures::EncodePng(pictures::FishSilhouette(96, 48)), fishPath}}});
     result.slides.push_back(GlassBall(dusk));
     result.slides.push_back(Water(harbour, fish));
-    result.slides.push_back(Glyphs(tower));
+    result.slides.push_back(Glyphs(meadow));
     return result;
 }
 

@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
     effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
-        {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
+        {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
     for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), effects.images.begin(), effects.images.end());
 
