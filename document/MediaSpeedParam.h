@@ -16,13 +16,10 @@ public:
     float Last() const { return last_; }
     // Value, scale, offset and the clock of another speed, observers notified of the value.
     void CopyFrom(const MediaSpeedParam& other) {
-        SetScale(other.Scale());
-        SetOffset(other.Offset());
         dt_ = other.dt_;
         time_ = other.time_;
         last_ = other.last_;
-        Assign(other.Value(), nullptr);
-        OnParamChanged(nullptr);
+        UINTSclaleTo<float>::CopyFrom(other);
     }
 
 private:

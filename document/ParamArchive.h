@@ -16,6 +16,13 @@ inline void ReadUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& p
     param.SetSilently(value);
 }
 
+// Stored with notification, so observers (and a scaled value's own result) follow.
+inline void ReadUIntParamNotified(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.ReadUInt(value);
+    param.Assign(value, nullptr);
+}
+
 // A stored colour (COLORREF, red in the low byte) as its 32 bits.
 inline void ReadColourParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned long>& param) {
     uint32_t value = uint32_t(param.Value());
@@ -36,4 +43,28 @@ inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& par
 inline void WriteUIntParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned int>& param) {
     uint32_t value = param.Value();
     archive.WriteUInt(value);
+}
+
+// A value set through its parameter: stored and told to the observers, so a scaled result
+// follows it. A failed read leaves the value as it was.
+inline void ReadAssignedUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
+    uint32_t value = param.Value();
+    archive.ReadUInt(value);
+    param.Assign(value, nullptr);
+}
+
+// A point as three floats, x first, stored without notification.
+inline void ReadVectorParam(QV_IOF_Virtual& archive, MediaParamTB<D3DXVECTOR3>& param) {
+    D3DXVECTOR3 value = param.Value();
+    archive.ReadFloat(value.x);
+    archive.ReadFloat(value.y);
+    archive.ReadFloat(value.z);
+    param.SetSilently(value);
+}
+
+inline void WriteVectorParam(QV_IOF_Virtual& archive, const MediaParamTB<D3DXVECTOR3>& param) {
+    D3DXVECTOR3 value = param.Value();
+    archive.WriteFloat(value.x);
+    archive.WriteFloat(value.y);
+    archive.WriteFloat(value.z);
 }

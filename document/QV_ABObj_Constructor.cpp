@@ -12,6 +12,13 @@ QV_ABObj_Constructor::QV_ABObj_Constructor(const QV_ABObj_Constructor& other)
 
 QV_ABObj_Constructor::~QV_ABObj_Constructor() = default;
 
+void QV_ABObj_Constructor::AssignDescription(const QV_ABObj_Constructor& other) {
+    if (this == &other) return;
+    enabled_ = other.enabled_;
+    name_ = other.name_;
+    timeLine_ = std::make_unique<QV_TimeLineControl>(*other.timeLine_);
+}
+
 void QV_ABObj_Constructor::Save(QV_IOF_Virtual& archive) {
     archive.WriteSectionHead(L"QV_ABObj_Constructor", int32_t(kSectionVersion));
     archive.WriteString(name_);

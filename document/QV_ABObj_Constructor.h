@@ -46,6 +46,12 @@ public:
     QV_TimeLineControl& TimeLine() { return *timeLine_; }
     const QV_TimeLineControl& TimeLine() const { return *timeLine_; }
 
+protected:
+    void SetEnabled(unsigned char enabled) { enabled_ = enabled; }
+    // What an assignment takes of another description: the enabled byte, the name and a copy
+    // of its time line of its own, so that deleting the source leaves this one intact.
+    void AssignDescription(const QV_ABObj_Constructor& other);
+
 private:
     unsigned char enabled_ = 1;
     std::wstring name_;

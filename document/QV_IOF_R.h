@@ -41,6 +41,7 @@ public:
     bool Failed() const override { return buffer_->Failed(); }
     void MarkFailed() override { buffer_->MarkFailed(); }
     uint64_t BytesLeft() const override { return buffer_->BytesLeft(); }
+    bool PeekString(uint32_t offset, std::wstring& text) const override;
 
 private:
     ResourceBuffer* buffer_;

@@ -41,6 +41,9 @@ public:
     virtual bool Failed() const = 0;
     virtual void MarkFailed() = 0;
     virtual uint64_t BytesLeft() const = 0;
+    // The string that starts `offset` bytes ahead, read without moving or failing the
+    // archive; false when no whole string stands there.
+    virtual bool PeekString(uint32_t offset, std::wstring& text) const = 0;
 
     // The version of a section, which readers compare as an unsigned number.
     uint32_t ReadVersion() {

@@ -2,19 +2,23 @@
 
 namespace {
 
+// `foreign` readers step over records that make no object.
 template <class Reader>
-auto Dispatch(ReaderRegistry<Reader>& registry, QV_IOF_Virtual& archive)
+auto Dispatch(ReaderRegistry<Reader>& registry, QV_IOF_Virtual& archive,
+              ReaderRegistry<Reader>* foreign = nullptr)
     -> decltype(registry.begin()->second->Create(archive, 0)) {
     std::wstring tag;
     archive.ReadString(tag);
     uint32_t version = archive.ReadVersion();
     if (archive.Failed()) return nullptr;
     auto found = registry.find(tag);
-    if (found == registry.end()) {
-        archive.MarkFailed();
-        return nullptr;
+    if (found != registry.end()) return found->second->Create(archive, version);
+    if (foreign) {
+        auto stepped = foreign->find(tag);
+        if (stepped != foreign->end()) return stepped->second->Create(archive, version);
     }
-    return found->second->Create(archive, version);
+    archive.MarkFailed();
+    return nullptr;
 }
 
 }  // namespace
@@ -28,5 +32,5 @@ QV_SlideContainer* ReadTaggedSlide(QV_IOF_Virtual& archive) {
 }
 
 QV_ABObj_Constructor* ReadTaggedObject(QV_IOF_Virtual& archive) {
-    return Dispatch(GetObjectReaderRegistry(), archive);
+    return Dispatch(GetObjectReaderRegistry(), archive, &GetForeignRecordRegistry());
 }

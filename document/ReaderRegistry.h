@@ -64,6 +64,9 @@ using ReaderRegistry = std::map<std::wstring, Reader*>;
 ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>>& GetLightReaderRegistry();
 ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry();
 ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry();
+// Records of the authoring tool's own classes that the player does not show, found in scene
+// object lists: their readers read them to their end and give null, so the list reads on.
+ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry();
 
 template <class Reader>
 void RegisterSceneReader(ReaderRegistry<Reader>& registry, const wchar_t* tag,
@@ -75,7 +78,8 @@ void RegisterSceneReader(ReaderRegistry<Reader>& registry, const wchar_t* tag,
 
 // The dispatchers: tag and version, then the registered reader's Create. An unknown tag
 // returns null having consumed exactly the tag and the version; since records carry no
-// length, what follows cannot be stepped over, so the archive is marked failed.
+// length, what follows cannot be stepped over, so the archive is marked failed. Object lists
+// also step over the foreign records.
 QV_2D_Light* ReadTaggedLight(QV_IOF_Virtual& archive);
 QV_SlideContainer* ReadTaggedSlide(QV_IOF_Virtual& archive);
 QV_ABObj_Constructor* ReadTaggedObject(QV_IOF_Virtual& archive);

@@ -3,9 +3,14 @@
 // The registries live here so that any program that reads documents links this table.
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
+#include "brushes/QV_BackgroundCopy.h"
 #include "brushes/QV_GlassBallLight.h"
+#include "brushes/QV_LightFX.h"
 #include "brushes/QV_MatrixCodeLight.h"
+#include "brushes/QV_PatternBrushC.h"
+#include "brushes/QV_WaterFX.h"
 #include "brushes/QV_WaterRingLight.h"
+#include "brushes/QV_WavesFX.h"
 #include "document/ReaderRegistry.h"
 #include "objects/QV_3D_in_2D_array_Constructor.h"
 #include "objects/QV_ButterflyConstructor.h"
@@ -20,9 +25,13 @@
 #include "objects/QV_GodRayConstructor.h"
 #include "objects/QV_GrassConstructor.h"
 #include "objects/QV_LightingConstructor.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
 #include "objects/QV_RainConstructor.h"
+#include "objects/QV_Smoke.h"
 #include "objects/QV_SparkleConstructor.h"
 #include "objects/QV_StatObjConstructor.h"
+#include "objects/StaticAnimationReader.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
@@ -40,6 +49,11 @@ ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry(
 }
 
 ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
     static ReaderRegistry<IOF_Virtual_Reader> registry;
     return registry;
 }
@@ -66,8 +80,18 @@ IOF_Virtual_ReaderT<QV_BirdConstructor> birdReader;
 IOF_Virtual_ReaderT<QV_DischargeConstructor> dischargeReader;
 IOF_Virtual_ReaderT<QV_ButterflyConstructor> butterflyReader;
 IOF_Virtual_ReaderT<QV_ClockConstructor> clockReader;
+IOF_Virtual_ReaderT<QV_LightningGN> lightningReader;
+IOF_Virtual_ReaderT<QV_Plant> plantReader;
+IOF_Virtual_ReaderT<QV_Smoke> smokeReader;
 IOF_Virtual_ReaderT<QV_3D_in_2D_array_Constructor> fallingObjectsReader;
+IOF_Virtual_ReaderT<QV_BackgroundCopy> backgroundCopyReader;
+IOF_Virtual_ReaderT<QV_WavesFX> wavesReader;
+IOF_Virtual_ReaderT<QV_LightFX> lightBrushReader;
+IOF_Virtual_ReaderT<QV_PatternBrush> patternReader;
+IOF_Virtual_ReaderT<QV_PatternBrushC> patternCReader;
+IOF_Virtual_ReaderT<QV_WaterFX> waterReader;
 IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
+StaticAnimationReader staticAnimationReader;
 
 const bool startedUp = [] {
     GetPictureView();
@@ -94,10 +118,21 @@ const bool startedUp = [] {
     RegisterSceneReader(objects, L"QV_DischargeConstructor", dischargeReader);  // 21
     RegisterSceneReader(objects, L"QV_ButterflyConstructor", butterflyReader);  // 23
     RegisterSceneReader(objects, L"QV_ClockConstructor", clockReader);          // 24
+    RegisterSceneReader(objects, L"QV_BackgroundCopy", backgroundCopyReader);  // 25
+    RegisterSceneReader(objects, L"QV_WavesFX", wavesReader);                  // 26
+    RegisterSceneReader(objects, L"QV_LightFX", lightBrushReader);             // 27
+    RegisterSceneReader(objects, L"QV_PatternBrush", patternReader);           // 28
+    RegisterSceneReader(objects, L"QV_PatternBrushC", patternCReader);         // 29
+    RegisterSceneReader(objects, L"QV_WaterFX", waterReader);                  // 30
+    RegisterSceneReader(objects, L"QV_LightningGN", lightningReader);           // 39
+    RegisterSceneReader(objects, L"QV_Plant", plantReader);                     // 40
+    RegisterSceneReader(objects, L"QV_Smoke", smokeReader);                     // 41
     RegisterSceneReader(objects, L"QV_3D_in_2D_array_Constructor", fallingObjectsReader);  // 43
     // The sound device's exit routines come before the sound reader's registration.
     SoundDevice::Shared();
     RegisterSceneReader(objects, L"QV_WAV_Constructor", wavReader);  // 44
+    // Not a class of the document: the foreign record the authoring tool leaves in lists.
+    RegisterSceneReader(GetForeignRecordRegistry(), L"QV_StaticAnimation", staticAnimationReader);
     return true;
 }();
 

@@ -31,6 +31,26 @@ public:
     // Owners set these after construction and then call OnParamChanged.
     void SetScale(float scale) { scale_ = scale; }
     void SetOffset(float offset) { offset_ = offset; }
+    // Both at once, the result following.
+    void SetRule(float scale, float offset = 0.0f) {
+        scale_ = scale;
+        offset_ = offset;
+        Recompute();
+    }
+    // A value with its own rule, as owners set their defaults; observers are notified.
+    void SetScaled(unsigned int value, float scale, float offset = 0.0f) {
+        scale_ = scale;
+        offset_ = offset;
+        Assign(value, nullptr);
+        Recompute();
+    }
+    // Another value's rule and value, observers notified of the value.
+    void CopyFrom(const UINTSclaleTo& other) {
+        scale_ = other.scale_;
+        offset_ = other.offset_;
+        Assign(other.Value(), nullptr);
+        Recompute();
+    }
 
     static T ScaleValue(unsigned int value, float scale, float offset);
 

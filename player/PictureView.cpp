@@ -55,8 +55,12 @@ void PictureView::Setup(const TextureEntry& picture, float a, float b, int type,
         {-D, 0, 0, -D, -D, 0, W + D, 0, 0, W + D, -D, 0},
         {-D, H + D, 0, -D, H, 0, W + D, H + D, 0, W + D, H, 0},
     };
-    std::copy(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0]);
-    ++borderGeneration_;
+    // Rewriting the quads waits for the device to finish with them: only when they move. The
+    // target passes of post effects set the view up twice a frame with the same picture.
+    if (!std::equal(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0])) {
+        std::copy(&corners[0][0], &corners[0][0] + 48, &borderCorners_[0][0]);
+        ++borderGeneration_;
+    }
 
     D3DXMatrixOrthoOffCenterLH(&projection_, 0, a, b, 0, -5000, 5000);
     if (!nested) {

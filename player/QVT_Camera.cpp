@@ -8,20 +8,14 @@
 #include "player/PictureView.h"
 
 QVT_Camera::QVT_Camera() : borderLink(6, L"common_res.dll") {
-    // The scale first: setting the value then makes each parameter recompute its result.
-    zoom.SetScale(0.01f);
-    zoom.Assign(120, nullptr);
-    speed.SetScale(0.02f);
-    speed.Assign(50, nullptr);
+    zoom.SetScaled(120, 0.01f);
+    speed.SetScaled(50, 0.02f);
 }
 
 QVT_Camera& QVT_Camera::operator=(const QVT_Camera& other) {
     if (this == &other) return *this;
     enabled.Assign(other.enabled.Value(), nullptr);
-    zoom.SetScale(other.zoom.Scale());
-    zoom.SetOffset(other.zoom.Offset());
-    zoom.Assign(other.zoom.Value(), nullptr);
-    zoom.OnParamChanged(nullptr);
+    zoom.CopyFrom(other.zoom);
     speed.CopyFrom(other.speed);
     mode.SetSilently(other.mode.Value());
     borderLink.SetSilently(other.borderLink.Value());
@@ -41,12 +35,8 @@ void QVT_Camera::Save(QV_IOF_Virtual& archive) {
 void QVT_Camera::Load(QV_IOF_Virtual& archive, uint32_t version) {
     ReadLongParam(archive, enabled);
     // Zoom and speed are set with notification, so their results follow.
-    uint32_t value = zoom.Value();
-    archive.ReadUInt(value);
-    zoom.Assign(value, nullptr);
-    value = speed.Value();
-    archive.ReadUInt(value);
-    speed.Assign(value, nullptr);
+    ReadUIntParamNotified(archive, zoom);
+    ReadUIntParamNotified(archive, speed);
     if (version >= 2) borderLink.Load(archive);
 }
 

@@ -83,6 +83,8 @@ void QV_2D_Light::PopTarget() {
 }
 
 void QV_2D_Light::DrawIndexedWithEffect(QV_IndexedMesh<TexVertex>& mesh, ID3DXEffect* effect) {
+    // The world of whatever was drawn before would misplace the mesh.
+    GetPictureView().SetWorldTransform(mesh.world);
     CurrentDevice->SetIndices(mesh.indexBuffer.Get());
     mesh.SetStream();
     EffectPasses(effect, [&] {

@@ -6,7 +6,9 @@
 #include <random>
 
 #include "DocumentRecords.h"
+#include "GeneratorRecords.h"
 #include "GuardedBytes.h"
+#include "SlideRecords.h"
 #include "TestSlide.h"
 #include "document/QV_DocResManager.h"
 #include "document/ResourceBuffer.h"
@@ -43,6 +45,7 @@ protected:
         delete CurrentDocResManager;
         CurrentDocResManager = nullptr;
     }
+    void ExpectMutationsOpenOrFailCleanly(const std::vector<uint8_t>& whole);
 };
 
 SceneWriter Slide(const char* label, int32_t number) {
@@ -65,6 +68,28 @@ std::vector<uint8_t> RichDocument() {
     section.guidImages = {{"{00000001-0002-0003-0405-060708090A0B}", "", 1, {5, 6}, ""}};
     return MakeDocument({Slide("first", 1), Slide("second", 2)},
                         {{"C:\\music\\one.mp3", {1, 2}}, {"two.wav", {}}}, section);
+}
+
+// A slide of every particle generator with the authoring tool's foreign record among them.
+std::vector<uint8_t> GeneratorDocument() {
+    const TexGeneratorRecord tex{.textures = {{"C:\\pics\\a.png", 100}, {"common_res.dll", 35}},
+                                 .effect = {"common_res.dll", 302},
+                                 .blendMode = 1,
+                                 .base = {.name = "generator", .timeLine = {.mode = 1}}};
+    const SingleRectRecord rect{.corners = {{{1, 2, 0}, {1, 9, 0}, {8, 2, 0}, {8, 9, 0}}},
+                                .staticGenerator = {.origin = {4, 5, 0}, .tex = tex}};
+    SlideRecord slide{.layer = MakeLayer({})};
+    slide.objects = {
+        MakeSmoke({.lifetime = 50, .rate = 10, .size = 20, .direction = 90, .tex = tex}),
+        MakeStaticAnimation({.rect = rect}),
+        MakeLightning({.version = 1, .coreWidth = 3, .detail = 4, .branchCounts = {2, 1, 1},
+                       .legacyTimings = {100, 200, 300, 400, 500, 600, 700}, .glowWidth = 9,
+                       .string = {.end = {50, 60, 0}, .tex = tex}}),
+        MakePlant({.frequency = 10, .wMagnitude = 20, .rect = rect}),
+    };
+    ResourceSection section;
+    section.images = {{"C:\\pics\\a.png", 100, {File("C:\\pics\\a.png", {1, 2, 3})}}};
+    return MakeDocument({MakeSlide(slide)}, {}, section);
 }
 
 TEST_F(SceneDocument, HeadAndEmptySectionsGiveAShowWithoutSlides) {
@@ -156,19 +181,27 @@ TEST_F(SceneDocument, RunningModuleWithoutTheDocumentResourceFails) {
 }
 
 TEST_F(SceneDocument, EveryTruncationFails) {
-    const std::vector<uint8_t> whole = RichDocument();
-    for (size_t length = 0; length < whole.size(); ++length) {
-        std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
-        Opened opened = Open(cut);
-        ASSERT_EQ(opened.result, kSceneDocumentFailure) << "length " << length;
-        ASSERT_EQ(CurrentDocResManager, nullptr);
+    for (const std::vector<uint8_t>& whole : {RichDocument(), GeneratorDocument()}) {
+        ASSERT_EQ(Open(whole).result, S_OK);
+        delete CurrentDocResManager;
+        CurrentDocResManager = nullptr;
+        for (size_t length = 0; length < whole.size(); ++length) {
+            std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
+            Opened opened = Open(cut);
+            ASSERT_EQ(opened.result, kSceneDocumentFailure) << "length " << length;
+            ASSERT_EQ(CurrentDocResManager, nullptr);
+        }
     }
 }
 
 // Thousands of damaged documents either open or are refused; none crashes, hangs or reads
 // outside its bytes (the bytes end at a no-access page).
 TEST_F(SceneDocument, MutatedDocumentsOpenOrFailCleanly) {
-    const std::vector<uint8_t> whole = RichDocument();
+    for (const std::vector<uint8_t>& whole : {RichDocument(), GeneratorDocument()})
+        ExpectMutationsOpenOrFailCleanly(whole);
+}
+
+void SceneDocument::ExpectMutationsOpenOrFailCleanly(const std::vector<uint8_t>& whole) {
     std::mt19937 random(20261210);
     int opened = 0, refused = 0;
     for (int trial = 0; trial < 4000; ++trial) {

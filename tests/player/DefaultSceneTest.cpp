@@ -1,6 +1,7 @@
 // The scene the saver embeds opens, prepares and plays through every slide.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 #include <string>
@@ -19,6 +20,9 @@
 #include "objects/QV_3DObjArray.h"
 #include "objects/QV_3D_in_2D_array.h"
 #include "objects/QV_BaseSpriteProp.h"
+#include "objects/QV_LightningGN.h"
+#include "objects/QV_Plant.h"
+#include "objects/QV_Smoke.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "player/QV_SlideShow_Light.h"
 
@@ -49,23 +53,23 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    const unsigned slides = 10;
+    const unsigned slides = 12;
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1024, 1600, 1200};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280, 1024, 1024, 1600, 1200};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 162; t += 1.0f / 30) {
+    for (float t = 0; t < 194; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
 }
@@ -76,7 +80,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -103,7 +107,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     // stops when it ends.
     bool loopedOnItsSlide = false;
     bool playedElsewhere = false;
-    for (float t = 0; t < 64; t += 0.1f) {
+    for (float t = 0; t < 80; t += 0.1f) {
         show->FrameMove(t);
         bool onSoundSlide = show->CurrentSlide().Get() == show->SlideAt(3).Get();
         if (onSoundSlide && (status() & DSBSTATUS_LOOPING)) loopedOnItsSlide = true;
@@ -141,7 +145,7 @@ TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
 TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 10u);
+    ASSERT_EQ(show->SlideCount(), 12u);
 
     std::set<std::string> kinds;
     for (unsigned slide : {5u, 6u}) {
@@ -157,28 +161,61 @@ TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
     EXPECT_EQ(kinds.size(), 13u);
 }
 
+TEST_F(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesAndSways) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+
+    // Three reeds, the smoke and the lightning; the foreign record made no object.
+    const auto& objects = show->SlideAt(7)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 5u);
+    for (int i = 0; i < 3; ++i) EXPECT_NE(dynamic_cast<QV_Plant*>(&objects[i]->Description()), nullptr) << i;
+    auto& smoke = dynamic_cast<QV_Smoke&>(objects[3]->Description());
+    auto& lightning = dynamic_cast<QV_LightningGN&>(objects[4]->Description());
+    EXPECT_TRUE(objects[4]->NeedsBackground());  // screened over the scene
+
+    // Through the whole slide (108 s to 124 s of the show): the smoke rises, the lightning
+    // strikes, and the picture moves from frame to frame.
+    bool struck = false;
+    size_t mostPuffs = 0;
+    int changedFrames = 0;
+    std::vector<uint32_t> previous;
+    for (float t = 0; t < 124; t += 1.0f / 30) {
+        scene.DrawFrame(t);
+        if (t < 109) continue;
+        struck = struck || lightning.Built();
+        mostPuffs = std::max(mostPuffs, smoke.Particles().size());
+        if (int(t * 30) % 15 != 0) continue;
+        std::vector<uint32_t> pixels = device.ReadBack();
+        if (!previous.empty() && pixels != previous) ++changedFrames;
+        previous = std::move(pixels);
+    }
+    EXPECT_TRUE(struck);
+    EXPECT_GE(mostPuffs, 20u);
+    EXPECT_GE(changedFrames, 25);
+}
+
 // The last three slides' layers find what they draw with: the ball its buffers, the water its
 // surface and the fish under it, the glyphs the module's strip of 16 and the meadow's luminance.
 TEST_F(DefaultScene, TheEffectSlidesHaveTheirLayersAndPictures) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 10u);
-    auto* ball = dynamic_cast<QV_GlassBallLight*>(show->SlideAt(7)->GetLight().Get());
+    ASSERT_EQ(show->SlideCount(), 12u);
+    auto* ball = dynamic_cast<QV_GlassBallLight*>(show->SlideAt(9)->GetLight().Get());
     ASSERT_NE(ball, nullptr);
     EXPECT_TRUE(ball->UsesPostEffects());
     EXPECT_EQ(ball->showStand.Value(), 1);
 
-    auto* water = dynamic_cast<QV_WaterRingLight*>(show->SlideAt(8)->GetLight().Get());
+    auto* water = dynamic_cast<QV_WaterRingLight*>(show->SlideAt(10)->GetLight().Get());
     ASSERT_NE(water, nullptr);
     EXPECT_TRUE(water->Grid().CanDraw());
     EXPECT_TRUE(water->UsesPostEffects());
-    const auto& objects = show->SlideAt(8)->RuntimeObjects();
+    const auto& objects = show->SlideAt(10)->RuntimeObjects();
     ASSERT_EQ(objects.size(), 1u);
     auto* fish = dynamic_cast<QV_SpriteArrayObj*>(objects[0].Get());
     ASSERT_NE(fish, nullptr);
     EXPECT_TRUE(fish->CurrentTexture());
 
-    auto* glyphs = dynamic_cast<QV_MatrixCodeLight*>(show->SlideAt(9)->GetLight().Get());
+    auto* glyphs = dynamic_cast<QV_MatrixCodeLight*>(show->SlideAt(11)->GetLight().Get());
     ASSERT_NE(glyphs, nullptr);
     EXPECT_EQ(glyphs->Params().glyphCount, 16);
     EXPECT_EQ(glyphs->LuminanceTable().size(), 256u * 256u);

@@ -2,8 +2,6 @@
 
 #include <d3dx9.h>
 
-#include <cstring>
-
 namespace vgtest {
 
 std::vector<uint8_t> MakePicture(IDirect3DDevice9* device, UINT width, UINT height,

@@ -1,6 +1,7 @@
-// Writes the pictures, frame sets and meshes of the built-in resource module into a folder, named by
-// resource id.
+// Writes the pictures, frame sets and meshes of the built-in resource module into a folder,
+// named by resource id.
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "LayerPictures.h"
@@ -13,16 +14,15 @@
 
 namespace {
 
-// A frame set: the durations, then one picture record per frame.
-std::vector<uint8_t> TwinklingStar() {
-    const int frames = 4;
+// A frame set: the durations, then one stored picture record per frame.
+std::vector<uint8_t> FrameSet(int frames, float seconds, const std::string& name,
+                              const std::function<pictures::Image(int frame)>& picture) {
     scenewriter::SceneWriter out;
     out.UInt(frames);
-    for (int i = 0; i < frames; ++i) out.Float(0.15f);
+    for (int i = 0; i < frames; ++i) out.Float(seconds);
     out.UInt(frames);
     for (int i = 0; i < frames; ++i)
-        out.EmbeddedFile(0, "", pictures::EncodePng(pictures::TwinkleFrame(64, double(i) / frames)),
-                         "twinkle " + std::to_string(i + 1));
+        out.EmbeddedFile(0, "", pictures::EncodePng(picture(i)), name + " " + std::to_string(i + 1));
     return out.Bytes();
 }
 
@@ -47,7 +47,12 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_72.png", EncodePng(ClockHands(32))) &&
         // The drifting dust's soft dot and a twinkling star's frame set.
         WriteFile(folder + "/picture_44.png", EncodePng(SoftDot(64))) &&
-        WriteFile(folder + "/frameset_300.bin", TwinklingStar()) &&
+        WriteFile(folder + "/frameset_300.bin",
+                  FrameSet(4, 0.15f, "twinkle", [](int i) { return TwinkleFrame(64, i / 4.0); })) &&
+        // The water brush's bump map and the pattern brush's petal tiles.
+        WriteFile(folder + "/picture_89.png", EncodePng(WaterNormals(256))) &&
+        WriteFile(folder + "/frameset_79.bin",
+                  FrameSet(4, 0.25f, "petals", [](int i) { return PatternTile(64, i, 4); })) &&
         // The glass ball's highlight, rim reflection and stand (500 × 202, about 2.48:1), and
         // the strip of 16 glyphs that fall over a picture.
         WriteFile(folder + "/picture_58.png", EncodePng(GlassHighlight(256))) &&

@@ -1,13 +1,15 @@
 // Writes the scene the saver embeds as resource 107: three slides of pictures of different
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
-// butterflies, a clock and falling leaves, the sprite slides, and the glass ball, water rings
-// and falling glyphs.
+// butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
+// and reeds, the slide of FX brushes, and the glass ball, water rings and falling glyphs.
 #include <cstdio>
 #include <string>
 
+#include "BrushSlides.h"
 #include "DocumentRecords.h"
 #include "EffectLayerSlides.h"
+#include "GeneratorSlides.h"
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
@@ -110,6 +112,9 @@ int main(int argc, char** argv) {
     const meshslides::GardenSlide garden = meshslides::MakeGardenSlide();
     section.images.push_back(garden.meadow);
     section.images.push_back(garden.wing);
+    const BrushShowcase brushes = MakeBrushShowcase();
+    section.images.insert(section.images.end(), brushes.images.begin(), brushes.images.end());
+    section.guidImages = brushes.masks;
 
     const std::vector<sounds::Note> evening = {{392, 0.6}, {440, 0.6}, {494, 0.6}, {587, 1.2},
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
@@ -125,6 +130,10 @@ int main(int argc, char** argv) {
     for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
+    GeneratorSlide generators = MakeGeneratorSlide();
+    slides.push_back(std::move(generators.slide));
+    section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
+    slides.push_back(brushes.slide);
     effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
         {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
     for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));

@@ -116,6 +116,91 @@ Image WaveField(int size) {
     return image;
 }
 
+Image EveningLake(int width, int height) {
+    Image image(width, height);
+    const double sunU = 0.72, sunV = 0.4, sunR = 0.045, horizon = 0.6;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width, v = double(y) / height;
+            const double ridge = 0.53 + 0.03 * std::sin(u * 11.0 + 0.4) + 0.02 * std::sin(u * 29.0);
+            const double meadow = 0.8 + 0.5 * (u - 0.1) * (u - 0.1) * 4.0;
+            uint8_t r, g, b;
+            if (v > meadow && u < 0.45) {
+                const double d = (v - meadow) * 5.0;
+                r = Mix(46, 20, d), g = Mix(92, 44, d), b = Mix(40, 22, d);
+            } else if (v > horizon) {
+                const double depth = (v - horizon) / (1.0 - horizon);
+                // The sun's path: a bright column under the sun, fading towards the shore.
+                const double path = std::exp(-std::pow((u - sunU) / 0.03, 2)) * (1.0 - depth) * 0.7;
+                r = Mix(Mix(70, 16, depth), 255, path);
+                g = Mix(Mix(64, 28, depth), 190, path);
+                b = Mix(Mix(96, 58, depth), 120, path);
+            } else if (v > ridge) {
+                r = 44, g = 30, b = 60;
+            } else {
+                const double t = v / horizon;
+                r = Mix(36, 250, t * t), g = Mix(40, 150, t * t), b = Mix(92, 96, t);
+                const double d = std::hypot(u - sunU, (v - sunV) * height / width);
+                if (d < sunR) {
+                    r = 255, g = 236, b = 190;
+                } else {
+                    const double glow = std::exp(-(d - sunR) / 0.05);
+                    r = Mix(r, 255, glow * 0.7), g = Mix(g, 210, glow * 0.5), b = Mix(b, 150, glow * 0.3);
+                }
+            }
+            image.Set(x, y, r, g, b);
+        }
+    return image;
+}
+
+Image WaterNormals(int size) {
+    Image image(size, size);
+    const double k = 2 * 3.14159265358979323846 / size;
+    // Whole periods along both axes, so the map tiles; (a, b, weight) per ripple train.
+    const double waves[3][3] = {{4, 1, 0.5}, {-2, 5, 0.35}, {7, 3, 0.2}};
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            double dx = 0, dy = 0;
+            for (const auto& w : waves) {
+                const double c = w[2] * std::cos(k * (w[0] * x + w[1] * y));
+                dx += c * w[0] / 4;
+                dy += c * w[1] / 4;
+            }
+            const double length = std::sqrt(dx * dx + dy * dy + 1.0);
+            auto encode = [](double n) { return uint8_t(std::lround((n * 0.5 + 0.5) * 255)); };
+            image.Set(x, y, encode(-dx / length), encode(-dy / length), encode(1.0 / length));
+        }
+    return image;
+}
+
+Image PatternTile(int size, int frame, int frames) {
+    Image image(size, size);
+    const double turn = 3.14159265358979323846 / 2 * frame / std::max(1, frames);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double u = (x + 0.5) / size - 0.5, v = (y + 0.5) / size - 0.5;
+            const double r = std::hypot(u, v), a = std::atan2(v, u) + turn;
+            const double petal = 0.28 + 0.12 * std::cos(4 * a);
+            if (r < 0.07)
+                image.Set(x, y, 255, 214, 90);
+            else if (r < petal)
+                image.Set(x, y, Mix(250, 200, r / petal), Mix(200, 90, r / petal), Mix(235, 190, r / petal),
+                          Mix(255, 170, r / petal));
+        }
+    return image;
+}
+
+Image EllipseMask(int width, int height, double cx, double cy, double rx, double ry, double soft) {
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double d = std::hypot((x + 0.5) / width - cx, ((y + 0.5) / height - cy) * rx / ry) / rx;
+            const uint8_t m = Mix(255, 0, (d - (1.0 - soft)) / std::max(soft, 1e-9));
+            image.Set(x, y, m, m, m);
+        }
+    return image;
+}
+
 Image BorderShade(int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y)

@@ -16,6 +16,18 @@ Image AuroraTower(int width, int height);
 Image GlowOrb(int size);
 // A smooth height field of overlapping waves: the built-in texture (a normal-map source).
 Image WaveField(int size);
+// An evening lake: a warm sky with a low sun over dark hills, the still lake below the
+// horizon at 0.6 of the height, a meadow in the near left corner (the brush slide's picture).
+Image EveningLake(int width, int height);
+// The normals of a tileable field of crossing ripples, xyz as 0..255 colours: the water brush's
+// bump map.
+Image WaterNormals(int size);
+// One frame of a tileable pattern tile: a four-petalled flower on a transparent ground, turned
+// a little further in each frame.
+Image PatternTile(int size, int frame, int frames);
+// A brush mask: opaque white inside the ellipse (centre and radii as fractions of the
+// picture), fading to black over the outer `soft` fraction of the radii.
+Image EllipseMask(int width, int height, double cx, double cy, double rx, double ry, double soft);
 // Vertical gradient between two colours with horizontal bands, for test and scene variety.
 Image BandedGradient(int width, int height, const uint8_t top[3], const uint8_t bottom[3], int bands);
 

@@ -21,14 +21,14 @@ struct TimeLineRecord {
     uint32_t hiddenMin = 100, hiddenMax = 100;
     uint32_t visibleMin = 100, visibleMax = 100;
     uint32_t fadeIn = 50, fadeOut = 50;
-    std::vector<WindowRecord> windows;
+    std::vector<WindowRecord> windows{};
 };
 
 // Version 1 has no time line.
 struct DescriptionBaseRecord {
     int32_t version = 2;
-    std::string name;
-    TimeLineRecord timeLine;
+    std::string name{};
+    TimeLineRecord timeLine{};
 };
 
 // A description placed on the picture: a pixel rectangle with two further values, the same

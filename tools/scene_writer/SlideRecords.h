@@ -24,7 +24,7 @@ struct CameraRecord {
 struct LayerRecord {
     int32_t version = 3;
     LinkValue picture{"common_res.dll", 5};
-    CameraRecord camera;
+    CameraRecord camera{};
 };
 
 struct SlideRecord {
@@ -33,11 +33,11 @@ struct SlideRecord {
     uint32_t fadeOut = 1;
     uint32_t showTime = 10;
     int32_t reserved = 0;
-    std::string name;
+    std::string name{};
     uint32_t reservedCount = 10;
-    SceneWriter layer;                  // a complete tagged layer record
-    std::vector<SceneWriter> objects;   // complete tagged object records
-    std::vector<SceneWriter> sounds;
+    SceneWriter layer{};                  // a complete tagged layer record
+    std::vector<SceneWriter> objects{};   // complete tagged object records
+    std::vector<SceneWriter> sounds{};
 };
 
 // A file link's own record: path, then stamp.

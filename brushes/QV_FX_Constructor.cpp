@@ -1,0 +1,157 @@
+#include "brushes/QV_FX_Constructor.h"
+
+#include "brushes/QV_BrushObj.h"
+#include "document/ArchiveValues.h"
+#include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
+#include "player/GridMesh.h"
+#include "player/PictureLayout.h"
+#include "player/QV_2D_Light.h"
+
+QV_FX_Constructor::QV_FX_Constructor() : maskKey(GuidKey::MakeFresh()) {
+    effectScale.SetScaled(50, 0.02f);
+}
+
+QV_FX_Constructor& QV_FX_Constructor::operator=(const QV_FX_Constructor& other) {
+    if (this == &other) return *this;
+    AssignDescription(other);
+    speed.CopyFrom(other.speed);
+    fxMode.Assign(other.fxMode.Value(), nullptr);
+    effectLink.Assign(other.effectLink.Value(), nullptr);
+    effectScale.CopyFrom(other.effectScale);
+    for (int k = 0; k < MediaQuad::kCorners; ++k) region.corners[k].Assign(other.region.corners[k].Value(), nullptr);
+    spareInt.Assign(other.spareInt.Value(), nullptr);
+    maskKey = other.maskKey;
+    mask = other.mask;
+    effect = other.effect;
+    brushMesh = other.brushMesh;
+    return *this;
+}
+
+void QV_FX_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archive, archive.ReadSectionHead()); }
+
+void QV_FX_Constructor::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
+    ReadUIntParamNotified(archive, speed);
+    ReadLongParam(archive, fxMode);
+    ReadGuid(archive, maskKey.id);
+    archive.ReadString(maskKey.name);
+    char flag = char(maskKey.flag);
+    archive.ReadByte(flag);
+    maskKey.flag = static_cast<unsigned char>(flag);
+    effectLink.Load(archive);
+    if (version > 1) ReadUIntParamNotified(archive, effectScale);
+    if (version > 2) {
+        region.Read(archive);
+        ReadLongParam(archive, spareInt);
+    }
+    QV_ABObj_Constructor::LoadWithTag(archive);
+}
+
+void QV_FX_Constructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_FX_Constructor", kRecordVersion);
+    WriteUIntParam(archive, speed);
+    WriteLongParam(archive, fxMode);
+    WriteGuid(archive, maskKey.id);
+    archive.WriteString(maskKey.name);
+    char flag = char(maskKey.flag);
+    archive.WriteByte(flag);
+    effectLink.Save(archive);
+    WriteUIntParam(archive, effectScale);
+    region.Write(archive);
+    WriteLongParam(archive, spareInt);
+    QV_ABObj_Constructor::Save(archive);
+}
+
+QV_ABObj* QV_FX_Constructor::CreateObject() { return new QV_BrushObj(Clone()); }
+
+void QV_FX_Constructor::NewIdentity() {
+    mask.Reset();
+    maskKey = GuidKey::MakeFresh();
+}
+
+void QV_FX_Constructor::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
+    effect.Attach(CurrentDocResManager ? CurrentDocResManager->GetEffect(effectLink.Value()) : nullptr);
+    SetMask(maskHolder);
+}
+
+void QV_FX_Constructor::SetMask(ComHolder<IDirect3DTexture9>* holder) {
+    if (holder == &mask) return;
+    if (holder)
+        mask = *holder;
+    else
+        mask.Reset();
+}
+
+void QV_FX_Constructor::BuildMesh() {
+    const PictureLayout& layout = CurrentPictureLayout();
+    // A picture without size gives texture coordinates 0 rather than a division by zero.
+    const float toU = layout.pictureWidth > 0 ? 1.0f / float(layout.pictureWidth) : 0.0f;
+    const float toV = layout.pictureHeight > 0 ? 1.0f / float(layout.pictureHeight) : 0.0f;
+    TexVertex corners[MediaQuad::kCorners];
+    for (int k = 0; k < MediaQuad::kCorners; ++k) {
+        const D3DXVECTOR3& p = region.corners[k].Value();
+        corners[k] = {p.x, p.y, p.z, p.x * toU, p.y * toV};
+    }
+    FillGridMesh(brushMesh, brushMesh.columns, brushMesh.rows, corners);
+}
+
+HRESULT QV_FX_Constructor::BuildGridMesh(UINT columns, UINT rows) {
+    brushMesh.columns = columns;
+    brushMesh.rows = rows;
+    HRESULT hr = CreateTexVertexBuffer(brushMesh, (columns + 1) * (rows + 1), D3DUSAGE_WRITEONLY, D3DPOOL_MANAGED);
+    brushMesh.primitiveType = D3DPT_TRIANGLELIST;
+    brushMesh.primitiveCount = 0;
+    if (FAILED(hr)) return hr;
+    return CreateGridIndexBuffer(brushMesh, columns + 1, rows + 1);
+}
+
+void QV_FX_Constructor::Update(float time) { speed.Advance(time); }
+
+void QV_FX_Constructor::Render(QV_2D_Light& layer) {
+    if (effect) RenderEffect(layer, *effect.Get());
+}
+
+float QV_FX_Constructor::PictureAspect(uint32_t width, uint32_t height) {
+    return width == 0 || height == 0 ? 1.0f : float(width) / float(height);
+}
+
+float QV_FX_Constructor::UsableEffectScale(float stored) { return stored > 0.0f ? stored : kMinEffectScale; }
+
+void QV_FX_Constructor::TextureScale(QV_2D_Light& layer, float scale[4]) const {
+    const float s = UsableEffectScale(effectScale.Result());
+    const float aspect = PictureAspect(layer.GetPictureWidth(), layer.GetPictureHeight());
+    scale[0] = aspect / s;
+    scale[1] = 1.0f / s;
+    scale[2] = s / aspect;
+    scale[3] = s;
+}
+
+void QV_FX_Constructor::BindMaskAndBackground(QV_2D_Light& layer) {
+    effect->SetTexture("Mask", mask.Get());
+    effect->SetTexture("Background", layer.GetSceneTexture().Get());
+}
+
+void QV_FX_Constructor::ApplyCommonParams(QV_2D_Light& layer) {
+    effect->SetTechnique(Technique());
+    float scale[4];
+    TextureScale(layer, scale);
+    effect->SetFloatArray("Scale", scale, 2);
+    BindMaskAndBackground(layer);
+    layer.DrawWithEffect(layer.GetPictureQuad(), effect.Get());
+}
+
+void QV_FX_Constructor::ApplyCommonParams4(QV_2D_Light& layer) {
+    float scale[4];
+    TextureScale(layer, scale);
+    effect->SetFloatArray("Scale", scale, 4);
+    BindMaskAndBackground(layer);
+    effect->SetTechnique(Technique());
+}
+
+void QV_FX_Constructor::DrawWithTechnique(QV_2D_Light& layer) {
+    effect->SetTechnique(Technique());
+    if (IsPostEffect())
+        layer.DrawWithEffect(layer.GetPictureQuad(), effect.Get());
+    else
+        layer.DrawIndexedWithEffect(brushMesh, effect.Get());
+}

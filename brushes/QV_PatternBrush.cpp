@@ -1,0 +1,125 @@
+#include "brushes/QV_PatternBrush.h"
+
+#include "brushes/BrushAngles.h"
+#include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
+#include "player/QV_2D_Light.h"
+
+QV_PatternBrush::QV_PatternBrush() {
+    effectLink.SetSilently(FileKey(L"common_res.dll", 78));
+    speed.SetScaled(50, 0.02f);
+    patternScale.SetScaled(100, 0.01f);
+    offsetX.SetScaled(0, -0.01f);
+    offsetY.SetScaled(0, 0.01f);
+    TimeLine().TimeMode().SetSilently(QV_TimeLineControl::kAlphaByOpacity);
+    TimeLine().SetEditorValue(0, 1);
+    TimeLine().SetEditorValue(1, 6);
+    TimeLine().SetEditorValue(2, 0);
+}
+
+void QV_PatternBrush::Load(QV_IOF_Virtual& archive, uint32_t) {
+    imageLink.Load(archive);
+    ReadLongParam(archive, flipV);
+    ReadLongParam(archive, flipH);
+    ReadUIntParam(archive, angle);
+    ReadUIntParamNotified(archive, patternScale);
+    ReadUIntParamNotified(archive, offsetX);
+    ReadUIntParamNotified(archive, offsetY);
+    QV_FX_Constructor::LoadWithTag(archive);
+}
+
+void QV_PatternBrush::LoadWithTag(QV_IOF_Virtual& archive) { Load(archive, archive.ReadSectionHead()); }
+
+void QV_PatternBrush::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_PatternBrush", kRecordVersion);
+    imageLink.Save(archive);
+    WriteLongParam(archive, flipV);
+    WriteLongParam(archive, flipH);
+    WriteUIntParam(archive, angle);
+    WriteUIntParam(archive, patternScale);
+    WriteUIntParam(archive, offsetX);
+    WriteUIntParam(archive, offsetY);
+    QV_FX_Constructor::Save(archive);
+}
+
+QV_FX_Constructor* QV_PatternBrush::Clone() const { return new QV_PatternBrush(*this); }
+
+void QV_PatternBrush::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
+    QV_FX_Constructor::OnCreate(maskHolder);
+    LoadFrames();
+}
+
+void QV_PatternBrush::LoadFrames() {
+    if (!CurrentDocResManager) return;
+    const FileKey& link = imageLink.Value();
+    frames = imageLink.GetExtension() == L".dll" ? CurrentDocResManager->LoadFrameSetFromModule(link)
+                                                 : CurrentDocResManager->GetTextures(link);
+    frameIndex = 0;
+}
+
+void QV_PatternBrush::Update(float time) {
+    QV_FX_Constructor::Update(time);
+    const float p = Phase();
+    if (p - lastSwitch < 0.0f) lastSwitch = p;
+    const std::vector<float>& durations = frames.durations;
+    if (!durations.empty() && durations[frameIndex] < p - lastSwitch) {
+        lastSwitch = p;
+        frameIndex = (frameIndex + 1) % unsigned(durations.size());
+    }
+}
+
+IDirect3DTexture9* QV_PatternBrush::CurrentFrame() const {
+    return frameIndex < frames.frames.size() ? frames.frames[frameIndex].Get() : nullptr;
+}
+
+bool QV_PatternBrush::PatternShows() const {
+    return CurrentFrame() && frames.width > 0 && frames.height > 0 && patternScale.Result() > 0.0f;
+}
+
+void QV_PatternBrush::CoordTransform(float a, float b, int angleDegrees, float out[4]) {
+    D3DXMATRIX scaling, rotation, m;
+    D3DXMatrixScaling(&scaling, a, b, 1.0f);
+    D3DXMatrixRotationZ(&rotation, BrushRadians(angleDegrees));
+    D3DXMatrixMultiply(&m, &scaling, &rotation);
+    out[0] = m._11;
+    out[1] = m._12;
+    out[2] = m._21;
+    out[3] = m._22;
+}
+
+void QV_PatternBrush::SetPatternParams(QV_2D_Light& layer, ID3DXEffect& effect) {
+    effect.SetTexture("Pattern", CurrentFrame());
+    const float s = patternScale.Result();
+    const float pw = float(frames.width), ph = float(frames.height);
+    float a = float(layer.GetPictureWidth()) / (pw * s);
+    float b = float(layer.GetPictureHeight()) / (ph * s);
+    const float scale[2] = {pw / ph, 1.0f};
+    effect.SetFloatArray("scale", scale, 2);
+    const float offset[2] = {offsetX.Result(), offsetY.Result()};
+    effect.SetFloatArray("offset", offset, 2);
+    if (flipH.Value() != 0) a = -a;
+    if (flipV.Value() != 0) b = -b;
+    float transform[4];
+    CoordTransform(a, b, int(angle.Value()), transform);
+    effect.SetFloatArray("coord_transf", transform, 4);
+}
+
+void QV_PatternBrush::RenderEffect(QV_2D_Light& layer, ID3DXEffect& effect) {
+    const bool shows = PatternShows();
+    const QV_TimeLineControl& timeLine = TimeLine();
+    const float alpha = timeLine.TimeMode().Value() == QV_TimeLineControl::kAlphaByOpacity ? Opacity() : 1.0f;
+    const float mix[4] = {1.0f, 1.0f, 1.0f, shows ? alpha : 0.0f};
+    effect.SetFloatArray("mix_color", mix, 4);
+    if (shows) {
+        SetPatternParams(layer, effect);
+    } else {
+        if (!IsPostEffect()) return;
+        // Finite values that place no pattern anywhere.
+        const float one[2] = {1.0f, 1.0f}, none[4] = {};
+        effect.SetTexture("Pattern", nullptr);
+        effect.SetFloatArray("scale", one, 2);
+        effect.SetFloatArray("offset", none, 2);
+        effect.SetFloatArray("coord_transf", none, 4);
+    }
+    ApplyCommonParams(layer);
+}

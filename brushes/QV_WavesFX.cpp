@@ -1,0 +1,68 @@
+#include "brushes/QV_WavesFX.h"
+
+#include "brushes/BrushAngles.h"
+#include "document/ParamArchive.h"
+
+QV_WavesFX::QV_WavesFX() {
+    effectLink.SetSilently(FileKey(L"common_res.dll", 77));
+    speed.SetScaled(25, 1.0f);
+    amplitude.SetScaled(50, 0.00025f);
+    wavelength.SetScaled(50, 0.0005f, 0.001f);
+    TimeLine().SetEditorValue(0, 1);
+    TimeLine().SetEditorValue(1, 1);
+    TimeLine().SetEditorValue(2, 0);
+    ObserveVectors();
+}
+
+QV_WavesFX::QV_WavesFX(const QV_WavesFX& other)
+    : QV_FX_Constructor(other),
+      amplitude(other.amplitude),
+      wavelength(other.wavelength),
+      angle(other.angle),
+      normalMode(other.normalMode) {
+    ObserveVectors();
+}
+
+void QV_WavesFX::ObserveVectors() {
+    observers_.SetTarget(this);
+    HookParamChange(observers_, &QV_WavesFX::UpdateDirections, angle);
+    HookParamChange(observers_, &QV_WavesFX::UpdateDirections, normalMode);
+    UpdateDirections();
+}
+
+void QV_WavesFX::Load(QV_IOF_Virtual& archive, uint32_t) {
+    ReadUIntParamNotified(archive, amplitude);
+    ReadUIntParamNotified(archive, wavelength);
+    ReadUIntParam(archive, angle);
+    ReadLongParam(archive, normalMode);
+    QV_FX_Constructor::LoadWithTag(archive);
+}
+
+void QV_WavesFX::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_WavesFX", kRecordVersion);
+    WriteUIntParam(archive, amplitude);
+    WriteUIntParam(archive, wavelength);
+    WriteUIntParam(archive, angle);
+    WriteLongParam(archive, normalMode);
+    QV_FX_Constructor::Save(archive);
+}
+
+QV_FX_Constructor* QV_WavesFX::Clone() const { return new QV_WavesFX(*this); }
+
+void QV_WavesFX::UpdateDirections() {
+    waveDirection = TurnByDirectionAngle(D3DXVECTOR4(1.0f, 0.0f, 0.0f, 0.0f), angle.Value());
+    const D3DXVECTOR4 normal = normalMode.Value() == 0 ? D3DXVECTOR4(0.0f, 1.0f, 0.0f, 0.0f)
+                                                       : D3DXVECTOR4(-1.0f, 0.0f, 0.0f, 0.0f);
+    waveNormal = TurnByDirectionAngle(normal, angle.Value());
+}
+
+void QV_WavesFX::RenderEffect(QV_2D_Light& layer, ID3DXEffect& effect) {
+    const float direction[2] = {-waveDirection.x, -waveDirection.y};
+    effect.SetFloatArray("direction", direction, 2);
+    const float normal[2] = {waveNormal.x, waveNormal.y};
+    effect.SetFloatArray("direction_n", normal, 2);
+    effect.SetFloat("frequency", 1.0f / wavelength.Result());
+    effect.SetFloat("amplitude", amplitude.Result() * Opacity());
+    effect.SetFloat("time", 0.08f * Phase());
+    ApplyCommonParams(layer);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The default scene's slide of particle generators: a stormy moor where lightning strikes now
+// and then, smoke rises from a cottage chimney and reeds sway in the foreground, with the
+// authoring tool's foreign "QV_StaticAnimation" record among its objects.
+#include <vector>
+
+#include "DocumentRecords.h"
+#include "SceneWriter.h"
+
+struct GeneratorSlide {
+    scenewriter::SceneWriter slide;
+    std::vector<scenewriter::StoreEntry> images;  // the pictures it embeds
+};
+
+GeneratorSlide MakeGeneratorSlide();
