@@ -57,7 +57,9 @@ Frames AcrossARestore(vgtest::TestDevice& device, bool resetDevice) {
     frames.referencesBefore = References(device.Device());
     context->InvalidateDeviceObjects();
     context->Manager()->OnLostDevice();
-    if (resetDevice) EXPECT_EQ(device.Reset(), D3D_OK);
+    if (resetDevice) {
+        EXPECT_EQ(device.Reset(), D3D_OK);
+    }
     EXPECT_EQ(context->Start(), S_OK);
     context->Scene()->FrameMove(2.0f);
     context->DrawScene();
