@@ -282,6 +282,38 @@ TEST_F(WaterRingsScene, RestoringResetsTheManagersDeviceObjects) {
     scene.Close();  // the manager lets the effect go before it does
 }
 
+// The light's highlight shows where the surface tilts the light's reflection towards the eye,
+// and not on the flat surface: the surface's stage must keep the specular sum, which Wine adds
+// only when a stage reads the lit diffuse colour.
+TEST_F(WaterRingsScene, ATiltedSurfaceShowsTheLightsHighlight) {
+    WaterRingsRecord water{.dropRate = 0};
+    water.layer.picture = {"C:\\dark.png", 1};
+    Open(vgtest::OneSlideDocument(MakeWaterRings(water), {vgtest::StoredPicture("C:\\dark.png", 1,
+                                                          vgtest::MakePicture(device.Device(), 160, 120, D3DXIFF_PNG, kDark))}));
+    WaterSurfaceGrid& grid = Water().Grid();
+    // The brightest pixel in the middle of the screen for a surface of constant slope (height
+    // per cell across and down); interior cells of such a surface keep their slope.
+    auto brightest = [&](float across, float down) {
+        for (unsigned y = 0; y < grid.Rows(); ++y)
+            for (unsigned x = 0; x < grid.Columns(); ++x) grid.At(y, x) = {across * float(x) + down * float(y), 0.0f};
+        DrawFrame(0.1f);
+        const std::vector<uint32_t> pixels = device.ReadBack();
+        int most = 0;
+        for (size_t y = 80; y < 160; ++y)
+            for (size_t x = 100; x < 220; ++x) {
+                const uint32_t pixel = pixels[y * 320 + x];
+                most = std::max(most, int(pixel & 0xFF) + int((pixel >> 8) & 0xFF) + int((pixel >> 16) & 0xFF));
+            }
+        return most;
+    };
+    const int dark = 0x10 + 0x20 + 0x30;
+    EXPECT_LT(brightest(0.0f, 0.0f), dark + 60);
+    int highlight = 0;
+    for (float across = -0.2f; across <= 0.2f; across += 0.05f)
+        for (float down = -0.2f; down <= 0.2f; down += 0.05f) highlight = std::max(highlight, brightest(across, down));
+    EXPECT_GT(highlight, dark + 300);
+}
+
 // One strip over every cell: indices within the vertices, each vertex reached.
 TEST_F(WaterRingsScene, TheStripReachesEveryCell) {
     OpenWater({.rowDensity = 0, .columnDensity = 0});
