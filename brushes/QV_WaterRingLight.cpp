@@ -177,10 +177,11 @@ void QV_WaterRingLight::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
     CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
 }
 
-void QV_WaterRingLight::ResizeGrid() {
+void QV_WaterRingLight::ResizeGrid(bool withBuffers) {
     const float r = PictureRatio(GetPictureQuad().picture);
-    grid_.Resize(kSurfaceHeight / r, kSurfaceHeight, 1.0f + 0.01f * float(rowDensity.Value()),
-                 1.0f + 0.01f * float(columnDensity.Value()));
+    grid_.SetSize(kSurfaceHeight / r, kSurfaceHeight, 1.0f + 0.01f * float(rowDensity.Value()),
+                  1.0f + 0.01f * float(columnDensity.Value()));
+    if (withBuffers) grid_.CreateBuffers();
     grid_.Drop();
 }
 
@@ -200,7 +201,7 @@ void QV_WaterRingLight::CreateDeviceObjects() {
     grid_.dropStrength = 0.1f + 0.007f * float(dropSize.Value());
     grid_.damping = DampingForLevel(dampingLevel.Value());
     grid_.textureFactor = 0.01f * float(refractionShift.Value());
-    ResizeGrid();
+    ResizeGrid(false);
     SetMaterial();
 }
 
@@ -234,7 +235,7 @@ void QV_WaterRingLight::RestoreDeviceObjects() {
     d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
     d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
     d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
-    ResizeGrid();
+    ResizeGrid(true);
     Resize(lastWidth_, lastHeight_);
     RestoreSharedDeviceObjects();
 }

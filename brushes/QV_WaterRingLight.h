@@ -44,9 +44,11 @@ public:
     void DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) override;
     void DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) override;
 
-    // The refraction table, the grid's settings, a flat grid with one drop, the material.
+    // The refraction table, the grid's settings, a flat grid with one drop (no buffers yet),
+    // the material.
     void CreateDeviceObjects() override;
-    // The surface's states and light; the simulation starts again flat with one drop.
+    // The surface's states and light; the simulation starts again flat with one drop, with
+    // its buffers. It runs when the slide starts and after a device reset.
     void RestoreDeviceObjects() override;
     // The grid's buffers live in the default pool.
     void InvalidateDeviceObjects() override;
@@ -66,7 +68,9 @@ public:
     const D3DXMATRIX& Projection() const { return projectionMatrix_; }
 
 private:
-    void ResizeGrid();
+    // The grid for the picture and the densities, flat with one drop; with its default-pool
+    // buffers only when the slide starts (restore), so a slide that is not showing holds none.
+    void ResizeGrid(bool withBuffers);
     void SetMaterial();
     // The surface with `texture`, under the view's camera and zoom.
     void DrawSurface(IDirect3DTexture9* texture);

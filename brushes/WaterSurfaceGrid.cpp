@@ -58,6 +58,11 @@ void WaterSurfaceGrid::BuildRefractionTable() {
 }
 
 HRESULT WaterSurfaceGrid::Resize(float width, float height, float rowFactor, float columnFactor) {
+    SetSize(width, height, rowFactor, columnFactor);
+    return CreateBuffers();
+}
+
+void WaterSurfaceGrid::SetSize(float width, float height, float rowFactor, float columnFactor) {
     const double across = std::trunc(128.0 * double(columnFactor));
     columns_ = EvenSide(across);
     rows_ = EvenSide(across * (double(height) / double(width)) * double(rowFactor));
@@ -69,7 +74,6 @@ HRESULT WaterSurfaceGrid::Resize(float width, float height, float rowFactor, flo
     mean_ = 0.0f;
     cells_.assign(CellCount(), WaterCell{});
     ReleaseBuffers();
-    return CreateBuffers();
 }
 
 void WaterSurfaceGrid::ReleaseBuffers() {

@@ -45,7 +45,11 @@ public:
     void BuildRefractionTable();
     // A flat surface of width × height world units, 128 × columnFactor cells across and rows
     // in proportion times rowFactor (both even, each at least 4, at most 65536 cells in
-    // all), with new buffers on CurrentDevice. The cells are reused when they fit.
+    // all), without buffers. The cells are reused when they fit.
+    void SetSize(float width, float height, float rowFactor, float columnFactor);
+    // The index and vertex buffers for the current size, in the default pool of CurrentDevice.
+    HRESULT CreateBuffers();
+    // SetSize, then new buffers.
     HRESULT Resize(float width, float height, float rowFactor, float columnFactor);
     // A drop on a random interior cell: its velocity and its neighbours' are lowered.
     void Drop();
@@ -79,7 +83,6 @@ public:
     float textureFactor = 0.2f;  // strength of the refraction in the texture coordinates
 
 private:
-    HRESULT CreateBuffers();
     void WriteSpiral(uint16_t* indices) const;
     float HeightAt(int row, int column) const;
     SurfaceVertex MakeVertex(int row, int column, const D3DXVECTOR3& eye) const;

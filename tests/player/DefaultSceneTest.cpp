@@ -207,6 +207,10 @@ TEST_F(DefaultScene, TheEffectSlidesHaveTheirLayersAndPictures) {
 
     auto* water = dynamic_cast<QV_WaterRingLight*>(show->SlideAt(10)->GetLight().Get());
     ASSERT_NE(water, nullptr);
+    // The surface's default-pool buffers come when its slide starts, so a slide that is not
+    // showing holds none (a device reset then finds the device as it left it).
+    EXPECT_FALSE(water->Grid().CanDraw());
+    show->SlideAt(10)->StartObjects();
     EXPECT_TRUE(water->Grid().CanDraw());
     EXPECT_TRUE(water->UsesPostEffects());
     const auto& objects = show->SlideAt(10)->RuntimeObjects();
