@@ -53,6 +53,11 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_89.png", EncodePng(WaterNormals(256))) &&
         WriteFile(folder + "/frameset_79.bin",
                   FrameSet(4, 0.25f, "petals", [](int i) { return PatternTile(64, i, 4); })) &&
+        // The discharge's bolts, thin and thick, and the explosion's gradient and noise.
+        WriteFile(folder + "/picture_95.png", EncodePng(BoltStrip(256, 64, 1.0))) &&
+        WriteFile(folder + "/picture_98.png", EncodePng(BoltStrip(256, 64, 2.0))) &&
+        WriteFile(folder + "/picture_321.png", EncodePng(FireGradient(256, 4))) &&
+        WriteFile(folder + "/picture_322.png", EncodePng(NoiseTile(128))) &&
         // The glass ball's highlight, rim reflection and stand (500 × 202, about 2.48:1), and
         // the strip of 16 glyphs that fall over a picture.
         WriteFile(folder + "/picture_58.png", EncodePng(GlassHighlight(256))) &&

@@ -2,7 +2,8 @@
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
 // butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
-// and reeds, the slide of FX brushes, and the glass ball, water rings and falling glyphs.
+// and reeds, the slide of FX brushes, the shader sprites' slide, and the glass ball, water
+// rings and falling glyphs.
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "ShaderSpriteSlide.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
 #include "SpriteSlides.h"
@@ -134,6 +136,9 @@ int main(int argc, char** argv) {
     slides.push_back(std::move(generators.slide));
     section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
     slides.push_back(brushes.slide);
+    shaderslide::ShaderSpriteSlide shaders = shaderslide::MakeShaderSpriteSlide();
+    slides.push_back(std::move(shaders.slide));
+    section.images.push_back(shaders.picture);
     effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
         {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
     for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
