@@ -23,6 +23,18 @@ inline void ReadUIntParamNotified(QV_IOF_Virtual& archive, MediaParamTB<unsigned
     param.Assign(value, nullptr);
 }
 
+// A stored colour (COLORREF, red in the low byte) as its 32 bits.
+inline void ReadColourParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned long>& param) {
+    uint32_t value = uint32_t(param.Value());
+    archive.ReadUInt(value);
+    param.SetSilently(value);
+}
+
+inline void WriteColourParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned long>& param) {
+    uint32_t value = uint32_t(param.Value());
+    archive.WriteUInt(value);
+}
+
 inline void WriteLongParam(QV_IOF_Virtual& archive, const MediaParamTB<int>& param) {
     long value = param.Value();
     archive.WriteLong(value);

@@ -4,9 +4,12 @@
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
 #include "brushes/QV_BackgroundCopy.h"
+#include "brushes/QV_GlassBallLight.h"
 #include "brushes/QV_LightFX.h"
+#include "brushes/QV_MatrixCodeLight.h"
 #include "brushes/QV_PatternBrushC.h"
 #include "brushes/QV_WaterFX.h"
+#include "brushes/QV_WaterRingLight.h"
 #include "brushes/QV_WavesFX.h"
 #include "document/ReaderRegistry.h"
 #include "objects/QV_3D_in_2D_array_Constructor.h"
@@ -61,7 +64,10 @@ ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
 namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
+IOF_Virtual_ReaderT_II<QV_GlassBallLight, QV_2D_Light> glassBallReader;
+IOF_Virtual_ReaderT_II<QV_MatrixCodeLight, QV_2D_Light> matrixCodeReader;
 IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
+IOF_Virtual_ReaderT_II<QV_WaterRingLight, QV_2D_Light> waterRingReader;
 IOF_Virtual_ReaderT<QV_GodRayConstructor> godRayReader;
 IOF_Virtual_ReaderT<QV_SparkleConstructor> sparkleReader;
 IOF_Virtual_ReaderT<QV_FlowConstructor> flowReader;
@@ -97,7 +103,10 @@ const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
+    RegisterSceneReader(GetLightReaderRegistry(), L"QV_GlassBallLight", glassBallReader);    // 3
+    RegisterSceneReader(GetLightReaderRegistry(), L"QV_MatrixCodeLight", matrixCodeReader);  // 4
     RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
+    RegisterSceneReader(GetLightReaderRegistry(), L"QV_WaterRingLight", waterRingReader);  // 8
     // The first object row makes the object registry.
     auto& objects = GetObjectReaderRegistry();
     RegisterSceneReader(objects, L"QV_GodRayConstructor", godRayReader);        // 9

@@ -112,7 +112,7 @@ void PictureView::GetViewProjection(D3DXMATRIX& result) const {
 }
 
 void PictureView::GetZoomMatrix(D3DXMATRIX& result) const {
-    result = secondCamera_ * camera_ * zoom_;
+    result = CameraZoomMatrix();
     result._41 = 0;
     result._42 = 0;
 }

@@ -24,6 +24,9 @@ public:
     void GetWorldViewProjection(const D3DXMATRIX& object, D3DXMATRIX& result) const;
     void GetViewProjection(D3DXMATRIX& result) const;
     void GetZoomMatrix(D3DXMATRIX& result) const;
+    // Second camera × camera × zoom: where the camera and the picture position put the
+    // picture, in picture pixels.
+    D3DXMATRIX CameraZoomMatrix() const { return secondCamera_ * camera_ * zoom_; }
     void SetZoomAndPan(float zoom, float panX, float panY);
     void SetScaleOffset(float scaleX, float scaleY, float offsetX, float offsetY);
     void CenterOffsets(float scaleX, float scaleY);

@@ -254,6 +254,10 @@ void QV_2D_Light::RestoreDeviceObjects() {
     d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
     d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
     d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    RestoreSharedDeviceObjects();
+}
+
+void QV_2D_Light::RestoreSharedDeviceObjects() {
     if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
     const D3DSURFACE_DESC backBuffer = GetBackBufferDesc();
     targets_.Resize(backBuffer.Width, backBuffer.Height);

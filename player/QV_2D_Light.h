@@ -79,7 +79,8 @@ public:
     // Tag and version first, for the layers that extend this record.
     void LoadFromArchive(QV_IOF_Virtual& archive);
     bool StartCamera();
-    void Reload();
+    // The picture again, then the size; layers that derive from the picture override it.
+    virtual void Reload();
     // For an object handed a copy of the scene that cannot draw itself: the copy is drawn
     // back over the picture, opaque, so the frame goes on with the scene as it was.
     void PassSceneThrough();
@@ -94,6 +95,13 @@ public:
 
 protected:
     void SaveToArchive(QV_IOF_Virtual& archive);
+    // Whether this frame is being drawn into the render-target pair: a layer that uses post
+    // effects finishes the frame from the pair only then (without target textures the slide
+    // is already on the back buffer).
+    bool TargetsActive() const { return targetsActive_; }
+    // The manager's effects, fonts and GUID targets, then the pair sized to the back buffer:
+    // the part of a restore every layer needs, whatever device states it sets.
+    void RestoreSharedDeviceObjects();
 
 private:
     void HookImageLink();

@@ -67,6 +67,11 @@ void ScreenSpriteArray::SetQuadColour(UINT i, D3DCOLOR colour) {
     for (int k = 0; k < 4; ++k) q[k].diffuse = colour;
 }
 
+void ScreenSpriteArray::SetQuadUV(UINT i, float u0, float u1, float v0, float v1) {
+    if (i >= quads_) return;
+    chunks_[i / ScreenSpriteChunk::kMaxQuads].SetQuadUV(u0, u1, v0, v1, i % ScreenSpriteChunk::kMaxQuads);
+}
+
 void ScreenSpriteArray::SetTexture(const ComHolder<IDirect3DTexture9>& texture) {
     for (ScreenSpriteChunk& chunk : chunks_) chunk.texture = texture;
 }

@@ -27,6 +27,8 @@ public:
     // Corners C - R + U, C - R - U, C + R + U, C + R - U. Only between LockAll and UnlockAll.
     void SetQuad(UINT i, const D3DXVECTOR3& centre, const D3DXVECTOR3& r, const D3DXVECTOR3& u);
     void SetQuadColour(UINT i, D3DCOLOR colour);
+    // Quad i's texture coordinates, u0..u1 across and v0..v1 down; only while locked.
+    void SetQuadUV(UINT i, float u0, float u1, float v0, float v1);
     void SetTexture(const ComHolder<IDirect3DTexture9>& texture);
     void Draw();
 

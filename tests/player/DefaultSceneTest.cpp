@@ -11,6 +11,9 @@
 #include "TestDevice.h"
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
+#include "brushes/QV_GlassBallLight.h"
+#include "brushes/QV_MatrixCodeLight.h"
+#include "brushes/QV_WaterRingLight.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SceneDocument.h"
@@ -55,23 +58,23 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    const unsigned slides = 10;
+    const unsigned slides = 13;
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280, 1024, 1024};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280, 1024, 1024, 1024, 1600, 1200};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 162; t += 1.0f / 30) {
+    for (float t = 0; t < 210; t += 1.0f / 30) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
 }
@@ -82,7 +85,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -147,7 +150,7 @@ TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
 TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 10u);
+    ASSERT_EQ(show->SlideCount(), 13u);
 
     std::set<std::string> kinds;
     for (unsigned slide : {5u, 6u}) {
@@ -229,6 +232,38 @@ TEST_F(DefaultScene, TheShaderSpriteSlideHasItsEffectsPicturesAndTargets) {
         targets.insert(glow->Targets());
     }
     EXPECT_EQ(targets.size(), 3u);
+}
+
+// The last three slides' layers find what they draw with: the ball its buffers, the water its
+// surface and the fish under it, the glyphs the module's strip of 16 and the meadow's luminance.
+TEST_F(DefaultScene, TheEffectSlidesHaveTheirLayersAndPictures) {
+    Open();
+    QV_SlideShow_Light* show = scene.Show();
+    ASSERT_EQ(show->SlideCount(), 13u);
+    auto* ball = dynamic_cast<QV_GlassBallLight*>(show->SlideAt(10)->GetLight().Get());
+    ASSERT_NE(ball, nullptr);
+    EXPECT_TRUE(ball->UsesPostEffects());
+    EXPECT_EQ(ball->showStand.Value(), 1);
+
+    auto* water = dynamic_cast<QV_WaterRingLight*>(show->SlideAt(11)->GetLight().Get());
+    ASSERT_NE(water, nullptr);
+    // The surface's default-pool buffers come when its slide starts, so a slide that is not
+    // showing holds none (a device reset then finds the device as it left it).
+    EXPECT_FALSE(water->Grid().CanDraw());
+    show->SlideAt(11)->StartObjects();
+    EXPECT_TRUE(water->Grid().CanDraw());
+    EXPECT_TRUE(water->UsesPostEffects());
+    const auto& objects = show->SlideAt(11)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 1u);
+    auto* fish = dynamic_cast<QV_SpriteArrayObj*>(objects[0].Get());
+    ASSERT_NE(fish, nullptr);
+    EXPECT_TRUE(fish->CurrentTexture());
+
+    auto* glyphs = dynamic_cast<QV_MatrixCodeLight*>(show->SlideAt(12)->GetLight().Get());
+    ASSERT_NE(glyphs, nullptr);
+    EXPECT_EQ(glyphs->Params().glyphCount, 16);
+    EXPECT_EQ(glyphs->LuminanceTable().size(), 256u * 256u);
+    EXPECT_GT(glyphs->Sprites().QuadCount(), 2000u);
 }
 
 }  // namespace

@@ -39,9 +39,6 @@ struct Pictures {
     }
 };
 
-// COLORREF: red in the low byte.
-constexpr int32_t Rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
-
 // A sprite section over the relative rectangle (left, right, top, bottom).
 SpriteRecord Sprite(const std::string& name, float left, float right, float top, float bottom, uint32_t count,
                     uint32_t size, const LinkValue& image) {

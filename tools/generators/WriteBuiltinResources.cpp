@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "LayerPictures.h"
 #include "MeshPictures.h"
 #include "MeshShapes.h"
 #include "PictureEncoder.h"
@@ -56,6 +57,12 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_95.png", EncodePng(BoltStrip(256, 64, 1.0))) &&
         WriteFile(folder + "/picture_98.png", EncodePng(BoltStrip(256, 64, 2.0))) &&
         WriteFile(folder + "/picture_321.png", EncodePng(FireGradient(256, 4))) &&
-        WriteFile(folder + "/picture_322.png", EncodePng(NoiseTile(128)));
+        WriteFile(folder + "/picture_322.png", EncodePng(NoiseTile(128))) &&
+        // The glass ball's highlight, rim reflection and stand (500 × 202, about 2.48:1), and
+        // the strip of 16 glyphs that fall over a picture.
+        WriteFile(folder + "/picture_58.png", EncodePng(GlassHighlight(256))) &&
+        WriteFile(folder + "/picture_59.png", EncodePng(GlassRim(256))) &&
+        WriteFile(folder + "/picture_60.png", EncodePng(GlassStand(500, 202))) &&
+        WriteFile(folder + "/picture_40.png", EncodePng(GlyphStrip(32, 16)));
     return written ? 0 : 1;
 }

@@ -2,12 +2,14 @@
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
 // butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
-// and reeds, the slide of FX brushes, and the shader sprites' slide.
+// and reeds, the slide of FX brushes, the shader sprites' slide, and the glass ball, water
+// rings and falling glyphs.
 #include <cstdio>
 #include <string>
 
 #include "BrushSlides.h"
 #include "DocumentRecords.h"
+#include "EffectLayerSlides.h"
 #include "GeneratorSlides.h"
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
@@ -134,6 +136,10 @@ int main(int argc, char** argv) {
     shaderslide::ShaderSpriteSlide shaders = shaderslide::MakeShaderSpriteSlide();
     slides.push_back(std::move(shaders.slide));
     section.images.push_back(shaders.picture);
+    effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
+        {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
+    for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
+    section.images.insert(section.images.end(), effects.images.begin(), effects.images.end());
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,

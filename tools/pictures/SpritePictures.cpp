@@ -4,29 +4,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "Painting.h"
+
 namespace pictures {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-uint8_t Byte(double t) { return uint8_t(std::lround(255.0 * std::clamp(t, 0.0, 1.0))); }
-
-// 1 inside a shape, 0 outside, with a soft edge `soft` wide, from a signed distance.
-double Inside(double distance, double soft) { return std::clamp(0.5 - distance / soft, 0.0, 1.0); }
-
-// Every pixel from a function of (u, v) in 0..1 that sets its colour and coverage.
-template <class Paint>
-Image Painted(int width, int height, Paint paint) {
-    Image image(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            double r = 1, g = 1, b = 1, a = 0;
-            paint((x + 0.5) / width, (y + 0.5) / height, r, g, b, a);
-            image.Set(x, y, Byte(r), Byte(g), Byte(b), Byte(a));
-        }
-    return image;
-}
 
 // Distance from (u, v) to an ellipse of half axes (a, b) at (cu, cv), in units of b.
 double EllipseDistance(double u, double v, double cu, double cv, double a, double b) {

@@ -45,4 +45,7 @@ private:
 
 std::u16string Widen(std::string_view ascii);
 
+// A stored colour (COLORREF): red in the low byte, then green, then blue.
+constexpr int32_t Rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
+
 }  // namespace scenewriter
