@@ -41,6 +41,18 @@ inline void ReadAssignedUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned
     param.Assign(value, nullptr);
 }
 
+// A colour (red in the low byte) as a 32-bit value, stored without notification.
+inline void ReadColourParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned long>& param) {
+    long value = long(param.Value());
+    archive.ReadLong(value);
+    param.SetSilently((unsigned long)value);
+}
+
+inline void WriteColourParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned long>& param) {
+    long value = long(param.Value());
+    archive.WriteLong(value);
+}
+
 // A point as three floats, x first, stored without notification.
 inline void ReadVectorParam(QV_IOF_Virtual& archive, MediaParamTB<D3DXVECTOR3>& param) {
     D3DXVECTOR3 value = param.Value();

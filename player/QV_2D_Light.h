@@ -13,6 +13,7 @@
 #include "document/QV_ImageFileLink.h"
 #include "player/ComHolder.h"
 #include "player/CountedHolder.h"
+#include "player/LayerSprite.h"
 #include "player/MeshBatch.h"
 #include "player/QVT_Camera.h"
 #include "player/QV_IndexedMesh.h"
@@ -47,6 +48,9 @@ public:
     // One textured mesh at every child frame of its own frame, both windings; nothing
     // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
+    // The sprite prepared for the argument, then its quad blended with the texture factor;
+    // nothing of this system calls it, the lake wraps it.
+    virtual void DrawSprite(LayerSprite& sprite, void* argument);
     virtual ComHolder<IDirect3DTexture9>& GetSceneTexture();
     virtual PictureQuad& GetPictureQuad();
     virtual uint32_t GetPictureWidth();
@@ -77,7 +81,8 @@ public:
     // Tag and version first, for the layers that extend this record.
     void LoadFromArchive(QV_IOF_Virtual& archive);
     bool StartCamera();
-    void Reload();
+    // The picture again, then Resize; the effect backgrounds extend it.
+    virtual void Reload();
 
     QV_ImageFileLink pictureLink;
     QVT_Camera camera;
@@ -89,6 +94,9 @@ public:
 
 protected:
     void SaveToArchive(QV_IOF_Virtual& archive);
+    // What every restore ends with, whatever states a layer sets: the manager's effects,
+    // fonts and GUID targets reset, the pair sized to the back buffer.
+    void ResetSharedDeviceObjects();
 
 private:
     void HookImageLink();

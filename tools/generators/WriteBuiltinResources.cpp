@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "FlamePictures.h"
 #include "MeshPictures.h"
 #include "MeshShapes.h"
 #include "PictureEncoder.h"
@@ -51,6 +52,12 @@ int main(int argc, char** argv) {
         // The water brush's bump map and the pattern brush's petal tiles.
         WriteFile(folder + "/picture_89.png", EncodePng(WaterNormals(256))) &&
         WriteFile(folder + "/frameset_79.bin",
-                  FrameSet(4, 0.25f, "petals", [](int i) { return PatternTile(64, i, 4); }));
+                  FrameSet(4, 0.25f, "petals", [](int i) { return PatternTile(64, i, 4); })) &&
+        // The fire's flame patterns (the flame background's and the brush's) and noise, and
+        // the heat shimmer's bump picture.
+        WriteFile(folder + "/picture_7.png", EncodePng(FlamePattern(256, 256, 5, 3))) &&
+        WriteFile(folder + "/picture_93.png", EncodePng(FlamePattern(128, 128, 3, 5))) &&
+        WriteFile(folder + "/picture_8.png", EncodePng(TileableNoise(128, 9))) &&
+        WriteFile(folder + "/picture_62.png", EncodePng(ShimmerBump(128)));
     return written ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BrushSlides.h"
+#include "EffectBackgroundSlides.h"
 #include "DocumentRecords.h"
 #include "GeneratorSlides.h"
 #include "MeshSlides.h"
@@ -133,6 +134,10 @@ int main(int argc, char** argv) {
     slides.push_back(std::move(generators.slide));
     section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
     slides.push_back(brushes.slide);
+    EffectBackgroundSlides backgrounds =
+        MakeEffectBackgroundSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
+    for (SceneWriter& slide : backgrounds.slides) slides.push_back(std::move(slide));
+    section.guidImages.insert(section.guidImages.end(), backgrounds.guidImages.begin(), backgrounds.guidImages.end());
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,
