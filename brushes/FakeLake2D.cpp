@@ -131,6 +131,8 @@ void FakeLake2D::CreateDeviceObjects() {
 
 void FakeLake2D::Reload() {
     QV_2D_Light::Reload();
+    // A picture that cannot be loaded leaves no copy, rather than the previous picture's.
+    MirrorTexture.Reset();
     CopySquareTexture(GetPictureQuad().picture.texture, uint32_t(MirrorSizeExponent.Value()), MirrorTexture);
     PlaceLake();
 }

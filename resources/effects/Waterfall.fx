@@ -1,7 +1,8 @@
 // Waterfall (our id 331). "Noise": inside the mask, the background displaced by the noise
 // picture scrolled by "noise_shift" and tiled by "bump_scale", by up to "noise_amplitude".
-// "ColorWaves": one wave of "base_color" where the noise, shifted by the wave's "shift",
-// rises above "treshold", at most "transluency" opaque. "Scene": the background as it is.
+// "ColorWaves": one wave of "base_color" where the background's brightness, read "shift"
+// away, rises above "treshold", at most "transluency" opaque: bright streaks that fall with
+// the ramp. "Scene": the background as it is.
 
 float2 noise_shift;
 float2 bump_scale;
@@ -55,8 +56,8 @@ float4 Noisy(float2 uv : TEXCOORD0) : COLOR0 {
 }
 
 float4 Wave(float2 uv : TEXCOORD0) : COLOR0 {
-    float n = tex2D(NoiseSampler, uv + shift).r;
-    float over = saturate((n - treshold) / max(1.0 - treshold, 0.001));
+    float bright = dot(tex2D(BackgroundSampler, uv + shift).rgb, float3(0.3, 0.59, 0.11));
+    float over = saturate((bright - treshold) / max(1.0 - treshold, 0.001));
     return float4(base_color, transluency * over * MaskAt(uv));
 }
 

@@ -55,9 +55,16 @@ double Ramp(double coordinate) { return std::clamp(coordinate * kSize - 0.5, 0.0
 double U(int x) { return (x + 0.5) / kSize; }
 // The picture read at picture coordinates (u, v).
 uint32_t PictureAt(double u, double v) { return Rgb(Ramp(u), Ramp(v), kBlue); }
-// The picture at (x, y) blended towards (r, g, b) by a.
-uint32_t Blended(int x, int y, double r, double g, double b, double a) {
-    return Rgb(x + (r - x) * a, y + (g - y) * a, kBlue + (b - kBlue) * a);
+// The colour c blended towards (r, g, b) by a.
+uint32_t Blended(uint32_t c, double r, double g, double b, double a) {
+    auto mix = [&](int shift, double target) { return ((c >> shift) & 0xFF) * (1 - a) + target * a; };
+    return Rgb(mix(16, r), mix(8, g), mix(0, b));
+}
+// A waterfall wave at full transluency over colour c, threshold 0.1: its share of the wave's
+// colour grows with c's brightness over the threshold.
+uint32_t WaveOver(uint32_t c) {
+    const double bright = (0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF)) / 255.0;
+    return Blended(c, 255, 128, 0, std::clamp((bright - 0.1) / 0.9, 0.0, 1.0));
 }
 
 bool InsideMask(int x) { return x < int(kSize) / 2; }
@@ -202,18 +209,17 @@ TEST_F(BrushPixels, EachAnimatedBrushChangesItsMaskedRegionAsItsEffectComputes) 
              const double px = U(x) - 0.5, py = (y + 0.5) / kSize - 0.5, c = std::cos(0.25), s = std::sin(0.25);
              return PictureAt(0.5 + px * c - py * s, 0.5 + px * s + py * c);
          }},
-        // One wave at the middle of its ramp: fully there; flat noise 0.502 over a threshold of
-        // 0.1 gives 0.4466 of the colour (red FF, green 80).
+        // One wave at the middle of its ramp, fully there, unshifted: the wave's colour (red FF,
+        // green 80) by the picture's brightness over the threshold.
         {"waterfall",
-         MakeWaterfall({.waveCount = 1, .threshold = 900, .noise = kFlatWater, .baseColor = 0x0080FF,
-                        .direction = {.fx = waterfallFx}}),
-         0.5f, [](int x, int y) { return Blended(x, y, 255, 128, 0, (kFlat - 0.1) / 0.9); }},
+         MakeWaterfall({.waveCount = 1, .threshold = 900, .baseColor = 0x0080FF, .direction = {.fx = waterfallFx}}),
+         0.5f, [](int x, int y) { return WaveOver(Picture(x, y)); }},
         // Flat noise and flame: heat 0.502 x 1.002 x 1.25, opacity 1.3 x heat, coloured from
         // red to yellow.
         {"fire", MakeFire({.pattern = kFlatWater, .noise = kFlatWater, .fx = fireFx}), 0.0f,
          [](int x, int y) {
              const double heat = kFlat * (0.5 + kFlat) * 1.25;
-             return Blended(x, y, 255, 255 * heat, 0, std::min(1.0, heat * 1.3));
+             return Blended(Picture(x, y), 255, 255 * heat, 0, std::min(1.0, heat * 1.3));
          }},
     };
     for (Case& c : cases) {
@@ -228,19 +234,11 @@ TEST_F(BrushPixels, AWaterfallAsAPostEffectKeepsTheSceneAroundItsMesh) {
     // target it was drawn into.
     FxBaseRecord fx = Fx(kWaterfall, 1, 50);
     fx.region = {0, 128, 0, 0, 0, 0, 128, 128, 0, 128, 0, 0};
-    Open({MakeWaterfall({.waveCount = 1, .threshold = 900, .noise = kFlatWater, .baseColor = 0x0080FF,
-                         .direction = {.fx = fx}}),
-          MakeLight({.fx = Fx(kLight, 0, 40)})});
+    // The light's clock stands still, at the phase Lit computes.
+    Open({MakeWaterfall({.waveCount = 1, .threshold = 900, .baseColor = 0x0080FF, .direction = {.fx = fx}}),
+          MakeLight({.fx = Fx(kLight, 0, 0)})});
     ASSERT_TRUE(stage_.Brush(0).NeedsBackground());
-    ExpectFrame(
-        [](int x, int y) {
-            const uint32_t lit = Lit(x, y);
-            if (x >= 128 || y >= 128) return lit;
-            const double a = (kFlat - 0.1) / 0.9;
-            auto mix = [&](int shift, double target) { return ((lit >> shift) & 0xFF) * (1 - a) + target * a; };
-            return Rgb(mix(16, 255), mix(8, 128), mix(0, 0));
-        },
-        0.5f);
+    ExpectFrame([](int x, int y) { return x >= 128 || y >= 128 ? Lit(x, y) : WaveOver(Lit(x, y)); }, 0.5f);
 }
 
 TEST_F(BrushPixels, TheUnderwaterWobbleCoversTheWholePicture) {

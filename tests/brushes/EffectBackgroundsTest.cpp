@@ -143,7 +143,7 @@ TEST(EffectBackgroundRecords, TheLakeFoldsItsQuadAtTheWaterLineAndStaysFiniteAtE
     EXPECT_FLOAT_EQ(FakeLake2D::ShoreOffset(0.0f, 0.0f, 7, 0.375f), 0.0f);
     for (uint32_t level : {100u, 150u, 4000000000u}) {
         auto lake = ReadLayer(MakeLake({.waterLevel = level}));
-        EXPECT_FLOAT_EQ(As<FakeLake2D>(lake.get()).LakeFraction(), 0.0f) << level;
+        EXPECT_NEAR(As<FakeLake2D>(lake.get()).LakeFraction(), 0.0f, 1e-6f) << level;
     }
 }
 
@@ -170,13 +170,16 @@ protected:
     uint32_t At(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[size_t(y) * kSize + x] | 0xFF000000u; }
     static LayerRecord Ramps() { return {.picture = kPicture}; }
 
-    std::vector<std::pair<int, vgtest::RecordingEffect*>> held_;  // effects the manager holds
+    // Recording effects outlive the manager that holds them; held_ says under which ids.
+    vgtest::RecordingEffect fire_, distortion_, shared_;
+    std::vector<std::pair<int, vgtest::RecordingEffect*>> held_;
     vgtest::BrushStage stage_{kSize, kSize};
 };
 
 TEST_F(EffectBackgrounds, TheFlameBandAndTheShimmersBumpScale) {
-    vgtest::RecordingEffect fire, distortion;
-    held_ = {{92, &fire}, {63, &distortion}};
+    held_ = {{92, &fire_}, {63, &distortion_}};
+    vgtest::RecordingEffect& fire = fire_;
+    vgtest::RecordingEffect& distortion = distortion_;
     Open(MakeFlameLight({.fireHeight = 100, .layer = {.picture = kWide}}));
     auto& flame = dynamic_cast<QV_FlameLight&>(stage_.Layer());
     // FireHeight 100: the band's lower edge at 1.5 picture heights, 0.65 of them high.
@@ -277,8 +280,8 @@ TEST_F(EffectBackgrounds, TheLakeMirrorsThePictureBelowItsWaterLine) {
 TEST_F(EffectBackgrounds, ADeviceResetOnEachLayerResetsTheSharedObjectsAndItDrawsAgain) {
     // A recording effect and a GUID target stand for the glow, lightning and text objects'
     // effects and targets that the manager's reset brings back.
-    vgtest::RecordingEffect shared;
-    held_ = {{4000, &shared}};
+    held_ = {{4000, &shared_}};
+    vgtest::RecordingEffect& shared = shared_;
     for (SceneWriter layer : {MakeFlameLight({.layer = Ramps()}), MakeUnderwaterLight({.layer = Ramps()}),
                               MakeLake({.layer = Ramps()})}) {
         Open(layer);

@@ -59,7 +59,7 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 204; t += 1.0f / 30) {
+    for (float t = 0; t < 204; t += 1.0f / 15) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)

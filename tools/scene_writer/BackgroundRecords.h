@@ -29,7 +29,7 @@ struct FlameLightRecord {
     LinkValue effect{"common_res.dll", 63};
     uint32_t speed = 50, strength = 25, bumpScale = 88;
     FireRecord fire = ModuleFire();  // version 2 only
-    LayerRecord layer;
+    LayerRecord layer{};
 };
 
 // The underwater brush as its layer's constructor makes it: the module's effect, speed 25.
@@ -45,7 +45,7 @@ struct UnderwaterLightRecord {
     int32_t version = 2;
     uint32_t speed = 25;  // version 1 only
     UnderwaterRecord brush = ModuleUnderwater();
-    LayerRecord layer;
+    LayerRecord layer{};
 };
 
 // Version 1 holds only the normal map's key.
@@ -56,9 +56,9 @@ struct LakeRecord {
     int32_t mirrorSizeExponent = 1;
     int32_t tintColour = 0x408000;  // red in the low byte
     std::string normalMapGuid = "{00000000-0000-0000-0000-000000000000}";
-    std::string normalMapName;
+    std::string normalMapName{};
     uint8_t normalMapFlag = 1;
-    LayerRecord layer;
+    LayerRecord layer{};
 };
 
 // Tagged "QV_FlameLight", "FakeUndervater" and "FakeLake2D": a slide's layer.

@@ -99,7 +99,7 @@ struct MoveRecord {
 struct WaterfallRecord {
     int32_t version = 1;
     uint32_t transluency = 0, waveCount = 0, noiseAmplitude = 0, spareScaled = 0, threshold = 0;
-    LinkValue noise;
+    LinkValue noise{};
     int32_t baseColor = 0;  // red in the low byte
     int32_t off = 0;
     DirectionBasedRecord direction;
@@ -114,7 +114,7 @@ struct FireRecord {
     LinkValue noise{"common_res.dll", 8};
     int32_t baseSpareInt = 0;  // version 2 only
     uint32_t density = 100, brightness = 15, tiling = 100;
-    FxBaseRecord fx;
+    FxBaseRecord fx{};
 };
 
 struct ExpandRecord {
