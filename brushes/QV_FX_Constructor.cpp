@@ -165,7 +165,5 @@ void QV_FX_Constructor::DrawWithTechnique(QV_2D_Light& layer) {
 }
 
 void QV_FX_Constructor::RestoreSceneUnderMesh(QV_2D_Light& layer) {
-    if (!IsPostEffect()) return;
-    effect->SetTechnique("Scene");
-    layer.DrawWithEffect(layer.GetPictureQuad(), effect.Get());
+    if (IsPostEffect()) layer.PassSceneThrough();
 }

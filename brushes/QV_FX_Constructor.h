@@ -78,8 +78,8 @@ public:
     // "Main" over the brush's own mesh, or "MainFX" over the whole picture quad.
     void DrawWithTechnique(QV_2D_Light& layer);
     // A post effect that draws only its own mesh first puts the scene it received back
-    // (technique "Scene" over the picture quad), so that the target it draws into does not
-    // lose everything beneath it; over the picture it does nothing.
+    // (the layer's PassSceneThrough), so that the target it draws into does not lose
+    // everything beneath it; over the picture it does nothing.
     void RestoreSceneUnderMesh(QV_2D_Light& layer);
     // A managed grid of (columns + 1) x (rows + 1) vertices, indexed as a triangle list.
     HRESULT BuildGridMesh(UINT columns, UINT rows);

@@ -24,3 +24,6 @@ public:
 private:
     UINTSclaleTo<unsigned char> transparency_;
 };
+
+// Byte i of a colour (0 red, 1 green, 2 blue) over 255, as effects take it.
+inline float ColourChannel(unsigned long colour, int i) { return float((colour >> (8 * i)) & 0xFF) / 255.0f; }

@@ -11,6 +11,11 @@ public:
     // back restarts from `now`.
     void Advance(float now);
 
+    // Local time and last time back to 0: the clock starts again.
+    void RestartClock() {
+        time_ = 0.0f;
+        last_ = 0.0f;
+    }
     float Step() const { return dt_; }
     float Time() const { return time_; }
     float Last() const { return last_; }

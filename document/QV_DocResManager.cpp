@@ -67,6 +67,21 @@ void ReadGuidImageSection(QV_IOF_Virtual& archive, std::map<GuidKey, DataBlob>& 
     }
 }
 
+// Lets go of every texture bound to the effect's parameters: their owners bind them again
+// each frame, and a render target still held by an effect keeps a device reset from
+// succeeding.
+void UnbindTextures(ID3DXEffect& effect) {
+    D3DXEFFECT_DESC desc;
+    if (FAILED(effect.GetDesc(&desc))) return;
+    for (UINT i = 0; i < desc.Parameters; ++i) {
+        D3DXHANDLE parameter = effect.GetParameter(nullptr, i);
+        D3DXPARAMETER_DESC about;
+        if (parameter && SUCCEEDED(effect.GetParameterDesc(parameter, &about)) && about.Type >= D3DXPT_TEXTURE &&
+            about.Type <= D3DXPT_TEXTURECUBE)
+            effect.SetTexture(parameter, nullptr);
+    }
+}
+
 void WriteEmbeddedFileSection(QV_IOF_Virtual& archive, const EmbeddedFileMap& section) {
     int32_t entries = int32_t(section.size());
     archive.WriteInt(entries);
@@ -224,11 +239,11 @@ void QV_DocResManager::HoldEffect(const FileKey& link, ID3DXEffect* effect) {
     effects_[link].Attach(effect);
 }
 
-ID3DXFont* QV_DocResManager::GetFont(const GuidKey& key, const FontRequest& font) {
+ID3DXFont* QV_DocResManager::GetFont(const GuidKey& key, const FontMediaParam& font) {
     ComHolder<ID3DXFont>& held = fonts_[key];
     held.Reset();
     if (CurrentDevice)
-        D3DXCreateFontW(CurrentDevice, font.height, 0, font.weight, 1, font.italic, DEFAULT_CHARSET,
+        D3DXCreateFontW(CurrentDevice, font.height, 0, font.weight, 1, font.italic != 0, DEFAULT_CHARSET,
                         OUT_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                         font.face.c_str(), held.Receive());
     if (held) held->AddRef();
@@ -285,8 +300,11 @@ FileKey QV_DocResManager::AddImageFromFrames(const std::vector<EmbeddedFile>& re
 }
 
 void QV_DocResManager::OnLostDevice() {
-    for (auto& [key, effect] : effects_)
-        if (effect) effect->OnLostDevice();
+    for (auto& [key, effect] : effects_) {
+        if (!effect) continue;
+        effect->OnLostDevice();
+        UnbindTextures(*effect.Get());
+    }
     for (auto& [key, pair] : guidTargets_) pair->ReleaseTextures();
     for (auto& [key, font] : fonts_)
         if (font) font->OnLostDevice();

@@ -14,6 +14,7 @@
 #include "document/DocResourceCache.h"
 #include "document/EmbeddedFile.h"
 #include "document/FileKey.h"
+#include "document/FontMediaParam.h"
 #include "document/GuidKey.h"
 #include "document/MeshEntry.h"
 #include "document/QV_IOF_Item.h"
@@ -33,14 +34,6 @@ struct DocResStorage {
     EmbeddedFileMap buffers;
     std::map<GuidKey, DataBlob> guidImages;
     EmbeddedFileMap store;
-};
-
-// What GetFont makes a font from.
-struct FontRequest {
-    int height = 0;
-    UINT weight = FW_NORMAL;
-    bool italic = false;
-    std::wstring face;
 };
 
 class QV_DocResManager : public QV_IOF_Item {
@@ -67,7 +60,7 @@ public:
     // One reference added for the caller, or null (created again at the next call).
     ID3DXEffect* GetEffect(const FileKey& link);
     // Always a new font, replacing the key's previous one; one reference for the caller.
-    ID3DXFont* GetFont(const GuidKey& key, const FontRequest& font);
+    ID3DXFont* GetFont(const GuidKey& key, const FontMediaParam& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
     ComHolder<IDirect3DTexture9>& GetGuidTexture(const GuidKey& key);
     // Pictures an old sprite record carried inline; the result is the key of the new link.

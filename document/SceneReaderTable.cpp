@@ -24,6 +24,8 @@
 #include "objects/QV_ClockConstructor.h"
 #include "objects/QV_BirdConstructor.h"
 #include "objects/QV_DischargeConstructor.h"
+#include "objects/QV_DischargeFXConstructor.h"
+#include "objects/QV_ExplosionConstructor.h"
 #include "objects/QV_FishConstructor.h"
 #include "objects/QV_FlowConstructor.h"
 #include "objects/QV_FlowerConstructor.h"
@@ -39,6 +41,7 @@
 #include "objects/QV_SparkleConstructor.h"
 #include "objects/QV_StatObjConstructor.h"
 #include "objects/StaticAnimationReader.h"
+#include "objects/QV_StaticTextConstructor.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
@@ -85,11 +88,14 @@ IOF_Virtual_ReaderT<QV_StatObjConstructor> statObjReader;
 IOF_Virtual_ReaderT<QV_FlowerConstructor> flowerReader;
 IOF_Virtual_ReaderT<QV_BirdConstructor> birdReader;
 IOF_Virtual_ReaderT<QV_DischargeConstructor> dischargeReader;
+IOF_Virtual_ReaderT<QV_DischargeFXConstructor> dischargeFXReader;
 IOF_Virtual_ReaderT<QV_ButterflyConstructor> butterflyReader;
 IOF_Virtual_ReaderT<QV_ClockConstructor> clockReader;
 IOF_Virtual_ReaderT<QV_LightningGN> lightningReader;
 IOF_Virtual_ReaderT<QV_Plant> plantReader;
 IOF_Virtual_ReaderT<QV_Smoke> smokeReader;
+IOF_Virtual_ReaderT<QV_ExplosionConstructor> explosionReader;
+IOF_Virtual_ReaderT<QV_StaticTextConstructor> staticTextReader;
 IOF_Virtual_ReaderT<QV_3D_in_2D_array_Constructor> fallingObjectsReader;
 IOF_Virtual_ReaderT<QV_BackgroundCopy> backgroundCopyReader;
 IOF_Virtual_ReaderT<QV_WavesFX> wavesReader;
@@ -130,6 +136,7 @@ const bool startedUp = [] {
     RegisterSceneReader(objects, L"QV_FlowerConstructor", flowerReader);        // 19
     RegisterSceneReader(objects, L"QV_BirdConstructor", birdReader);            // 20
     RegisterSceneReader(objects, L"QV_DischargeConstructor", dischargeReader);  // 21
+    RegisterSceneReader(objects, L"QV_DischargeFXConstructor", dischargeFXReader);  // 22
     RegisterSceneReader(objects, L"QV_ButterflyConstructor", butterflyReader);  // 23
     RegisterSceneReader(objects, L"QV_ClockConstructor", clockReader);          // 24
     RegisterSceneReader(objects, L"QV_BackgroundCopy", backgroundCopyReader);  // 25
@@ -145,9 +152,11 @@ const bool startedUp = [] {
     RegisterSceneReader(objects, L"QV_RotationFX", rotationReader);            // 35
     RegisterSceneReader(objects, L"QV_WaterfallFX", waterfallReader);          // 36
     RegisterSceneReader(objects, L"QV_BendFX", bendReader);                    // 37
+    RegisterSceneReader(objects, L"QV_ExplosionConstructor", explosionReader);  // 38
     RegisterSceneReader(objects, L"QV_LightningGN", lightningReader);           // 39
     RegisterSceneReader(objects, L"QV_Plant", plantReader);                     // 40
     RegisterSceneReader(objects, L"QV_Smoke", smokeReader);                     // 41
+    RegisterSceneReader(objects, L"QV_StaticTextConstructor", staticTextReader);  // 42
     RegisterSceneReader(objects, L"QV_3D_in_2D_array_Constructor", fallingObjectsReader);  // 43
     // The sound device's exit routines come before the sound reader's registration.
     SoundDevice::Shared();

@@ -8,6 +8,8 @@ class SharedRandom {
 public:
     static constexpr int kMaxValue = 0x7FFF;
     static constexpr uint32_t kInitialSeed = 1;
+    static constexpr uint32_t kMultiplier = 214013u;
+    static constexpr uint32_t kIncrement = 2531011u;
 
     // Only objects that store a seed of their own re-seed it.
     static void Seed(uint32_t seed) { seed_ = seed; }
@@ -15,8 +17,16 @@ public:
 
     // The next value, 0 to 32767.
     static int Next() {
-        seed_ = seed_ * 214013u + 2531011u;
+        seed_ = seed_ * kMultiplier + kIncrement;
         return int((seed_ >> 16) & 0x7FFFu);
+    }
+    // Where `steps` calls of Next would leave the generator, in as many rounds as the count
+    // has bits: the step composed with itself by squaring.
+    static void Skip(uint32_t steps) {
+        uint32_t multiplier = 1, increment = 0;
+        for (uint32_t a = kMultiplier, c = kIncrement; steps != 0; steps >>= 1, c *= a + 1, a *= a)
+            if (steps & 1) multiplier *= a, increment = increment * a + c;
+        seed_ = seed_ * multiplier + increment;
     }
     // The next value over 32767 in single precision: 0 to 1, both included.
     static float NextUnit() { return float(Next()) / float(kMaxValue); }

@@ -99,7 +99,8 @@ void QV_2D_Light::DrawWithEffect(QV_SimpleMesh<TexVertex>& mesh, ID3DXEffect* ef
 }
 
 void QV_2D_Light::DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect) {
-    DrawColouredMesh(mesh, effect, mesh.triangleCount, 0.0f);
+    // Only the effect's passes: without an effect nothing is drawn.
+    if (effect) DrawColouredMesh(mesh, effect, mesh.triangleCount, 0.0f);
 }
 
 void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float) {
@@ -272,14 +273,24 @@ void QV_2D_Light::EndRender(bool nested) {
 }
 
 void QV_2D_Light::DrawBackground(bool nested) {
-    IDirect3DDevice9* d = CurrentDevice;
+    if (!nested) CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0);
+    DrawPictureQuad(pictureQuad_.picture.texture.Get());
+}
+
+void QV_2D_Light::PassSceneThrough() {
+    // The picture itself is no copy: it is still on the target, under what was drawn since.
+    if (!sceneTexture_ || sceneTexture_.Get() == pictureQuad_.picture.texture.Get()) return;
+    CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    DrawPictureQuad(sceneTexture_.Get());
+}
+
+void QV_2D_Light::DrawPictureQuad(IDirect3DTexture9* texture) {
     PictureView& view = GetPictureView();
     view.ApplyTransforms();
     view.SetWorldTransform(pictureQuad_.world);
-    if (!nested) d->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFFFFFFFF, 1.0f, 0);
-    d->SetTexture(0, pictureQuad_.picture.texture.Get());
+    CurrentDevice->SetTexture(0, texture);
     pictureQuad_.SetStream();
-    d->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
+    CurrentDevice->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);
 }
 
 void QV_2D_Light::FrameMove(float t) { camera.FrameMove(t); }

@@ -83,6 +83,9 @@ public:
     bool StartCamera();
     // The picture again, then Resize; the effect backgrounds extend it.
     virtual void Reload();
+    // For an object handed a copy of the scene that cannot draw itself: the copy is drawn
+    // back over the picture, opaque, so the frame goes on with the scene as it was.
+    void PassSceneThrough();
 
     QV_ImageFileLink pictureLink;
     QVT_Camera camera;
@@ -103,6 +106,8 @@ private:
     void OnImageLinkChanged() { Reload(); }
     // Sets up the shared view with this layer's picture and the given size and type.
     void SetupView(int width, int height, int viewType, bool nested);
+    // The picture quad under the view, showing `texture`.
+    void DrawPictureQuad(IDirect3DTexture9* texture);
 
     PictureQuad pictureQuad_;
     ComHolder<IDirect3DTexture9> sceneTexture_;

@@ -4,7 +4,6 @@
 // and thins it; the heat runs from "ColorK1" to "ColorK1" + "ColorK2". "Main" fades it with
 // "Brightness" and "Density" inside the mask, read at the vertex's place on the screen
 // ("bg_scale_factor"); "AsEffect" is the flame background's: fixed red to yellow, no mask.
-// "Scene": the background as it is.
 
 float4x4 WorldViewProj;
 float4x4 ViewProj;
@@ -105,10 +104,6 @@ float4 FlamesAlone(FireTexels v) : COLOR0 {
     return float4(float3(1.0, 0.15, 0.0) + float3(0.0, 0.85, 0.3) * heat * heat, saturate(heat * 1.3));
 }
 
-float4 SceneAsItWas(float2 uv : TEXCOORD0) : COLOR0 {
-    return float4(tex2D(BackgroundSampler, uv).rgb, 1.0);
-}
-
 technique Main {
     pass Burn {
         ZEnable = false;
@@ -136,16 +131,5 @@ technique AsEffect {
         BlendOp = Add;
         VertexShader = compile vs_2_0 Place();
         PixelShader = compile ps_2_0 FlamesAlone();
-    }
-}
-
-technique Scene {
-    pass Copy {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
-        PixelShader = compile ps_2_0 SceneAsItWas();
     }
 }

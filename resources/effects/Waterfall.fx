@@ -2,7 +2,7 @@
 // picture scrolled by "noise_shift" and tiled by "bump_scale", by up to "noise_amplitude".
 // "ColorWaves": one wave of "base_color" where the background's brightness, read "shift"
 // away, rises above "treshold", at most "transluency" opaque: bright streaks that fall with
-// the ramp. "Scene": the background as it is.
+// the ramp.
 
 float2 noise_shift;
 float2 bump_scale;
@@ -61,11 +61,6 @@ float4 Wave(float2 uv : TEXCOORD0) : COLOR0 {
     return float4(base_color, transluency * over * MaskAt(uv));
 }
 
-// What a post effect that draws only its own mesh puts back first: the scene as it was.
-float4 SceneAsItWas(float2 uv : TEXCOORD0) : COLOR0 {
-    return float4(tex2D(BackgroundSampler, uv).rgb, 1.0);
-}
-
 technique Noise {
     pass Distort {
         ZEnable = false;
@@ -91,16 +86,5 @@ technique ColorWaves {
         DestBlend = InvSrcAlpha;
         BlendOp = Add;
         PixelShader = compile ps_2_0 Wave();
-    }
-}
-
-technique Scene {
-    pass Copy {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
-        PixelShader = compile ps_2_0 SceneAsItWas();
     }
 }

@@ -257,7 +257,7 @@ TEST_F(DocResManagerTest, FontsAreMadeAnewAndTheOldOneReleased) {
     QV_DocResManager& m = LoadSection({});
     GuidKey key;
     key.id.Data1 = 7;
-    FontRequest request{24, FW_BOLD, false, L"Tahoma"};
+    const FontMediaParam request(24, FW_BOLD, 0, L"Tahoma");
     ID3DXFont* first = m.GetFont(key, request);
     ASSERT_NE(first, nullptr);
     ID3DXFont* second = m.GetFont(key, request);
@@ -313,7 +313,7 @@ TEST_F(DocResManagerTest, DestroyingTheManagerReleasesEverythingItMade) {
         GuidKey key;
         key.id.Data1 = 3;
         m.GetGuidImage(key);
-        m.GetFont(key, FontRequest{12, FW_NORMAL, false, L"Tahoma"})->Release();
+        m.GetFont(key, FontMediaParam(12, FW_NORMAL, 0, L"Tahoma"))->Release();
         EXPECT_GT(References(device_.Device()), before);
         manager_.reset();
     }

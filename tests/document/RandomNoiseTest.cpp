@@ -44,6 +44,23 @@ TEST(SharedRandom, ValuesStayWithinZeroTo32767) {
     EXPECT_EQ(high, 32767);
 }
 
+TEST(SharedRandom, SkippingLeavesTheGeneratorWhereAsManyDrawsWould) {
+    for (uint32_t steps : {0u, 1u, 2u, 3u, 1000u, 65537u, 1u << 20}) {
+        SCOPED_TRACE(steps);
+        SharedRandom::Seed(99);
+        for (uint32_t i = 0; i < steps; ++i) SharedRandom::Next();
+        const uint32_t drawn = SharedRandom::CurrentSeed();
+        SharedRandom::Seed(99);
+        SharedRandom::Skip(steps);
+        EXPECT_EQ(SharedRandom::CurrentSeed(), drawn);
+    }
+    // The sequence repeats after 2^32 draws: skipping all but one is one step back.
+    SharedRandom::Seed(5);
+    SharedRandom::Skip(0xFFFFFFFFu);
+    SharedRandom::Next();
+    EXPECT_EQ(SharedRandom::CurrentSeed(), 5u);
+}
+
 // Seeds whose next value is known, found by stepping the generator.
 uint32_t SeedBefore(int wanted) {
     for (uint32_t seed = 0;; ++seed) {

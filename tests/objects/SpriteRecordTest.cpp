@@ -2,11 +2,8 @@
 // registry, the shipped document's values, and damaged records.
 #include <gtest/gtest.h>
 
-#include "GuardedBytes.h"
 #include "SpriteRecords.h"
 #include "SpriteTesting.h"
-#include "document/ResourceBuffer.h"
-#include "document/QV_IOF_R.h"
 #include "objects/QV_BirdConstructor.h"
 #include "objects/QV_DischargeConstructor.h"
 #include "objects/QV_FlowerConstructor.h"
@@ -307,16 +304,7 @@ TEST(SpriteRecords, EveryCutOfEveryRecordFailsWithoutReadingPastItsBytes) {
         MakeSparkle(legacy), MakeFog({}), MakeLighting({}), MakeGrass({}), MakeStaticSprite({.version = 1}),
         MakeFlower({}), MakeDischarge({}),
     };
-    for (const SceneWriter& record : records) {
-        const std::vector<uint8_t>& bytes = record.Bytes();
-        for (size_t cut = 0; cut < bytes.size(); ++cut) {
-            vgtest::GuardedBytes guarded({bytes.begin(), bytes.begin() + cut});
-            ResourceBuffer buffer(guarded.Data(), guarded.Size());
-            QV_IOF_R<ResourceBuffer> archive(&buffer);
-            delete ReadTaggedObject(archive);
-            EXPECT_TRUE(archive.Failed()) << "cut at " << cut << " of " << bytes.size();
-        }
-    }
+    for (const SceneWriter& record : records) spritetest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

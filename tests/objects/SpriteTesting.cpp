@@ -1,10 +1,15 @@
 #include "SpriteTesting.h"
 
+#include <gtest/gtest.h>
+
+#include "GuardedBytes.h"
 #include "ManagerFromSection.h"
 #include "PublishedPicture.h"
 
 #include "document/AnimationStateCycle.h"
 #include "document/CurrentDevice.h"
+#include "document/QV_IOF_R.h"
+#include "document/ResourceBuffer.h"
 #include "document/SharedRandom.h"
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
@@ -19,6 +24,17 @@ void PublishPicture(int width, int height) {
 
 void DriveTimeLine(QV_TimeLineControl& timeLine, float t) {
     AnimationStateCycle::LocalTime(timeLine, timeLine.Cycle(), t);
+}
+
+void ExpectEveryCutFails(const scenewriter::SceneWriter& record) {
+    const std::vector<uint8_t>& bytes = record.Bytes();
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        vgtest::GuardedBytes guarded({bytes.begin(), bytes.begin() + cut});
+        ResourceBuffer buffer(guarded.Data(), guarded.Size());
+        QV_IOF_R<ResourceBuffer> archive(&buffer);
+        delete ReadTaggedObject(archive);
+        EXPECT_TRUE(archive.Failed()) << "cut at " << cut << " of " << bytes.size();
+    }
 }
 
 DeviceWithPictures::DeviceWithPictures(UINT width, UINT height) : device_(width, height) {

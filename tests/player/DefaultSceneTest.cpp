@@ -20,8 +20,13 @@
 #include "objects/QV_LightningGN.h"
 #include "objects/QV_Plant.h"
 #include "objects/QV_Smoke.h"
+#include "objects/QV_DischargeFXConstructor.h"
+#include "objects/QV_ExplosionConstructor.h"
+#include "objects/QV_GlowingObj.h"
 #include "objects/QV_SpriteArrayObj.h"
+#include "objects/QV_StaticTextConstructor.h"
 #include "player/QV_SlideShow_Light.h"
+#include "player/RenderTargetPair.h"
 
 namespace {
 
@@ -50,23 +55,23 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    const unsigned slides = 13;
+    const unsigned slides = 14;
     ASSERT_EQ(show->SlideCount(), slides);
     EXPECT_EQ(show->AudioFiles().size(), 2u);
     // Pictures of three shapes, so that every fit mode shows a difference.
-    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280, 1024, 1024, 1600, 600, 1024};
+    const uint32_t widths[slides] = {1024, 1600, 600, 1600, 1200, 1024, 1600, 1280, 1024, 1024, 1024, 1600, 600, 1024};
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
     std::vector<int> order;
-    for (float t = 0; t < 204; t += 1.0f / 15) {
+    for (float t = 0; t < 220; t += 1.0f / 15) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)
             if (show->SlideAt(i).Get() == show->CurrentSlide().Get()) current = int(i);
         if (order.empty() || order.back() != current) order.push_back(current);
     }
-    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0}));
     // Slide 0 again, mid-show: the picture covers the screen (fill), no white clear left.
     EXPECT_NE(device.PixelAt(160, 120), 0xFFFFFFFFu);
 }
@@ -77,7 +82,7 @@ TEST_F(DefaultScene, TheSoundSlideLoopsOneSoundAndCyclesTheOther) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
 
-    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
+    for (unsigned i : {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}) EXPECT_TRUE(show->SlideAt(i)->RuntimeSounds().empty()) << i;
     const auto& sounds = show->SlideAt(3)->RuntimeSounds();
     ASSERT_EQ(sounds.size(), 2u);
     struct Expected {
@@ -142,7 +147,7 @@ TEST_F(DefaultScene, TheThreeDSlideHasItsMeshesAndPictures) {
 TEST_F(DefaultScene, TheSpriteSlidesShowEverySpriteEmitterWithItsPicture) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 13u);
+    ASSERT_EQ(show->SlideCount(), 14u);
 
     std::set<std::string> kinds;
     for (unsigned slide : {5u, 6u}) {
@@ -189,6 +194,41 @@ TEST_F(DefaultScene, TheGeneratorSlideStepsOverItsForeignRecordAndStrikesSmokesA
     EXPECT_TRUE(struck);
     EXPECT_GE(mostPuffs, 20u);
     EXPECT_GE(changedFrames, 25);
+}
+
+// The tenth slide's glowing discharges, explosion and title find their module effects and
+// pictures, and each glow and the title have a target of their own.
+TEST_F(DefaultScene, TheShaderSpriteSlideHasItsEffectsPicturesAndTargets) {
+    Open();
+    const auto& objects = scene.Show()->SlideAt(9)->RuntimeObjects();
+    ASSERT_EQ(objects.size(), 4u);
+
+    auto& title = dynamic_cast<QV_StaticTextConstructor&>(objects[0]->Description());
+    EXPECT_TRUE(title.effect);
+    EXPECT_TRUE(title.fontObject);
+    ASSERT_NE(title.target, nullptr);
+    EXPECT_TRUE(title.target->Current());
+
+    auto& burst = dynamic_cast<QV_ExplosionConstructor&>(objects[1]->Description());
+    EXPECT_TRUE(burst.effect);
+    EXPECT_TRUE(burst.gradientTexture);
+    EXPECT_TRUE(burst.noiseTexture);
+
+    std::set<RenderTargetPair*> targets{title.target};
+    for (size_t i : {2, 3}) {
+        SCOPED_TRACE(i);
+        auto* glow = dynamic_cast<QV_GlowingObj*>(objects[i].Get());
+        ASSERT_NE(glow, nullptr);
+        EXPECT_TRUE(glow->NeedsBackground());
+        auto& discharge = dynamic_cast<QV_DischargeFXConstructor&>(glow->Description());
+        EXPECT_TRUE(discharge.effect);
+        EXPECT_TRUE(discharge.glowTextureA);
+        EXPECT_TRUE(discharge.glowTextureB);
+        ASSERT_NE(glow->Targets(), nullptr);
+        EXPECT_TRUE(glow->Targets()->Current());
+        targets.insert(glow->Targets());
+    }
+    EXPECT_EQ(targets.size(), 3u);
 }
 
 }  // namespace

@@ -159,4 +159,34 @@ TEST_F(PictureViewTest, BordersDrawAroundThePictureWithTheirOwnDevice) {
     view_.ReleaseDeviceObjects(other.Device());
 }
 
+TEST_F(PictureViewTest, BordersFollowEachNewPictureAndStayPutWhenTheViewIsSetUpAgain) {
+    view_.BindBorderTextures({L"common_res.dll", 6});
+    IDirect3DDevice9* d = device_.Device();
+    d->SetRenderState(D3DRS_LIGHTING, FALSE);
+    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    d->SetRenderState(D3DRS_ZENABLE, FALSE);
+    struct Case {
+        UINT width, height;
+        int type;
+        bool leftBorder;  // at (80, 360)
+    };
+    // 16:9 fills the 1280 x 720 screen; 4:3 leaves borders at its sides, whatever view type a
+    // nested pass sets up in between.
+    const Case cases[] = {{800, 600, PictureView::kFit, true}, {1600, 900, PictureView::kFit, false},
+                          {1600, 900, PictureView::kTargetPass, false}, {800, 600, PictureView::kFit, true},
+                          {800, 600, PictureView::kTargetPass, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " type " << c.type);
+        view_.Setup(Picture(c.width, c.height), 1280, 720, c.type, false);
+        view_.Setup(Picture(c.width, c.height), 1280, 720, PictureView::kFit, false);
+        d->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
+        d->BeginScene();
+        view_.DrawBorders();
+        d->EndScene();
+        EXPECT_EQ((device_.PixelAt(80, 360) & 0xFFFFFF) > 0xC0C0C0u, c.leftBorder);
+        EXPECT_EQ(device_.PixelAt(640, 360) & 0xFFFFFF, 0u);
+    }
+    view_.ReleaseDeviceObjects(device_.Device());
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
+#include "SpriteSlides.h"
 
 using namespace scenewriter;
 
@@ -77,17 +78,8 @@ BrushShowcase MakeBrushShowcase() {
     flowers.fx = Fx(kMeadow, 78, 50);
     flowers.fx.base.timeLine.timeMode = 1;
 
-    LayerRecord layer;
-    layer.picture = picture;
-    layer.camera.enabled = 1;
-    layer.camera.zoom = 112;
-    SlideRecord slide;
-    slide.fadeIn = 2;
-    slide.showTime = 12;
-    slide.fadeOut = 2;
-    slide.layer = MakeLayer(layer);
-    slide.objects = {MakeWater(shimmer), MakeWaves(ripples), MakeBackgroundCopy(reflection), MakeLight(sun),
-                     MakePatternBrush(flowers)};
-    showcase.slide = MakeSlide(slide);
+    showcase.slide = spriteslides::MakeObjectSlide("Evening lake", picture,
+                                                   {MakeWater(shimmer), MakeWaves(ripples), MakeBackgroundCopy(reflection),
+                                                    MakeLight(sun), MakePatternBrush(flowers)});
     return showcase;
 }

@@ -59,21 +59,6 @@ StaticSpriteRecord PlacedAt(int32_t x, int32_t y, const SpriteRecord& sprite) {
     return StaticSpriteRecord{.left = x, .right = x, .top = y, .bottom = y, .centreX = x, .centreY = y, .sprite = sprite};
 }
 
-SceneWriter Slide(const std::string& name, const LinkValue& picture, std::vector<SceneWriter> objects) {
-    LayerRecord layer;
-    layer.picture = picture;
-    layer.camera.enabled = 1;
-    layer.camera.zoom = 115;
-    SlideRecord slide;
-    slide.fadeIn = 2;
-    slide.showTime = 12;
-    slide.fadeOut = 2;
-    slide.name = name;
-    slide.layer = MakeLayer(layer);
-    slide.objects = std::move(objects);
-    return MakeSlide(slide);
-}
-
 // Over the 1024 × 768 dusk picture: the sun sits at (0.68, 0.58), the hills from 0.7 down.
 SceneWriter Meadow(const LinkValue& picture, Pictures& pictures) {
     using namespace pictures;
@@ -123,7 +108,7 @@ SceneWriter Meadow(const LinkValue& picture, Pictures& pictures) {
     objects.push_back(MakeBird(FishRecord{.maxSpeedX = 90.0f, .maxSpeedY = 25.0f, .sprite = birds}));
     objects.push_back(MakeStaticSprite(PlacedAt(250, 110, star)));
     objects.push_back(MakeGodRay({.tilt = 75, .sprite = rays}));
-    return Slide("Meadow at dusk", picture, std::move(objects));
+    return MakeObjectSlide("Meadow at dusk", picture, std::move(objects));
 }
 
 // Over the 1600 × 900 night harbour: sky above 0.6, water below, the moon at (0.3, 0.22).
@@ -175,10 +160,25 @@ SceneWriter Harbour(const LinkValue& picture, Pictures& pictures) {
         MakeFog({.maxSpeedX = 25.0f, .maxSpeedY = 4.0f, .sprite = fog}),
         MakeLighting(flashes),
     };
-    return Slide("Storm over the harbour", picture, std::move(objects));
+    return MakeObjectSlide("Storm over the harbour", picture, std::move(objects));
 }
 
 }  // namespace
+
+SceneWriter MakeObjectSlide(const std::string& name, const LinkValue& picture, std::vector<SceneWriter> objects) {
+    LayerRecord layer;
+    layer.picture = picture;
+    layer.camera.enabled = 1;
+    layer.camera.zoom = 115;
+    SlideRecord slide;
+    slide.fadeIn = 2;
+    slide.showTime = 12;
+    slide.fadeOut = 2;
+    slide.name = name;
+    slide.layer = MakeLayer(layer);
+    slide.objects = std::move(objects);
+    return MakeSlide(slide);
+}
 
 SpriteSlides MakeSpriteSlides(const LinkValue& meadow, const LinkValue& harbour) {
     Pictures pictures;

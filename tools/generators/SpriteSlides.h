@@ -1,5 +1,6 @@
 #pragma once
 // The default scene's sprite slides: every sprite emitter moving over a picture.
+#include <string>
 #include <vector>
 
 #include "DocumentRecords.h"
@@ -13,6 +14,10 @@ struct SpriteSlides {
     std::vector<scenewriter::StoreEntry> images;   // the sprites' pictures
     std::vector<scenewriter::DurationEntry> durations;
 };
+
+// A slide of the objects over the picture, 2 s fades around 12 s of show, the camera on.
+scenewriter::SceneWriter MakeObjectSlide(const std::string& name, const scenewriter::LinkValue& picture,
+                                         std::vector<scenewriter::SceneWriter> objects);
 
 // A dusk meadow (god rays, birds, drifting dust, fireflies, an evening star, flowers and
 // grass) over `meadow`, and a stormy harbour (flashes, fog, ghosts, fish, a discharge, a

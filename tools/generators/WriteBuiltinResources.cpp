@@ -53,6 +53,11 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_89.png", EncodePng(WaterNormals(256))) &&
         WriteFile(folder + "/frameset_79.bin",
                   FrameSet(4, 0.25f, "petals", [](int i) { return PatternTile(64, i, 4); })) &&
+        // The discharge's bolts, thin and thick, and the explosion's gradient and noise.
+        WriteFile(folder + "/picture_95.png", EncodePng(BoltStrip(256, 64, 1.0))) &&
+        WriteFile(folder + "/picture_98.png", EncodePng(BoltStrip(256, 64, 2.0))) &&
+        WriteFile(folder + "/picture_321.png", EncodePng(FireGradient(256, 4))) &&
+        WriteFile(folder + "/picture_322.png", EncodePng(NoiseTile(128))) &&
         // The fire's flame patterns (the flame background's and the brush's) and noise, and
         // the heat shimmer's bump picture.
         WriteFile(folder + "/picture_7.png", EncodePng(FlamePattern(256, 256, 5, 3))) &&

@@ -2,7 +2,7 @@
 // shapes (so every fit mode shows), cameras on and off, fades, two music tracks, a fourth
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
 // butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
-// and reeds, and the slide of FX brushes.
+// and reeds, the slide of FX brushes, and the shader sprites' slide.
 #include <cstdio>
 #include <string>
 
@@ -13,6 +13,7 @@
 #include "MeshSlides.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "ShaderSpriteSlide.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
 #include "SpriteSlides.h"
@@ -134,6 +135,9 @@ int main(int argc, char** argv) {
     slides.push_back(std::move(generators.slide));
     section.images.insert(section.images.end(), generators.images.begin(), generators.images.end());
     slides.push_back(brushes.slide);
+    shaderslide::ShaderSpriteSlide shaders = shaderslide::MakeShaderSpriteSlide();
+    slides.push_back(std::move(shaders.slide));
+    section.images.push_back(shaders.picture);
     EffectBackgroundSlides backgrounds =
         MakeEffectBackgroundSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
     for (SceneWriter& slide : backgrounds.slides) slides.push_back(std::move(slide));

@@ -86,6 +86,39 @@ Image AuroraTower(int width, int height) {
     return image;
 }
 
+Image TeslaNight(int width, int height) {
+    Image image(width, height);
+    const double aspect = double(width) / height;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const double u = double(x) / width, v = double(y) / height;
+            // Cloud bands over a sky from deep blue to a violet glow at the horizon.
+            const double cloud = 0.5 + 0.5 * std::sin(u * 11.0 + std::sin(v * 23.0) * 1.7) * std::sin(v * 31.0 + u * 5.0);
+            uint8_t r = Mix(8, 46, v * 1.3), g = Mix(10, 22, v * 1.3), b = Mix(30, 70, v * 1.3);
+            r = Mix(r, 34, cloud * 0.35 * (1.0 - v)), g = Mix(g, 36, cloud * 0.35 * (1.0 - v)), b = Mix(b, 58, cloud * 0.35 * (1.0 - v));
+            const uint32_t h = uint32_t(x) * 73856093u ^ uint32_t(y) * 19349663u;
+            if (v < 0.6 && h % 1201u == 0) r = g = b = uint8_t(150 + h % 100);
+            for (double centre : {0.3, 0.7}) {
+                const double across = std::abs(u - centre) * aspect;  // in picture heights
+                // A lattice tower tapering from its foot to the ball, with cross bars.
+                if (v > 0.38 && v < 0.9 && across < 0.008 + 0.05 * (v - 0.38)) {
+                    const bool bar = int(v * 90) % 3 == 0 || std::abs(across - 0.004 - 0.05 * (v - 0.38)) < 0.003;
+                    r = bar ? 70 : 28, g = bar ? 76 : 30, b = bar ? 92 : 40;
+                }
+                // The ball, lit from the upper left.
+                const double dx = across * (u < centre ? -1 : 1), dy = v - 0.36, d = std::hypot(dx, dy);
+                if (d < 0.03) {
+                    const double light = std::clamp(1.0 - std::hypot(dx + 0.012, dy + 0.012) / 0.04, 0.0, 1.0);
+                    r = Mix(60, 220, light), g = Mix(66, 226, light), b = Mix(84, 240, light);
+                }
+            }
+            const double hill = 0.80 + 0.05 * std::sin(u * 6.0 + 0.4) + 0.02 * std::sin(u * 19.0);
+            if (v > hill) r = Mix(16, 6, (v - hill) * 5), g = Mix(14, 6, (v - hill) * 5), b = Mix(24, 10, (v - hill) * 5);
+            image.Set(x, y, r, g, b);
+        }
+    return image;
+}
+
 Image GlowOrb(int size) {
     Image image(size, size);
     const double c = (size - 1) / 2.0;

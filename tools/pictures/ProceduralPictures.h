@@ -12,6 +12,9 @@ Image BorderShade(int width, int height);
 Image NightHarbour(int width, int height);
 // A tall pale tower under green aurora bands (portrait pictures).
 Image AuroraTower(int width, int height);
+// A stormy night over dark hills with two lattice towers, each topped by a metal ball at
+// (0.3, 0.36) and (0.7, 0.36) of the picture: the shader-sprite slide's picture.
+Image TeslaNight(int width, int height);
 // A soft violet orb with rays on black: the splash picture.
 Image GlowOrb(int size);
 // A smooth height field of overlapping waves: the built-in texture (a normal-map source).

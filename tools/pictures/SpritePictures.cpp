@@ -163,4 +163,69 @@ Image TwinkleFrame(int size, double phase) {
     });
 }
 
+Image BoltStrip(int width, int height, double thickness) {
+    const double capEnd = 0.195, capStart = 0.805;
+    return Painted(width, height, [=](double u, double v, double& r, double& g, double& b, double& a) {
+        const int variant = v < 0.5 ? 0 : 1;
+        const double across = (v - 0.5 * variant) * 2.0;  // 0 to 1 within the bolt's own half
+        // Whole half-waves over the middle piece: the line is at mid height at both its edges.
+        double line = 0.5;
+        if (u > capEnd && u < capStart) {
+            const double t = (u - capEnd) / (capStart - capEnd);
+            const int waves[2][3] = {{2, 5, 9}, {3, 7, 11}};
+            const double heights[3] = {0.12, 0.06, 0.03};
+            for (int k = 0; k < 3; ++k) line += heights[k] * std::sin(kPi * waves[variant][k] * t);
+        }
+        // The caps taper to a point near the picture's edges.
+        const double taper = std::clamp(std::min(u - 0.02, 0.98 - u) / (capEnd - 0.02), 0.0, 1.0);
+        const double off = std::abs(across - line);
+        const double core = Inside(off - 0.04 * thickness * taper, 0.04) * taper;
+        // The halo fades out before the half's edges, so a segment's quad never shows.
+        const double halo = std::exp(-off * 8.0 / thickness) * 0.7 * taper * std::sin(kPi * across);
+        a = std::max(core, halo);
+        r = 0.55 + 0.45 * core, g = 0.75 + 0.25 * core, b = 1.0;
+    });
+}
+
+Image FireGradient(int width, int height) {
+    // Colour stops from cool to hot.
+    const double stops[5][3] = {{0.3, 0.0, 0.0}, {0.8, 0.1, 0.0}, {1.0, 0.5, 0.05}, {1.0, 0.9, 0.3}, {1.0, 1.0, 1.0}};
+    return Painted(width, height, [&](double u, double, double& r, double& g, double& b, double& a) {
+        const double at = u * 4.0;
+        const int i = std::min(int(at), 3);
+        const double t = at - i;
+        r = stops[i][0] + (stops[i + 1][0] - stops[i][0]) * t;
+        g = stops[i][1] + (stops[i + 1][1] - stops[i][1]) * t;
+        b = stops[i][2] + (stops[i + 1][2] - stops[i][2]) * t;
+        a = std::min(1.0, u * 2.5);
+    });
+}
+
+Image NoiseTile(int size) {
+    // A lattice value from an integer hash, on lattices that divide the tile.
+    auto lattice = [](int x, int y, int period) {
+        uint32_t h = uint32_t((x % period + period) % period) * 374761393u + uint32_t((y % period + period) % period) * 668265263u +
+                     uint32_t(period) * 2246822519u;
+        h = (h ^ (h >> 13)) * 1274126177u;
+        return double((h ^ (h >> 16)) & 0xFFFF) / 65535.0;
+    };
+    auto smooth = [](double t) { return t * t * (3.0 - 2.0 * t); };
+    return Painted(size, size, [&](double u, double v, double& r, double& g, double& b, double& a) {
+        double sum = 0.0, total = 0.0, weight = 0.5;
+        for (int period = 4; period <= 32; period *= 2, weight *= 0.5) {
+            const double x = u * period, y = v * period;
+            const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
+            const double fx = smooth(x - x0), fy = smooth(y - y0);
+            const double top = lattice(x0, y0, period) + (lattice(x0 + 1, y0, period) - lattice(x0, y0, period)) * fx;
+            const double bottom =
+                lattice(x0, y0 + 1, period) + (lattice(x0 + 1, y0 + 1, period) - lattice(x0, y0 + 1, period)) * fx;
+            sum += weight * (top + (bottom - top) * fy);
+            total += weight;
+        }
+        // Octaves averaged crowd round the middle: spread them over the whole range.
+        r = g = b = std::clamp((sum / total - 0.5) * 2.5 + 0.5, 0.0, 1.0);
+        a = 1.0;
+    });
+}
+
 }  // namespace pictures

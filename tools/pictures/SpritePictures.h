@@ -32,5 +32,14 @@ Image BoltSheet(int frameWidth, int height, int frames);
 // A four-pointed star whose points grow and shrink with `phase` (0 to 1): frames of a
 // twinkling star.
 Image TwinkleFrame(int size, double phase);
+// Two jagged bolts from left to right, one above the other (v 0 to 0.5 and 0.5 to 1), each a
+// white core in a blue halo on transparent pixels. The ends taper in u 0 to 0.195 and 0.805
+// to 1; between them each bolt meets the middle height at both edges, so middle pieces join
+// end to end. `thickness` scales the core and the halo.
+Image BoltStrip(int width, int height, double thickness);
+// The colours of fire from left (cool, transparent dark red) to right (white hot, opaque).
+Image FireGradient(int width, int height);
+// Grey value noise that tiles in both directions.
+Image NoiseTile(int size);
 
 }  // namespace pictures

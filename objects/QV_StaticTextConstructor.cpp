@@ -1,0 +1,107 @@
+#include "objects/QV_StaticTextConstructor.h"
+
+#include <algorithm>
+
+#include "document/CurrentDevice.h"
+#include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
+#include "document/QV_IOF_Virtual.h"
+#include "objects/SpriteParticle.h"
+#include "player/PictureView.h"
+#include "player/QV_2D_Light.h"
+#include "player/RenderTargetPair.h"
+
+QV_StaticTextConstructor::QV_StaticTextConstructor() : key(GuidKey::MakeFresh()) {
+    colour.SetSilently(0x0000FF);
+    TimeLine().TimeMode().SetSilently(QV_TimeLineControl::kAlphaByOpacity);
+}
+
+UINT QV_StaticTextConstructor::FormatOf(int horizontal, int vertical) {
+    const UINT across = horizontal == 1 ? DT_CENTER : horizontal == 2 ? DT_RIGHT : DT_LEFT;
+    const UINT down = vertical == 1 ? DT_VCENTER : vertical == 2 ? DT_BOTTOM : DT_TOP;
+    return across | down;
+}
+
+void QV_StaticTextConstructor::Save(QV_IOF_Virtual& archive) {
+    archive.WriteSectionHead(L"QV_StaticTextConstructor", int32_t(kRecordVersion));
+    WriteLongParam(archive, verticalAlignment);
+    WriteLongParam(archive, horizontalAlignment);
+    std::wstring words = text.Value();
+    archive.WriteString(words);
+    archive.WriteInt(font.height);
+    archive.WriteUInt(font.weight);
+    archive.WriteInt(font.italic);
+    archive.WriteString(font.face);
+    QV_StatBaseFXCtrl::Save(archive);
+}
+
+void QV_StaticTextConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    ReadLongParam(archive, verticalAlignment);
+    ReadLongParam(archive, horizontalAlignment);
+    std::wstring words = text.Value();
+    archive.ReadString(words);
+    text.SetSilently(words);
+    archive.ReadInt(font.height);
+    font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
+    archive.ReadUInt(font.weight);
+    archive.ReadInt(font.italic);
+    archive.ReadString(font.face);
+    uint32_t timings[4] = {};
+    if (version < 2)
+        for (uint32_t& milliseconds : timings) archive.ReadUInt(milliseconds);
+    QV_StatBaseFXCtrl::LoadWithTag(archive);
+    if (version < 2) MoveLegacyTimings(timings);
+}
+
+void QV_StaticTextConstructor::MoveLegacyTimings(const uint32_t timings[4]) {
+    const uint32_t fadeIn = timings[0], fadeOut = timings[1], visible = timings[2], hidden = timings[3];
+    QV_TimeLineControl& line = TimeLine();
+    if (visible == 0) {
+        line.Mode().SetSilently(QV_TimeLineControl::kAlwaysVisible);
+        return;
+    }
+    line.HiddenMin().SetSilently(hidden / 10);
+    line.HiddenMax().SetSilently(hidden / 10);
+    line.VisibleMin().SetSilently(visible / 10);
+    line.VisibleMax().SetSilently(visible / 10);
+    line.FadeIn().Assign(fadeIn / 10, nullptr);
+    line.FadeOut().Assign(fadeOut / 10, nullptr);
+}
+
+void QV_StaticTextConstructor::UpdateParticle(SpriteParticle& sprite) {
+    sprite.position = position.Value();
+    sprite.halfWidth = float(width.Value()) * 0.5f;
+    sprite.halfHeight = float(height.Value()) * 0.5f;
+    sprite.UpdateColor(*this);
+}
+
+QV_StaticTextConstructor* QV_StaticTextConstructor::Clone() const { return new QV_StaticTextConstructor(*this); }
+
+void QV_StaticTextConstructor::Prepare() {
+    QV_StatBaseFXCtrl::Prepare();
+    format = FormatOf(horizontalAlignment.Value(), verticalAlignment.Value());
+    if (!CurrentDocResManager) return;
+    target = &CurrentDocResManager->GetGuidImage(key);
+    target->Resize(width.Value(), height.Value());
+    fontObject.Attach(CurrentDocResManager->GetFont(key, font));
+}
+
+bool QV_StaticTextConstructor::BeforeDraw(QV_2D_Light& layer) {
+    // A text of no width or height has nothing to show and no view to draw it in.
+    if (!effect || !target || !target->Current() || width.Value() == 0 || height.Value() == 0) return false;
+    ID3DXEffect& e = *effect.Get();
+    // Not bound while it is drawn into.
+    e.SetTechnique("Common");
+    e.SetTexture("Texture1", nullptr);
+    target->BeginRender(*target);
+    layer.PushTarget(*target, PictureView::kTargetPass);
+    CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00FFFFFF, 1.0f, 0);
+    // Without a font the target stays clear: the sprite then shows nothing.
+    RECT area = {0, 0, LONG(width.Value()), LONG(height.Value())};
+    if (fontObject) fontObject->DrawTextW(nullptr, text.Value().c_str(), -1, &area, format, 0xFFFFFFFF);
+    target->EndRender();
+    layer.PopTarget();
+    e.SetTechnique("Common");
+    e.SetTexture("Texture1", target->Current().Get());
+    return true;
+}
