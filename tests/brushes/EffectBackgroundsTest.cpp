@@ -300,4 +300,44 @@ TEST_F(EffectBackgrounds, ADeviceResetOnEachLayerResetsTheSharedObjectsAndItDraw
     }
 }
 
+// A sprite whose quad covers the picture's left half with one colour; it notes what it was
+// prepared for.
+class HalfSprite : public LayerSprite {
+public:
+    explicit HalfSprite(IDirect3DDevice9* d) {
+        const float half[20] = {0, 256, 0, 0, 1, 0, 0, 0, 0, 0, 128, 256, 0, 1, 1, 128, 0, 0, 1, 0};
+        quad.CreateWithVertices(half);
+        D3DXCreateTexture(d, 4, 4, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, quad.texture.Receive());
+        D3DLOCKED_RECT rect{};
+        if (quad.texture && SUCCEEDED(quad.texture->LockRect(0, &rect, nullptr, 0))) {
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < 4; ++x) static_cast<uint32_t*>(rect.pBits)[y * rect.Pitch / 4 + x] = 0xFFFF00FFu;
+            quad.texture->UnlockRect(0);
+        }
+    }
+    void Prepare(void* argument) override { prepared = argument; }
+    void* prepared = nullptr;
+};
+
+TEST_F(EffectBackgrounds, TheLakeDrawsASpriteThroughTheLayerAndKeepsItsBumpStageClamped) {
+    Open(MakeLake({.tintAlpha = 0, .shoreBlend = 0, .layer = Ramps()}));
+    RunTo(0.0f);
+    IDirect3DDevice9* d = stage_.Device().Device();
+    HalfSprite sprite(d);
+    int argument = 0;
+    d->BeginScene();
+    stage_.Layer().DrawBackground(false);
+    stage_.Layer().DrawSprite(sprite, &argument);
+    d->EndScene();
+    EXPECT_EQ(sprite.prepared, &argument);
+    DWORD addressU = 0, addressV = 0;
+    d->GetSamplerState(0, D3DSAMP_ADDRESSU, &addressU);
+    d->GetSamplerState(0, D3DSAMP_ADDRESSV, &addressV);
+    EXPECT_EQ(addressU, DWORD(D3DTADDRESS_CLAMP));
+    EXPECT_EQ(addressV, DWORD(D3DTADDRESS_CLAMP));
+    const std::vector<uint32_t> pixels = stage_.Device().ReadBack();
+    EXPECT_LE(vgtest::ChannelDistance(At(pixels, 60, 60), 0xFFFF00FFu), 2);
+    EXPECT_LE(vgtest::ChannelDistance(At(pixels, 200, 60), Picture(200, 60)), 2);
+}
+
 }  // namespace
