@@ -1,11 +1,14 @@
 #include "audio/MemoryWave.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <new>
 
-static_assert(sizeof(WAVEFORMATEX) == 18, "the format block is read as its 18 stored bytes");
+static_assert(sizeof(WAVEFORMATEX) == 18, "the format block is read as at most its 18 stored bytes");
+// The plain PCM format block (PCMWAVEFORMAT), without the extra-size word: most files have it.
+constexpr DWORD kPcmFormatBytes = 16;
 
 namespace {
 
@@ -62,13 +65,13 @@ HRESULT MemoryWave::Read(const unsigned char* bytes, uint32_t size) {
     MMCKINFO chunk = {};
     HRESULT hr = DescendTo(file.Handle(), mmioStringToFOURCCW(L"fmt", 0), chunk);
     if (FAILED(hr)) return hr;
-    if (chunk.cksize < sizeof(WAVEFORMATEX) || !ChunkFits(chunk, size)) return kMalformed;
+    if (chunk.cksize < kPcmFormatBytes || !ChunkFits(chunk, size)) return kMalformed;
     WAVEFORMATEX format = {};
-    LONG formatSize = static_cast<LONG>(sizeof(format));
+    const LONG formatSize = static_cast<LONG>(std::min<DWORD>(chunk.cksize, sizeof(format)));
     if (mmioRead(file.Handle(), reinterpret_cast<HPSTR>(&format), formatSize) != formatSize) {
         return kMalformed;
     }
-    // Nothing follows the 18 bytes, so no reader of the format may look for more.
+    // Nothing follows what was read, so no reader of the format may look for more.
     format.cbSize = 0;
     if (format.nAvgBytesPerSec == 0) return kMalformed;
 

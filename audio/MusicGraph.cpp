@@ -19,6 +19,7 @@ void SeekToStart(IMediaSeeking* seeking) {
 HRESULT MusicGraph::InitAudioGraph(HWND window) {
     HRESULT hr = CoInitialize(nullptr);
     if (FAILED(hr)) return hr;
+    ++comInitializations_;
     hr = CoCreateInstance(CLSID_FilterGraph, nullptr,
                           CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER, IID_IGraphBuilder,
                           reinterpret_cast<void**>(graph_.Receive()));
@@ -41,6 +42,9 @@ void MusicGraph::ReleaseAudioGraph() {
     seeking_.Reset();
     control_.Reset();
     graph_.Reset();
+    // Each initialisation of COM is undone once the graph is gone, the last one taking down
+    // what COM ran for the thread.
+    for (; comInitializations_ > 0; --comInitializations_) CoUninitialize();
 }
 
 void MusicGraph::PlayAudioFile(const QV_AudioFile& file) {

@@ -19,6 +19,7 @@ public:
     // Makes the graph and its control, seeking, event and audio interfaces; the events are
     // posted to window as WM_APP. A failure keeps the interfaces obtained before it.
     HRESULT InitAudioGraph(HWND window);
+    // Releases the interfaces, then undoes the initialisations of COM made for them.
     void ReleaseAudioGraph();
     bool HasGraph() const { return static_cast<bool>(graph_); }
     IGraphBuilder* Graph() const { return graph_.Get(); }
@@ -48,4 +49,5 @@ private:
     ComHolder<IMediaSeeking> seeking_;
     ComHolder<IMediaEventEx> events_;
     ComHolder<IBasicAudio> audio_;
+    int comInitializations_ = 0;
 };

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "audio/MemoryWave.h"
 #include "audio/SoundDevice.h"
+#include "audio/WaveSamples.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 
@@ -23,22 +23,20 @@ void QV_WAV_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
 
 HRESULT QV_WAV_Constructor::CreateBuffer() {
     const SoundDevice& device = SoundDevice::Shared();
-    const EmbeddedFile* file = CurrentDocResManager ? CurrentDocResManager->GetEmbeddedFile(link_.Value()) : nullptr;
-    if (!file || !file->Bytes() || file->Size() == 0) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
-    if (!device.Device()) return DSERR_UNINITIALIZED;
-    MemoryWave wave;
-    HRESULT hr = wave.Read(file->Bytes(), file->Size());
+    if (!CurrentDocResManager) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    WaveSamples& samples = CurrentDocResManager->GetWaveSamples(link_.Value());
+    HRESULT hr = samples.Load(device, CurrentDocResManager->GetEmbeddedFile(link_.Value()));
     if (FAILED(hr)) return hr;
 
     // One play of the sound is the whole visible phase.
     QV_TimeLineControl& timeLine = TimeLine();
-    const unsigned int length = unsigned(wave.LengthInHundredths());
+    const unsigned int length = unsigned(samples.LengthInHundredths());
     timeLine.VisibleMin().SetSilently(length);
     timeLine.VisibleMax().SetSilently(length);
     timeLine.FadeOut().Assign(0, nullptr);
     timeLine.FadeIn().Assign(timeLine.FadeOut().Value(), nullptr);
 
-    hr = buffer_.Create(device, wave);
+    hr = buffer_.Duplicate(device, samples.Buffer());
     if (FAILED(hr)) return hr;
     buffer_.SetVolumeAndPan(Volume().Value(), Balance().Value());
     return S_OK;

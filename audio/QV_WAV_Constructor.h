@@ -14,8 +14,9 @@ public:
     QV_WAV_Constructor(const QV_WAV_Constructor&) = default;
 
     void Save(QV_IOF_Virtual& archive) override;
-    // The WAVE bytes from CurrentDocResManager into a buffer of the shared sound device;
-    // the time line's visible phase becomes one play of the sound, without fades.
+    // A buffer of the shared sound device over the link's samples in CurrentDocResManager,
+    // which all sounds of that link share; the time line's visible phase becomes one play of
+    // the sound, without fades.
     HRESULT CreateBuffer() override;
     void Stop() override;
     void Update() override;

@@ -37,7 +37,7 @@ HRESULT SoundBuffer::Create(const SoundDevice& device, const MemoryWave& wave) {
     ComHolder<IDirectSoundBuffer> plain;
     HRESULT hr = device.Device()->CreateSoundBuffer(&description, plain.Receive(), nullptr);
     if (FAILED(hr)) return hr;
-    hr = plain->QueryInterface(IID_IDirectSoundBuffer8, reinterpret_cast<void**>(buffer_.Receive()));
+    hr = Hold(plain);
     if (FAILED(hr)) return hr;
 
     void* first = nullptr;
@@ -47,6 +47,21 @@ HRESULT SoundBuffer::Create(const SoundDevice& device, const MemoryWave& wave) {
     if (FAILED(hr)) return hr;
     std::memcpy(first, samples.data(), std::min<size_t>(firstBytes, samples.size()));
     return buffer_->Unlock(first, firstBytes, second, secondBytes);
+}
+
+HRESULT SoundBuffer::Duplicate(const SoundDevice& device, const SoundBuffer& original) {
+    if (!device.Device()) return DSERR_UNINITIALIZED;
+    if (!original) return DSERR_INVALIDPARAM;
+    ComHolder<IDirectSoundBuffer> source, plain;
+    HRESULT hr = original.Get()->QueryInterface(IID_IDirectSoundBuffer, reinterpret_cast<void**>(source.Receive()));
+    if (FAILED(hr)) return hr;
+    hr = device.Device()->DuplicateSoundBuffer(source.Get(), plain.Receive());
+    if (FAILED(hr)) return hr;
+    return Hold(plain);
+}
+
+HRESULT SoundBuffer::Hold(const ComHolder<IDirectSoundBuffer>& plain) {
+    return plain->QueryInterface(IID_IDirectSoundBuffer8, reinterpret_cast<void**>(buffer_.Receive()));
 }
 
 void SoundBuffer::SetVolumeAndPan(uint32_t volume, uint32_t balance) {

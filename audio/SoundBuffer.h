@@ -18,9 +18,11 @@ public:
     static constexpr int kVisible = 0;
     static constexpr int kHidden = 1;
 
-    // A static buffer in the wave's format filled with its samples. A buffer made before
-    // is let go only when the new one exists.
+    // A static buffer in the wave's format filled with its samples.
     HRESULT Create(const SoundDevice& device, const MemoryWave& wave);
+    // A buffer of its own (position, volume, pan, playing) over the samples of original,
+    // which it shares rather than copies.
+    HRESULT Duplicate(const SoundDevice& device, const SoundBuffer& original);
     // volume 0 to 100, balance 0 (left) to 100 (right).
     void SetVolumeAndPan(uint32_t volume, uint32_t balance);
     void Stop();
@@ -38,5 +40,8 @@ public:
     explicit operator bool() const { return static_cast<bool>(buffer_); }
 
 private:
+    // The buffer's IDirectSoundBuffer8, in place of the one held before.
+    HRESULT Hold(const ComHolder<IDirectSoundBuffer>& plain);
+
     ComHolder<IDirectSoundBuffer8> buffer_;
 };

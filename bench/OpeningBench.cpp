@@ -8,6 +8,7 @@
 #include <d3dx9.h>
 
 #include "BenchClock.h"
+#include "BenchDocuments.h"
 #include "RunningScene.h"
 #include "FigureLine.h"
 #include "GpuFence.h"
@@ -95,22 +96,12 @@ bool MeasureOpening(const std::string& name, const std::function<HRESULT(Running
     return true;
 }
 
-bool ReadFileBytes(const char* path, std::vector<uint8_t>& bytes) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
-    uint8_t chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-    std::fclose(file);
-    return !bytes.empty();
-}
-
 }  // namespace
 
 // Argument: the 50-picture document written at build time.
 int main(int argc, char** argv) {
     std::vector<uint8_t> album;
-    if (argc != 2 || !ReadFileBytes(argv[1], album)) {
+    if (argc != 2 || !bench::ReadFileBytes(argv[1], album)) {
         std::fprintf(stderr, "usage: bench_opening DOCUMENT (a readable scene document)\n");
         return 2;
     }

@@ -13,6 +13,7 @@ ExternalProject_Add(host_tools
                    ${VG_HOST_TOOLS_DIR}/write_saver_pictures
                    ${VG_HOST_TOOLS_DIR}/write_dialog_picture
                    ${VG_HOST_TOOLS_DIR}/write_bench_document
+                   ${VG_HOST_TOOLS_DIR}/write_large_picture
                    ${VG_HOST_TOOLS_DIR}/write_effect
 )
 

@@ -79,8 +79,9 @@ void ReadUIntVector(std::vector<uint32_t>& values, ResourceBuffer& buffer) {
         buffer.MarkFailed();
         return;
     }
-    values.resize(count);
-    for (uint32_t& value : values) buffer.ReadValue(value);
+    values.clear();
+    uint32_t value = 0;
+    for (uint32_t i = 0; i < count && buffer.ReadValue(value); ++i) values.push_back(value);
 }
 
 void ReadGuid(QV_IOF_Virtual& archive, GUID& guid) {

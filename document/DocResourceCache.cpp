@@ -4,6 +4,8 @@
 
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
+#include "document/OrdinaryFile.h"
+#include "document/PictureHeader.h"
 
 namespace {
 
@@ -12,11 +14,16 @@ constexpr int kBuiltinTextureId = 2;
 HRESULT Decode(const void* bytes, uint32_t size, UINT mipLevels, DWORD filter, DWORD mipFilter,
                D3DXIMAGE_INFO* info, ComHolder<IDirect3DTexture9>& texture) {
     if (!CurrentDevice || !bytes || size == 0) return E_FAIL;
+    // The decoder builds the whole picture before anything else: its size is checked first.
+    if (!PictureWithinBudget(bytes, size)) return E_FAIL;
     HRESULT hr = D3DXCreateTextureFromFileInMemoryEx(
         CurrentDevice, bytes, size, D3DX_DEFAULT, D3DX_DEFAULT, mipLevels, 0, D3DFMT_UNKNOWN,
         D3DPOOL_MANAGED, filter, mipFilter, 0, info, nullptr, texture.Receive());
     return SUCCEEDED(hr) && texture ? S_OK : E_FAIL;
 }
+
+// No picture within the pixel budget takes a larger file.
+constexpr uint64_t kMaxPictureFileBytes = 128ull << 20;
 
 // Decodes into `entry`, whose size stays as given when nothing decodes.
 HRESULT DecodeInto(const void* bytes, uint32_t size, TextureEntry& entry) {
@@ -84,30 +91,17 @@ TextureEntry DocResourceCache::GetTexture(const EmbeddedFile& record) {
 
 ModuleLookup DocResourceCache::GetModule(const std::wstring& name) {
     if (name.empty()) return {true, GetModuleHandleW(nullptr)};
-    auto found = modules_.find(name);
-    if (found != modules_.end()) return {true, found->second};
-    // Never freed: textures and meshes keep pointing into its resources.
-    HMODULE handle = LoadLibraryW(name.c_str());
+    HMODULE handle = LoadResourceModule(name);
     if (!handle) return {};
-    modules_[name] = handle;
     return {true, handle};
 }
 
 TextureEntry DocResourceCache::LoadTextureFromFile(const std::wstring& path) {
     auto found = fileTextures_.find(path);
     if (found != fileTextures_.end()) return found->second;
-    TextureEntry entry;
-    D3DXIMAGE_INFO info = {};
-    ComHolder<IDirect3DTexture9> texture;
-    if (CurrentDevice &&
-        SUCCEEDED(D3DXCreateTextureFromFileExW(CurrentDevice, path.c_str(), D3DX_DEFAULT, D3DX_DEFAULT,
-                                               1, 0, D3DFMT_UNKNOWN, D3DPOOL_MANAGED,
-                                               D3DX_FILTER_TRIANGLE, D3DX_FILTER_NONE, 0, &info,
-                                               nullptr, texture.Receive())) &&
-        texture) {
-        entry.Assign(info, texture);
-        fileTextures_[path] = entry;
-    }
+    const std::vector<BYTE> bytes = ReadOrdinaryFile(path, kMaxPictureFileBytes);
+    TextureEntry entry = LoadTextureFromMemory(bytes.data(), uint32_t(bytes.size()));
+    if (entry.texture) fileTextures_[path] = entry;
     return entry;
 }
 

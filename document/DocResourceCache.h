@@ -26,7 +26,8 @@ public:
     // named without bytes (a file), or otherwise a module resource (remembered by module and
     // id; an empty module name without bytes is the program's own module).
     TextureEntry GetTexture(const EmbeddedFile& record);
-    // An empty name is the program's own module. Failures are not remembered.
+    // An empty name is the program's own module; any other is loaded as data, once per
+    // process (LoadResourceModule). Failures are not remembered.
     ModuleLookup GetModule(const std::wstring& name);
     TextureEntry LoadTextureFromFile(const std::wstring& path);
     // Own resource 2 with a full mip chain, made once.
@@ -41,7 +42,6 @@ private:
     std::map<std::pair<HMODULE, int>, TextureEntry> moduleTextures_;
     std::map<std::pair<std::wstring, int>, TextureEntry> namedModuleTextures_;
     std::map<int, std::vector<MeshEntry>> meshLists_;
-    std::map<std::wstring, HMODULE> modules_;
 };
 
 // Managed textures of one level from picture bytes; a failed decode gives an entry without

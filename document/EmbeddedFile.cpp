@@ -3,9 +3,9 @@
 #include "document/ModuleResource.h"
 
 bool EmbeddedFile::LoadFromModule() {
-    // The handle is kept for the life of the process; when the module does not load, the null
-    // handle makes the executable's own resource of that id stand in.
-    HMODULE module = LoadLibraryW(module_.c_str());
+    // When the module does not load, the null handle makes the executable's own resource of
+    // that id stand in.
+    HMODULE module = LoadResourceModule(module_);
     ModuleResource resource = FindModuleResource(module, resourceId_, L"KDV");
     if (!resource.bytes) return false;
     SetBytes(resource.size, resource.bytes);

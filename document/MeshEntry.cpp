@@ -7,6 +7,7 @@
 
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
+#include "document/OrdinaryFile.h"
 
 namespace {
 
@@ -89,9 +90,10 @@ MeshEntry LoadMeshFromMemory(const void* bytes, uint32_t size, uint32_t vertexSi
 }
 
 MeshEntry LoadMeshFromFile(const std::wstring& path, uint32_t vertexSize) {
-    return LoadMesh(vertexSize, [&](auto... out) {
-        return D3DXLoadMeshFromXW(path.c_str(), D3DXMESH_SYSTEMMEM, CurrentDevice, out...);
-    });
+    // Far above any mesh a scene draws; the loader holds several copies of what it reads.
+    constexpr uint64_t kMaxMeshFileBytes = 16ull << 20;
+    const std::vector<BYTE> bytes = ReadOrdinaryFile(path, kMaxMeshFileBytes);
+    return LoadMeshFromMemory(bytes.data(), uint32_t(bytes.size()), vertexSize);
 }
 
 MeshEntry LoadMeshFromResource(HMODULE module, int id, uint32_t vertexSize) {

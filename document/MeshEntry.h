@@ -22,4 +22,5 @@ struct MeshEntry {
 // into managed buffers, bounding sphere. Failure leaves an empty entry.
 MeshEntry LoadMeshFromMemory(const void* bytes, uint32_t size, uint32_t vertexSize);
 MeshEntry LoadMeshFromResource(HMODULE module, int id, uint32_t vertexSize);
+// A path the document names: only an ordinary file of at most 16 MiB is read.
 MeshEntry LoadMeshFromFile(const std::wstring& path, uint32_t vertexSize);

@@ -16,6 +16,8 @@ namespace {
 constexpr uint32_t kMinKeyedEntryBytes = ArchiveSize::kString + 8 + 4;
 // GUID string, name string, flag and an empty blob with its name.
 constexpr uint32_t kMinGuidImageBytes = 3 * ArchiveSize::kString + 1 + 4;
+// What Load reports for a section the archive could not read; the document is refused.
+constexpr HRESULT kSectionUnreadable = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
 
 FileKey ReadFileKey(QV_IOF_Virtual& archive) {
     FileKey key;
@@ -29,15 +31,36 @@ void WriteFileKey(QV_IOF_Virtual& archive, FileKey key) {
     archive.WriteInt64(key.stamp);
 }
 
+// A counted list of records, each read before it is kept: what a list holds never
+// outgrows what the stream really had.
+std::vector<EmbeddedFile> ReadEmbeddedFiles(QV_IOF_Virtual& archive) {
+    std::vector<EmbeddedFile> files;
+    const uint32_t count = archive.ReadCount(ArchiveSize::kEmbeddedFile);
+    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+        EmbeddedFile file;
+        archive.ReadEmbeddedFile(file);
+        files.push_back(std::move(file));
+    }
+    return files;
+}
+
+std::vector<float> ReadFloats(QV_IOF_Virtual& archive) {
+    std::vector<float> values;
+    const uint32_t count = archive.ReadCount(4);
+    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+        float value = 0;
+        archive.ReadFloat(value);
+        values.push_back(value);
+    }
+    return values;
+}
+
 // A key repeated within a section keeps its first entry.
 void ReadEmbeddedFileSection(QV_IOF_Virtual& archive, EmbeddedFileMap& section) {
     uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
     for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
         FileKey key = ReadFileKey(archive);
-        uint32_t records = archive.ReadCount(ArchiveSize::kEmbeddedFile);
-        std::vector<EmbeddedFile> files(records);
-        for (EmbeddedFile& file : files) archive.ReadEmbeddedFile(file);
-        section.emplace(std::move(key), std::move(files));
+        section.emplace(std::move(key), ReadEmbeddedFiles(archive));
     }
 }
 
@@ -45,10 +68,7 @@ void ReadFrameDurationSection(QV_IOF_Virtual& archive, FrameDurationMap& section
     uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
     for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
         FileKey key = ReadFileKey(archive);
-        uint32_t values = archive.ReadCount(4);
-        std::vector<float> durations(values);
-        for (float& duration : durations) archive.ReadFloat(duration);
-        section.emplace(std::move(key), std::move(durations));
+        section.emplace(std::move(key), ReadFloats(archive));
     }
 }
 
@@ -109,10 +129,11 @@ QV_DocResManager::~QV_DocResManager() {
 HRESULT QV_DocResManager::Load(QV_IOF_Virtual& archive, uint32_t version) {
     ReadEmbeddedFileSection(archive, storage_.images);
     ReadFrameDurationSection(archive, storage_.frameDurations);
+    // A document that cannot be read is refused: nothing of it is decoded.
+    if (archive.Failed()) return kSectionUnreadable;
     // The manager's own cache: what it decodes belongs to this document's device.
-    for (const auto& [key, files] : storage_.images) {
+    for (auto& [key, files] : storage_.images) {
         TextureSet& set = textureSets_[key];
-        storage_.store[key] = files;
         set.frames.resize(files.size());
         for (size_t i = 0; i < files.size(); ++i) set.SetFrame(i, cache_->GetTexture(files[i]));
         if (files.size() > 1) {
@@ -120,16 +141,20 @@ HRESULT QV_DocResManager::Load(QV_IOF_Virtual& archive, uint32_t version) {
             set.durations = durations == storage_.frameDurations.end() ? std::vector<float>()
                                                                         : durations->second;
         }
+        // The images are emptied below, so their records move to the store.
+        storage_.store[key] = std::move(files);
     }
     storage_.images.clear();
     if (version == 1) return S_OK;
 
     ReadEmbeddedFileSection(archive, storage_.buffers);
+    if (archive.Failed()) return kSectionUnreadable;
     // An image's records stay when a buffer entry has the same key.
     for (const auto& [key, files] : storage_.buffers) storage_.store.emplace(key, files);
     if (version == 2) return S_OK;
 
     ReadGuidImageSection(archive, storage_.guidImages);
+    if (archive.Failed()) return kSectionUnreadable;
     for (const auto& [key, blob] : storage_.guidImages)
         guidTextures_[key] = LoadTextureFromMemory(blob.Bytes(), blob.Size()).texture;
     storage_.guidImages.clear();
@@ -176,10 +201,8 @@ TextureSet& QV_DocResManager::LoadFrameSetFromModule(const FileKey& link) {
 
     ResourceBuffer buffer(resource.bytes, resource.size);
     QV_IOF_R<ResourceBuffer> archive(&buffer);
-    std::vector<float> durations(archive.ReadCount(4));
-    for (float& duration : durations) archive.ReadFloat(duration);
-    std::vector<EmbeddedFile> records(archive.ReadCount(ArchiveSize::kEmbeddedFile));
-    for (EmbeddedFile& record : records) archive.ReadEmbeddedFile(record);
+    std::vector<float> durations = ReadFloats(archive);
+    std::vector<EmbeddedFile> records = ReadEmbeddedFiles(archive);
     // A damaged frame set gives no frames rather than some of them.
     if (archive.Failed()) return set;
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "audio/WaveSamples.h"
 #include "document/DataBlob.h"
 #include "document/DocResourceCache.h"
 #include "document/EmbeddedFile.h"
@@ -48,7 +49,8 @@ public:
     void Save(QV_IOF_Virtual& archive) override;
     // The section's fields after its tag and version. Version 1 ends after the frame
     // durations, version 2 after the buffers; any other reads the GUID pictures too. The
-    // pictures become textures on CurrentDevice as they are read.
+    // pictures become textures on CurrentDevice as they are read; a section the archive
+    // cannot read is a failure, and nothing of it is decoded.
     HRESULT Load(QV_IOF_Virtual& archive, uint32_t version);
 
     // Lookups by the key a file link holds. A missing resource is an empty result.
@@ -63,6 +65,9 @@ public:
     ID3DXFont* GetFont(const GuidKey& key, const FontMediaParam& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
     ComHolder<IDirect3DTexture9>& GetGuidTexture(const GuidKey& key);
+    // The samples of a WAVE link, which every sound object linking it shares: made once,
+    // by the first sound that loads them.
+    WaveSamples& GetWaveSamples(const FileKey& link) { return waveSamples_[link]; }
     // Pictures an old sprite record carried inline; the result is the key of the new link.
     FileKey AddImageFromBuffer(const EmbeddedFile& record);
     FileKey AddImageFromFrames(const std::vector<EmbeddedFile>& records, const std::vector<float>& durations);
@@ -90,6 +95,7 @@ private:
     std::map<FileKey, ComHolder<ID3DXEffect>> effects_;
     std::map<GuidKey, ComHolder<ID3DXFont>> fonts_;
     std::map<GuidKey, ComHolder<IDirect3DTexture9>> guidTextures_;
+    std::map<FileKey, WaveSamples> waveSamples_;
 };
 
 // The manager of the screen unit being drawn.

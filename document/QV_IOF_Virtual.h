@@ -64,8 +64,9 @@ public:
         WriteInt(version);
     }
 
-    // A list count whose entries need at least minEntryBytes each; a count the bytes left
-    // cannot hold fails the archive and gives 0, so no list is sized by an unchecked count.
+    // A list count whose entries need at least minEntryBytes each. A count the bytes left
+    // cannot hold, or one beyond what is left of the document's entry budget, fails the
+    // archive and gives 0: lists are read entry by entry up to a count both allow.
     uint32_t ReadCount(uint32_t minEntryBytes) {
         int32_t raw = 0;
         ReadInt(raw);
@@ -74,8 +75,27 @@ public:
             MarkFailed();
             return 0;
         }
-        return count;
+        return ChargeEntries(count) ? count : 0;
     }
+
+    // Takes count entries from the budget for what a record makes beyond its stored bytes
+    // (sprites, mesh instances); a count beyond what is left fails the archive.
+    bool ChargeEntries(uint32_t count) {
+        if (Failed() || count > entriesLeft_) {
+            MarkFailed();
+            return false;
+        }
+        entriesLeft_ -= count;
+        return true;
+    }
+
+    // How many list entries (slides, objects, windows, files, frames, sprites, mesh
+    // instances...) one archive's document may hold in all: tiny stored entries become objects many times their size,
+    // so their number is what bounds the memory a document can take.
+    static constexpr uint32_t kEntryBudget = 1u << 18;
+
+private:
+    uint32_t entriesLeft_ = kEntryBudget;
 };
 
 // Smallest stored sizes, for ReadCount.

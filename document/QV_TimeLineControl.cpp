@@ -24,10 +24,6 @@ float RandomDuration(unsigned int first, unsigned int second) {
     unsigned int hundredths = low + offset;
     return float(hundredths) * kSecondsPerHundredth;
 }
-
-bool Overlaps(const TimeWindow& a, const TimeWindow& b) {
-    return !(a.end < b.start) && !(b.end < a.start);
-}
 }  // namespace
 
 QV_TimeLineControl::QV_TimeLineControl() : cycle_(std::make_unique<AnimationStateCycle>()) {}
@@ -119,20 +115,15 @@ float QV_TimeLineControl::DrawVisibleDuration() const {
 }
 
 bool QV_TimeLineControl::AddWindow(const TimeWindow& window) {
-    for (const TimeWindow& kept : windows_)
-        if (Overlaps(window, kept)) return false;
-    auto place = std::find_if(windows_.begin(), windows_.end(),
-                              [&](const TimeWindow& kept) { return window.end < kept.start; });
-    windows_.insert(place, window);
-    return true;
+    // Also false for a time that is not a number.
+    if (!(window.start <= window.end)) return false;
+    return windows_.insert(window).second;
 }
 
 const TimeWindow* QV_TimeLineControl::FindWindow() const {
     // The first window, in order, that has not ended by the window time, if it starts within
     // the look-ahead.
-    for (const TimeWindow& window : windows_) {
-        if (window.end < windowTime_) continue;
-        return window.start <= windowTime_ + kWindowLookahead ? &window : nullptr;
-    }
-    return nullptr;
+    auto window = windows_.lower_bound(TimeWindow{windowTime_, windowTime_});
+    if (window == windows_.end()) return nullptr;
+    return window->start <= windowTime_ + kWindowLookahead ? &*window : nullptr;
 }

@@ -2,7 +2,6 @@
 // When a scene object is seen and how its clock runs: always (mode 0), in a random cycle of
 // hidden, fading in, visible and fading out (mode 1), or in explicit windows (mode 2).
 #include <memory>
-#include <vector>
 
 #include "document/AnimationStateCycle.h"
 #include "document/MediaParamT.h"
@@ -38,9 +37,10 @@ public:
     float DrawHiddenDuration() const;
     float DrawVisibleDuration() const;
 
-    // Keeps the windows ordered; a window that overlaps or touches a kept one is dropped.
+    // Keeps the windows ordered; a window that overlaps or touches a kept one is dropped, and
+    // so is one that ends before it starts (it is never seen).
     bool AddWindow(const TimeWindow& window);
-    const std::vector<TimeWindow>& Windows() const { return windows_; }
+    const TimeWindowSet& Windows() const { return windows_; }
 
     MediaParamT<int>& Mode() { return mode_; }
     const MediaParamT<int>& Mode() const { return mode_; }
@@ -73,7 +73,7 @@ private:
     MediaParamT<unsigned int> visibleMax_{kDefaultRange};
     TimeParam fadeIn_{kDefaultFade};
     TimeParam fadeOut_{kDefaultFade};
-    std::vector<TimeWindow> windows_;
+    TimeWindowSet windows_;
     float windowTime_ = 0.0f;
     std::unique_ptr<AnimationStateCycle> cycle_;
     int editorValues_[kEditorValues] = {};

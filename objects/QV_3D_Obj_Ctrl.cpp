@@ -26,6 +26,7 @@ void QV_3D_Obj_Ctrl::LoadWithTag(QV_IOF_Virtual& archive) {
     archive.ReadSectionHead();
     ReadUIntParam(archive, count_);
     count_.SetSilently(std::min(count_.Value(), kMaxMeshInstances));
+    archive.ChargeEntries(count_.Value());
     ReadUIntParam(archive, size_);
     imageLink_.Load(archive);
     meshLink_.Load(archive);

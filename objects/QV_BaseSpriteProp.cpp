@@ -69,6 +69,7 @@ void QV_BaseSpriteProp::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
     ReadUIntParam(archive, count);
     // A count that outgrows 16-bit indices (or the memory) is cut once, here.
     count.SetSilently(std::min(count.Value(), kMaxCount));
+    archive.ChargeEntries(count.Value());
     if (version < 3) ReadUIntParam(archive, TimeScale());
     ReadUIntParam(archive, size);
     uint32_t percent = transparency.Value();

@@ -47,9 +47,12 @@ void QV_TexParticleGenerator::Save(QV_IOF_Virtual& archive) {
 
 void QV_TexParticleGenerator::LoadWithTag(QV_IOF_Virtual& archive) {
     const uint32_t version = archive.ReadSectionHead();
+    // Each link read before the next is made: the list never outgrows what the stream holds.
     const uint32_t links = archive.ReadCount(kMinLinkBytes);
-    textureLinks.resize(links);
-    for (QV_ImageFileLink& link : textureLinks) link.Load(archive);
+    for (uint32_t i = 0; i < links && !archive.Failed(); ++i) {
+        textureLinks.emplace_back();
+        textureLinks.back().Load(archive);
+    }
     effectLink.Load(archive);
     ReadColour(archive, colour1);
     ReadColour(archive, colour2);

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <cstdio>
 
-#include "audio/TempFileNames.h"
+#include "audio/MusicFolder.h"
 #include "document/QV_IOF_Virtual.h"
 
 void QV_AudioFile::Save(QV_IOF_Virtual& archive) {
@@ -17,7 +17,7 @@ void QV_AudioFile::Load(QV_IOF_Virtual& archive) {
     archive.ReadBlob(data_);
 }
 
-void QV_AudioFile::ExtractToTempFile(TempFileNames& names) {
+void QV_AudioFile::ExtractToTempFile(MusicFolder& folder) {
     if (!data_.Size()) return;
     const std::wstring& stored = data_.Name();
     DWORD attributes = GetFileAttributesW(stored.c_str());
@@ -25,10 +25,8 @@ void QV_AudioFile::ExtractToTempFile(TempFileNames& names) {
         data_.Clear();
         return;
     }
-    wchar_t folder[MAX_PATH + 1] = {};
-    DWORD length = GetTempPathW(MAX_PATH, folder);
-    if (length == 0 || length >= MAX_PATH) return;
-    std::wstring target = folder + names.Claim(stored);
+    const std::wstring target = folder.Place(stored);
+    if (target.empty()) return;
     if (FILE* out = _wfopen(target.c_str(), L"wb")) {
         std::fwrite(data_.Bytes(), 1, data_.Size(), out);
         std::fclose(out);

@@ -5,7 +5,7 @@
 #include "document/DataBlob.h"
 #include "document/QV_IOF_Item.h"
 
-class TempFileNames;
+class MusicFolder;
 
 class QV_AudioFile : public QV_IOF_Item {
 public:
@@ -13,10 +13,10 @@ public:
     // The record after its tag and version: file name, then the bytes as a blob.
     void Load(QV_IOF_Virtual& archive);
     // Makes the file playable from disk: a stored path naming an existing file is kept;
-    // otherwise the bytes are written to the temporary folder under a name from names and
-    // the blob names that file, whether or not the write succeeded. The bytes are dropped
-    // either way; only without a temporary folder does nothing change.
-    void ExtractToTempFile(TempFileNames& names);
+    // otherwise the bytes are written to a file of the run's music folder and the blob names
+    // that file, whether or not the write succeeded. The bytes are dropped either way; only
+    // without a folder does nothing change.
+    void ExtractToTempFile(MusicFolder& folder);
 
     const std::wstring& FileName() const { return fileName_; }
     const DataBlob& Data() const { return data_; }

@@ -16,6 +16,9 @@ QV_SlideContainer::~QV_SlideContainer() {
     objectDescriptions_.clear();
     soundDescriptions_.clear();
     for (auto& object : objects_) object.Release();
+    // All silent before any goes: letting a playing buffer go waits on the mixer, which
+    // mixes every other one that plays, so thousands took minutes.
+    SetSoundsActive(false);
     for (auto& sound : sounds_) sound.Release();
     layer_.Release();
 }

@@ -88,6 +88,11 @@ void QV_SlideShow_Light::ActivateCurrentSlide() {
     currentSlide_->SetSoundsActive(true);
 }
 
+void QV_SlideShow_Light::StopSounds() {
+    for (auto& slide : slides_)
+        if (slide) slide->SetSoundsActive(false);
+}
+
 void QV_SlideShow_Light::Render(bool nested) {
     if (!currentSlide_) return;
     currentSlide_->Render(nested);

@@ -32,6 +32,8 @@ public:
     void PrepareSlides();
     void SetFitMode(int mode);
     void ActivateCurrentSlide();
+    // Every slide's sounds stop, as when the slide is left.
+    void StopSounds();
 
     // The two lists of the record, each a count and its entries.
     void ReadSlides(QV_IOF_Virtual& archive);

@@ -2,7 +2,6 @@
 
 #include "audio/AudioSettings.h"
 #include "audio/MusicPlayback.h"
-#include "audio/TempFileNames.h"
 #include "document/CurrentDevice.h"
 #include "document/DocResourceCache.h"
 #include "document/QV_DocResManager.h"
@@ -15,8 +14,8 @@ constexpr int kSplashPictureId = 5;
 constexpr long kMediaComplete = 1;  // EC_COMPLETE
 }  // namespace
 
-ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music)
-    : music_(music), openScene_(static_cast<SceneOpener>(&LoadSceneDocument)) {}
+ScreenPlayerContext::ScreenPlayerContext(MusicPlayback* music, MusicFolder* musicFolder)
+    : music_(music), musicFolder_(musicFolder), openScene_(static_cast<SceneOpener>(&LoadSceneDocument)) {}
 
 // The show goes before the manager whose device objects it draws with.
 ScreenPlayerContext::~ScreenPlayerContext() {
@@ -63,8 +62,6 @@ HRESULT ScreenPlayerContext::Start() {
     scene_.reset(scene);
     scene_->PrepareSlides();
     manager_.reset(CurrentDocResManager);
-    TempFileNames names;
-    for (const auto& file : scene_->AudioFiles()) file->ExtractToTempFile(names);
     scene_->SetFitMode(int(GetPicturePosition()));
     playlistPosition_ = 0;
     AdvancePlaylist();
@@ -82,7 +79,10 @@ void ScreenPlayerContext::AdvancePlaylist() {
         playlistPosition_ = 0;
     }
     if (playlistPosition_ >= files.size()) return;
-    if (music_) music_->PlayAudioFile(*files[playlistPosition_].Get());
+    QV_AudioFile& file = *files[playlistPosition_].Get();
+    // Written when its turn comes: thousands of tracks would take seconds to write at once.
+    if (musicFolder_) file.ExtractToTempFile(*musicFolder_);
+    if (music_) music_->PlayAudioFile(file);
     AudioSettings& settings = SharedAudioSettings();
     settings.Read();
     if (music_) music_->SetAudioVolume(settings.Muted(), settings.soundVolume);
@@ -97,6 +97,10 @@ void ScreenPlayerContext::DrawScene() {
     if (!scene_ || !CurrentDevice || FAILED(CurrentDevice->BeginScene())) return;
     scene_->Render(false);
     CurrentDevice->EndScene();
+}
+
+void ScreenPlayerContext::StopSounds() {
+    if (scene_) scene_->StopSounds();
 }
 
 void ScreenPlayerContext::InvalidateDeviceObjects() {

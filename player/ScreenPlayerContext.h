@@ -9,6 +9,7 @@
 #include "player/QV_SlideShow_Light.h"
 #include "player/TexturedQuad.h"
 
+class MusicFolder;
 class MusicPlayback;
 class QV_DocResManager;
 
@@ -18,7 +19,9 @@ public:
     using SceneOpener = HRESULT (*)(QV_SlideShow_Light** scene);
 
     // music may be null: then nothing plays (modes without music, tests of the scene alone).
-    explicit ScreenPlayerContext(MusicPlayback* music = nullptr);
+    // Each track is written to musicFolder when it is about to play; without a folder the
+    // tracks keep their stored paths.
+    explicit ScreenPlayerContext(MusicPlayback* music = nullptr, MusicFolder* musicFolder = nullptr);
     ScreenPlayerContext(const ScreenPlayerContext&) = delete;
     ScreenPlayerContext& operator=(const ScreenPlayerContext&) = delete;
     ~ScreenPlayerContext();
@@ -33,6 +36,8 @@ public:
     void OnMediaEvent(long code);
     // Before a device reset: the show releases its render targets, the next frame restarts.
     void InvalidateDeviceObjects();
+    // Every sound of the scene stops, as when their slides are left.
+    void StopSounds();
     void SetMusic(MusicPlayback* music) { music_ = music; }
     void SetSceneOpener(SceneOpener opener) { openScene_ = opener; }
 
@@ -49,6 +54,7 @@ private:
 
     TexturedQuad<ScreenTexVertex> splash_;
     MusicPlayback* music_;
+    MusicFolder* musicFolder_;
     SceneOpener openScene_;
     std::unique_ptr<QV_SlideShow_Light> scene_;
     std::unique_ptr<QV_DocResManager> manager_;

@@ -6,6 +6,7 @@
 #include "audio/SoundDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
+#include "player/PictureView.h"
 #include "shell/ConfigDialog.h"
 #include "shell/SaverSettings.h"
 #include "shell/SettingsAccess.h"
@@ -19,7 +20,7 @@ constexpr UINT kTitleString = 1000;
 }  // namespace
 
 CGlowScreensaver::CGlowScreensaver(ShellPlatform& platform) : CSaverFramework(platform) {
-    for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_);
+    for (auto*& context : contexts_) context = new ScreenPlayerContext(&music_, &musicFolder_);
     TheApp = this;
     InitCommonControls();
     wcsncpy(CSaverFramework::SaverKeyPath, kKeyPath, 199);
@@ -111,6 +112,32 @@ HRESULT CGlowScreensaver::RestoreUnitObjects() {
         EnterErrorMode(kMissingMedia);
     }
     return S_OK;
+}
+
+HRESULT CGlowScreensaver::DeleteUnitObjects() {
+    // The view's border quads hold the device; without them it goes with the scene's objects.
+    GetPictureView().ReleaseDeviceObjects(currentDevice);
+    return S_OK;
+}
+
+// Before the units go: releasing anything of the sound device waits on its mixer, which takes
+// long over thousands of playing sounds and little over none.
+void CGlowScreensaver::OnSaverEnding() {
+    for (ScreenPlayerContext* context : contexts_)
+        if (context) context->StopSounds();
+}
+
+void CGlowScreensaver::ShutDown() {
+    // The scenes with their sound buffers and device objects: Direct3D's threads end with
+    // the last reference to each device.
+    DestroyContexts();
+    music_.StopAudio();
+    music_.ReleaseAudioGraph();
+    musicFolder_.Remove();
+    // The mixer's thread and the audio driver's.
+    SoundDevice& sound = SoundDevice::Shared();
+    sound.ReleasePrimaryBuffer();
+    sound.ReleaseDevice();
 }
 
 void CGlowScreensaver::OnMediaEvent(long code) {

@@ -3,6 +3,7 @@
 // sound device, the music graph and the settings.
 #include <windows.h>
 
+#include "audio/MusicFolder.h"
 #include "audio/MusicGraph.h"
 #include "player/ScreenPlayerContext.h"
 #include "shell/CSaverFramework.h"
@@ -24,10 +25,14 @@ public:
     HRESULT UpdateFrame() override { return S_OK; }
     HRESULT RenderCurrentUnit() override;
     HRESULT InvalidateUnitObjects() override;
+    HRESULT DeleteUnitObjects() override;
+    void OnSaverEnding() override;
     void OnMediaEvent(long code) override;
 
     // WinMain destroys the contexts after Execute, while the devices they used are known.
     void DestroyContexts();
+    // After Execute: what runs threads of its own stops, in order, before the process ends.
+    void ShutDown();
 
     ScreenPlayerContext& Context(UINT index) { return *contexts_[index]; }
     ScreenPlayerContext* CurrentContext() const { return current_; }
@@ -45,6 +50,8 @@ private:
         MusicGraph& graph_;
     };
 
+    // Before the graph, so that it goes after it: the graph keeps the files it plays open.
+    MusicFolder musicFolder_;
     MusicGraph music_;
     FrameworkMusic frameworkMusic_{music_};
     ScreenPlayerContext* contexts_[kContexts] = {};

@@ -59,6 +59,8 @@ public:
     virtual HRESULT RenderCurrentUnit() { return S_OK; }
     virtual HRESULT InvalidateUnitObjects() { return S_OK; }
     virtual HRESULT DeleteUnitObjects() { return S_OK; }
+    // The saver is about to end: before its screen units are released, what plays can stop.
+    virtual void OnSaverEnding() {}
     virtual void OnSaverEnd() {}
     virtual void OnMediaEvent(long) {}
     virtual ~CSaverFramework();
@@ -141,6 +143,7 @@ protected:
 
 private:
     bool ChooseBehaviourFlags(const D3DCAPS9& caps, D3DFORMAT format, DWORD& flags);
+    void EndSaver();
     void FinishScreenUnits();
     void StoreSteppedDownMode(AdapterRecord& adapter, const DisplayModeRecord& mode);
     void ReleaseAdapterRecords();

@@ -136,14 +136,17 @@ LRESULT CSaverFramework::WindowProcedure(HWND window, UINT message, WPARAM wPara
 
 void CSaverFramework::EndOnUserInput() {
     if (mode != FullScreen && mode != TestWindow) return;
-    if (mode == FullScreen) platform_.SetScreensaverRunning(false);
-    ReleaseScreenUnits();
-    OnSaverEnd();
-    platform_.PostQuit();
+    EndSaver();
 }
 
-void CSaverFramework::StopSaver() {
+void CSaverFramework::StopSaver() { EndSaver(); }
+
+// The windows go first, so the desktop is back at once whatever the rest takes.
+void CSaverFramework::EndSaver() {
     if (mode == FullScreen) platform_.SetScreensaverRunning(false);
+    for (UINT m = 0; m < monitorCount; ++m)
+        if (monitors[m].window) platform_.HideWindow(monitors[m].window);
+    OnSaverEnding();
     ReleaseScreenUnits();
     OnSaverEnd();
     platform_.PostQuit();
@@ -183,6 +186,9 @@ void CSaverFramework::StepErrorBox() {
                 monitor.boxY = (top + bottom - 150) / 2;
                 monitor.boxSpeedX = (right - left) / 10;
                 monitor.boxSpeedY = (bottom - top) / 20;
+                // The whole area once: whatever the devices drew there (the splash) turns black.
+                platform_.InvalidateWithoutErase(monitor.window, area);
+                platform_.UpdateWindowNow(monitor.window);
             }
             continue;
         }

@@ -9,9 +9,7 @@
 
 namespace {
 
-constexpr const wchar_t* kPicturePositions[] = {L"Stretch", L"Fit", L"Fill"};
-constexpr DWORD kPicturePositionCount = 3;
-constexpr DWORD kDefaultPicturePosition = 2;
+constexpr const wchar_t* kPicturePositions[PicturePositionCache::kPositions] = {L"Stretch", L"Fit", L"Fill"};
 constexpr int kPictureX = 12, kPictureY = 12;
 
 }  // namespace
@@ -77,10 +75,8 @@ void ConfigDialog::Open() {
     for (const wchar_t* name : kPicturePositions)
         SendMessageW(positions, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     table_.MoveToControls(dialog_);
-    // A stored position that names no entry shows as the default.
-    DWORD position = GetPicturePosition();
-    if (position >= kPicturePositionCount) position = kDefaultPicturePosition;
-    SendMessageW(positions, CB_SETCURSEL, position, 0);
+    // The position the player uses: a stored one that names no entry is the default.
+    SendMessageW(positions, CB_SETCURSEL, GetPicturePosition(), 0);
     picture_ = std::make_unique<DialogPicture>(saver_.instance, IDR_CONFIG_PICTURE, L"KDV");
 }
 
@@ -88,7 +84,7 @@ void ConfigDialog::Accept() {
     table_.ReadFromControls(dialog_);
     const LRESULT selection =
         SendDlgItemMessageW(dialog_, IDC_PICTURE_POSITION, CB_GETCURSEL, 0, 0);
-    if (selection >= 0 && selection < static_cast<LRESULT>(kPicturePositionCount))
+    if (selection >= 0 && selection < static_cast<LRESULT>(PicturePositionCache::kPositions))
         SetPicturePosition(static_cast<DWORD>(selection));
     SaveAllSettings(saver_, table_);
 }

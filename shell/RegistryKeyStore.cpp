@@ -15,16 +15,16 @@ HKEY OpenKey(const wchar_t* keyPath) {
 
 }  // namespace
 
-bool RegistryKeyStore::Read(const wchar_t* keyPath, const wchar_t* name, void* data,
+bool RegistryKeyStore::Read(const wchar_t* keyPath, const wchar_t* name, DWORD type, void* data,
                             DWORD size) {
     HKEY key = OpenKey(keyPath);
     if (!key) return false;
     // Read into a scratch buffer so that a value of another size leaves the caller's alone.
     std::vector<BYTE> scratch(size);
-    DWORD got = size;
-    const bool ok = RegQueryValueExW(key, name, nullptr, nullptr, scratch.data(), &got) ==
+    DWORD got = size, stored = REG_NONE;
+    const bool ok = RegQueryValueExW(key, name, nullptr, &stored, scratch.data(), &got) ==
                         ERROR_SUCCESS &&
-                    got == size;
+                    stored == type && got == size;
     RegCloseKey(key);
     if (ok) std::memcpy(data, scratch.data(), size);
     return ok;

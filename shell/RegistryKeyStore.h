@@ -4,7 +4,8 @@
 
 class RegistryKeyStore : public SettingsKeyStore {
 public:
-    bool Read(const wchar_t* keyPath, const wchar_t* name, void* data, DWORD size) override;
+    bool Read(const wchar_t* keyPath, const wchar_t* name, DWORD type, void* data,
+              DWORD size) override;
     bool Write(const wchar_t* keyPath, const wchar_t* name, DWORD type, const void* data,
                DWORD size) override;
 };

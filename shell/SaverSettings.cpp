@@ -10,20 +10,15 @@ constexpr size_t kKeyPathCapacity = 260;
 
 void ReadFlag(const wchar_t* keyPath, const wchar_t* name, BOOL& flag) {
     DWORD value = 0;
-    if (ActiveKeyStore().Read(keyPath, name, &value, sizeof value)) flag = value != 0;
-}
-
-void WriteDword(const wchar_t* keyPath, const wchar_t* name, DWORD value) {
-    ActiveKeyStore().Write(keyPath, name, REG_DWORD, &value, sizeof value);
+    if (ReadDwordValue(keyPath, name, value)) flag = value != 0;
 }
 
 void ReadDisplayMode(const wchar_t* keyPath, AdapterRecord& adapter) {
     DWORD width = adapter.userWidth, height = adapter.userHeight;
     DWORD format = static_cast<DWORD>(adapter.userFormat);
-    SettingsKeyStore& store = ActiveKeyStore();
-    store.Read(keyPath, kWidthValue, &width, sizeof width);
-    store.Read(keyPath, kHeightValue, &height, sizeof height);
-    store.Read(keyPath, kFormatValue, &format, sizeof format);
+    ReadDwordValue(keyPath, kWidthValue, width);
+    ReadDwordValue(keyPath, kHeightValue, height);
+    ReadDwordValue(keyPath, kFormatValue, format);
     if (width == 0 || height == 0 || format == 0) width = height = format = 0;
     adapter.userWidth = width;
     adapter.userHeight = height;
@@ -53,7 +48,7 @@ void LoadDisplaySettings(CSaverFramework& saver, const wchar_t* keyPath) {
         wchar_t screenKey[kKeyPathCapacity];
         ScreenKeyPath(keyPath, static_cast<int>(m), screenKey, kKeyPathCapacity);
         GUID storedAdapter = {};
-        ActiveKeyStore().Read(screenKey, kAdapterIdValue, &storedAdapter, sizeof storedAdapter);
+        ActiveKeyStore().Read(screenKey, kAdapterIdValue, REG_BINARY, &storedAdapter, sizeof storedAdapter);
         ReadFlag(screenKey, kLeaveBlackValue, adapter->leaveBlack);
         // The other choices belong to the adapter they were made for.
         if (storedAdapter != GUID() && storedAdapter != adapter->identifier.DeviceIdentifier)
@@ -64,17 +59,17 @@ void LoadDisplaySettings(CSaverFramework& saver, const wchar_t* keyPath) {
 }
 
 void SaveDisplaySettings(const CSaverFramework& saver, const wchar_t* keyPath) {
-    WriteDword(keyPath, kAllScreensSameValue, saver.allScreensSame);
+    WriteDwordValue(keyPath, kAllScreensSameValue, saver.allScreensSame);
     for (UINT m = 0; m < saver.monitorCount; ++m) {
         const AdapterRecord* adapter = AdapterOfMonitor(saver, m);
         if (!adapter) continue;
         wchar_t screenKey[kKeyPathCapacity];
         ScreenKeyPath(keyPath, static_cast<int>(m), screenKey, kKeyPathCapacity);
-        WriteDword(screenKey, kLeaveBlackValue, adapter->leaveBlack ? 1 : 0);
-        WriteDword(screenKey, kDisableHardwareValue, adapter->disableHardware ? 1 : 0);
-        WriteDword(screenKey, kWidthValue, adapter->userWidth);
-        WriteDword(screenKey, kHeightValue, adapter->userHeight);
-        WriteDword(screenKey, kFormatValue, static_cast<DWORD>(adapter->userFormat));
+        WriteDwordValue(screenKey, kLeaveBlackValue, adapter->leaveBlack ? 1 : 0);
+        WriteDwordValue(screenKey, kDisableHardwareValue, adapter->disableHardware ? 1 : 0);
+        WriteDwordValue(screenKey, kWidthValue, adapter->userWidth);
+        WriteDwordValue(screenKey, kHeightValue, adapter->userHeight);
+        WriteDwordValue(screenKey, kFormatValue, static_cast<DWORD>(adapter->userFormat));
         ActiveKeyStore().Write(screenKey, kAdapterIdValue, REG_BINARY,
                                &adapter->identifier.DeviceIdentifier, sizeof(GUID));
     }

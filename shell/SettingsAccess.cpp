@@ -16,12 +16,16 @@ SettingsKeyStore& ActiveKeyStore() { return *activeStore; }
 
 void UseKeyStore(SettingsKeyStore* store) { activeStore = store ? store : &theRegistry; }
 
-void ReadSettingDword(DWORD* value, const wchar_t* name) {
-    ActiveKeyStore().Read(SaverKeyPath, name, value, sizeof(DWORD));
+void ReadSettingDword(DWORD* value, const wchar_t* name) { ReadDwordValue(SaverKeyPath, name, *value); }
+
+void WriteSettingDword(DWORD value, const wchar_t* name) { WriteDwordValue(SaverKeyPath, name, value); }
+
+bool ReadDwordValue(const wchar_t* keyPath, const wchar_t* name, DWORD& value) {
+    return ActiveKeyStore().Read(keyPath, name, REG_DWORD, &value, sizeof value);
 }
 
-void WriteSettingDword(DWORD value, const wchar_t* name) {
-    ActiveKeyStore().Write(SaverKeyPath, name, REG_DWORD, &value, sizeof(DWORD));
+void WriteDwordValue(const wchar_t* keyPath, const wchar_t* name, DWORD value) {
+    ActiveKeyStore().Write(keyPath, name, REG_DWORD, &value, sizeof value);
 }
 
 DWORD PicturePositionCache::Get() {
@@ -29,7 +33,7 @@ DWORD PicturePositionCache::Get() {
         ReadSettingDword(&position_, kPicturePositionValue);
         filled_ = true;
     }
-    return position_;
+    return position_ < kPositions ? position_ : kDefaultPosition;
 }
 
 void PicturePositionCache::Set(DWORD position) {

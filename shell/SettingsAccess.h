@@ -21,15 +21,22 @@ void UseKeyStore(SettingsKeyStore* store);  // null: the registry again
 
 void ReadSettingDword(DWORD* value, const wchar_t* name);
 void WriteSettingDword(DWORD value, const wchar_t* name);
+// The same under any key: only a REG_DWORD value is taken, else the variable stays as it was.
+bool ReadDwordValue(const wchar_t* keyPath, const wchar_t* name, DWORD& value);
+void WriteDwordValue(const wchar_t* keyPath, const wchar_t* name, DWORD value);
 
-// The picture position (0 stretch, 1 fit, 2 fill), read once and then kept.
+// The picture position (0 stretch, 1 fit, 2 fill), read once and then kept. A stored value
+// that names no position is taken as the default, so the player and the dialog agree.
 class PicturePositionCache {
 public:
     DWORD Get();
     void Set(DWORD position);
 
+    static constexpr DWORD kPositions = 3;
+    static constexpr DWORD kDefaultPosition = 2;
+
 private:
-    DWORD position_ = 2;
+    DWORD position_ = kDefaultPosition;
     bool filled_ = false;
 };
 

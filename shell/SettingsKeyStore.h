@@ -6,8 +6,10 @@
 class SettingsKeyStore {
 public:
     virtual ~SettingsKeyStore() = default;
-    // Fills data only when the value exists with exactly size bytes.
-    virtual bool Read(const wchar_t* keyPath, const wchar_t* name, void* data, DWORD size) = 0;
+    // Fills data only when the value exists with exactly that type and size: a value of
+    // another type (the number 1 stored as the text "1") is no value of the setting.
+    virtual bool Read(const wchar_t* keyPath, const wchar_t* name, DWORD type, void* data,
+                      DWORD size) = 0;
     virtual bool Write(const wchar_t* keyPath, const wchar_t* name, DWORD type,
                        const void* data, DWORD size) = 0;
 };

@@ -15,10 +15,6 @@ void SetPlaceholder(SettingItem& item, const wchar_t* name, const wchar_t* text)
     CopyText(item.text, 260, text);
 }
 
-void WriteDword(const wchar_t* keyPath, const wchar_t* name, DWORD value) {
-    ActiveKeyStore().Write(keyPath, name, REG_DWORD, &value, sizeof value);
-}
-
 }  // namespace
 
 SettingsTable::SettingsTable() {
@@ -31,10 +27,10 @@ void SettingsTable::Save(const wchar_t* keyPath) const {
     for (const SettingItem& item : items) {
         switch (item.kind) {
         case SettingCheckBox:
-            WriteDword(keyPath, item.valueName, item.value != 0 ? 1 : 0);
+            WriteDwordValue(keyPath, item.valueName, item.value != 0 ? 1 : 0);
             break;
         case SettingTrackbar:
-            WriteDword(keyPath, item.valueName, item.value);
+            WriteDwordValue(keyPath, item.valueName, item.value);
             break;
         case SettingText:
         case SettingHiddenText: {

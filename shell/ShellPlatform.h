@@ -35,6 +35,7 @@ public:
     virtual void ScreenToClientRect(HWND window, RECT& rect) = 0;
     virtual void InvalidateWithoutErase(HWND window, const RECT& rect) = 0;
     virtual void UpdateWindowNow(HWND window) = 0;
+    virtual void HideWindow(HWND window) = 0;
     virtual LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam,
                                      LPARAM lParam) = 0;
     virtual void HideCursor() = 0;

@@ -94,6 +94,8 @@ void Win32ShellPlatform::InvalidateWithoutErase(HWND window, const RECT& rect) {
 
 void Win32ShellPlatform::UpdateWindowNow(HWND window) { UpdateWindow(window); }
 
+void Win32ShellPlatform::HideWindow(HWND window) { ShowWindow(window, SW_HIDE); }
+
 LRESULT Win32ShellPlatform::DefaultProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);

@@ -27,6 +27,7 @@ public:
     void ScreenToClientRect(HWND window, RECT& rect) override;
     void InvalidateWithoutErase(HWND window, const RECT& rect) override;
     void UpdateWindowNow(HWND window) override;
+    void HideWindow(HWND window) override;
     LRESULT DefaultProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void HideCursor() override;
     void StartTimer(HWND window, UINT_PTR id, UINT milliseconds) override;

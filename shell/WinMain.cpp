@@ -8,13 +8,9 @@
 
 HINSTANCE SaverInstance = nullptr;
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    SaverInstance = instance;
-    // Started once for the configuration dialog's picture; never shut down.
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    ULONG_PTR gdiplusToken = 0;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+namespace {
 
+int RunSaver(HINSTANCE instance) {
     Win32ShellPlatform platform;
     CGlowScreensaver saver(platform);
     const HRESULT hr = saver.Initialize(instance);
@@ -23,6 +19,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     const int result = saver.Execute();
-    saver.DestroyContexts();
+    saver.ShutDown();
+    return result;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    SaverInstance = instance;
+    // For the configuration dialog's picture; shut down once the saver is gone.
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    ULONG_PTR gdiplusToken = 0;
+    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+    const int result = RunSaver(instance);
+    Gdiplus::GdiplusShutdown(gdiplusToken);
     return result;
 }

@@ -100,10 +100,10 @@ void PrivateTempFolder::TearDown() {
     if (!folder_.empty()) RemoveTree(folder_);
 }
 
-std::vector<std::wstring> PrivateTempFolder::Entries() const {
+std::vector<std::wstring> EntriesOf(const std::wstring& folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((folder_ + L"*").c_str(), &entry);
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
         std::wstring name = entry.cFileName;

@@ -17,6 +17,9 @@ QV_AudioFile MakeAudioFile(const std::wstring& storedPath, const Bytes& bytes);
 Bytes ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const Bytes& bytes);
 bool FileExists(const std::wstring& path);
+// A folder's entries (files and folders), "." and ".." left out; the folder ends with a
+// backslash.
+std::vector<std::wstring> EntriesOf(const std::wstring& folder);
 
 class PrivateTempFolder : public ::testing::Test {
 protected:
@@ -25,7 +28,7 @@ protected:
     // Ends with a backslash, as GetTempPathW gives it.
     const std::wstring& Folder() const { return folder_; }
     // The folder's entries (files and folders), "." and ".." left out.
-    std::vector<std::wstring> Entries() const;
+    std::vector<std::wstring> Entries() const { return EntriesOf(folder_); }
 
 private:
     std::wstring folder_;

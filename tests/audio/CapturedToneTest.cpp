@@ -9,16 +9,22 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ArchiveOver.h"
 #include "AudioFileFixture.h"
+#include "DocumentRecords.h"
 #include "GraphEvents.h"
 #include "audio/MemoryWave.h"
+#include "audio/MusicFolder.h"
 #include "audio/MusicGraph.h"
+#include "audio/QV_Sound.h"
+#include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundDevice.h"
-#include "audio/TempFileNames.h"
+#include "document/QV_DocResManager.h"
 
 namespace vgtest {
 namespace {
@@ -94,15 +100,38 @@ ToneWindows FindTone(const Bytes& capture, double frequency) {
     return found;
 }
 
-enum class Path { MusicGraph, SoundBuffer };
+enum class Path { MusicGraph, SoundBuffer, SoundObject };
 
 struct ToneCase {
     const char* label;
     Path path;
     double frequency;
+    size_t formatBytes;  // the plain PCM block of most files is 16 bytes long
 };
 
 void PrintTo(const ToneCase& c, std::ostream* out) { *out << c.label; }
+
+// A resource manager whose store holds the WAVE bytes under kLink, published as the current.
+class DocumentWithWave {
+public:
+    static inline const FileKey kLink{L"C:\\Sounds\\tone.wav", 1700000300};
+
+    explicit DocumentWithWave(const Bytes& wave) {
+        scenewriter::ResourceSection section;
+        section.buffers = {{"C:\\Sounds\\tone.wav", kLink.stamp,
+                            {scenewriter::StoredFile{0, "", wave, "C:\\Sounds\\tone.wav"}}}};
+        scenewriter::SceneWriter out;
+        WriteResourceSection(out, section);
+        ArchiveOver in(out.Bytes());
+        in.Archive().ReadSectionHead();
+        manager_.Load(in.Archive(), 3);
+        CurrentDocResManager = &manager_;
+    }
+    ~DocumentWithWave() { CurrentDocResManager = nullptr; }
+
+private:
+    QV_DocResManager manager_;
+};
 
 class CapturedToneTest : public PrivateTempFolder, public ::testing::WithParamInterface<ToneCase> {
 protected:
@@ -125,9 +154,9 @@ protected:
     void PlayThroughMusicGraph(const Bytes& wave) {
         MusicGraph graph;
         ASSERT_EQ(graph.InitAudioGraph(window_), S_OK);
-        TempFileNames names;
+        MusicFolder folder;
         QV_AudioFile track = MakeAudioFile(L"C:\\music\\tone.wav", wave);
-        track.ExtractToTempFile(names);
+        track.ExtractToTempFile(folder);
         graph.PlayAudioFile(track);
         graph.SetAudioVolume(false, 100);
         ASSERT_TRUE(WaitForGraphEvent(graph, window_, EC_COMPLETE));
@@ -135,7 +164,7 @@ protected:
         graph.ReleaseAudioGraph();
     }
 
-    // One play of a sound object's buffer; device and buffer are gone afterwards.
+    // One play of a sound buffer made from the bytes; device and buffer are gone afterwards.
     void PlayThroughSoundBuffer(const Bytes& wave) {
         SoundDevice device;
         ASSERT_EQ(device.InitDirectSound(window_), S_OK);
@@ -144,18 +173,41 @@ protected:
         {
             SoundBuffer buffer;
             ASSERT_EQ(buffer.Create(device, parsed), S_OK);
-            buffer.SetVolumeAndPan(100, 50);
-            buffer.UpdatePlayback(SoundBuffer::kVisible, false);
-            // Generous bound on the one play; never a measure of anything.
-            for (int wait = 0; wait < 1000; ++wait) {
-                DWORD status = 0;
-                ASSERT_EQ(buffer.Get()->GetStatus(&status), S_OK);
-                if (!(status & DSBSTATUS_PLAYING)) break;
-                Sleep(20);
-            }
+            PlayOnce(buffer);
         }
         device.ReleasePrimaryBuffer();
         device.ReleaseDevice();
+    }
+
+    // One play of a sound object of a document that holds the bytes, on the shared device.
+    void PlayThroughSoundObject(const Bytes& wave) {
+        SoundDevice& device = SoundDevice::Shared();
+        ASSERT_EQ(device.InitDirectSound(window_), S_OK);
+        {
+            const DocumentWithWave document(wave);
+            QV_WAV_Constructor description;
+            description.Link().SetSilently(DocumentWithWave::kLink);
+            std::unique_ptr<QV_ABObj> sound(description.CreateObject());
+            const auto& object = static_cast<QV_WAV_Constructor&>(static_cast<QV_Sound&>(*sound).Sound());
+            ASSERT_TRUE(object.Buffer());
+            PlayOnce(object.Buffer());
+        }
+        device.ReleasePrimaryBuffer();
+        device.ReleaseDevice();
+    }
+
+    static void PlayOnce(const SoundBuffer& buffer) {
+        buffer.Get()->SetVolume(DSBVOLUME_MAX);
+        buffer.Get()->SetPan(DSBPAN_CENTER);
+        buffer.Get()->SetCurrentPosition(0);
+        ASSERT_EQ(buffer.Get()->Play(0, 0, 0), S_OK);
+        // Generous bound on the one play; never a measure of anything.
+        for (int wait = 0; wait < 1000; ++wait) {
+            DWORD status = 0;
+            ASSERT_EQ(buffer.Get()->GetStatus(&status), S_OK);
+            if (!(status & DSBSTATUS_PLAYING)) break;
+            Sleep(20);
+        }
     }
 
     std::wstring capture_;
@@ -164,11 +216,12 @@ protected:
 
 TEST_P(CapturedToneTest, TheDriverPlaysTheTonesFrequency) {
     const ToneCase& c = GetParam();
-    const Bytes wave = SineWave(22050, 1, kToneMilliseconds, c.frequency);
-    if (c.path == Path::MusicGraph) {
-        PlayThroughMusicGraph(wave);
-    } else {
-        PlayThroughSoundBuffer(wave);
+    const Bytes wave = RiffFile({{"fmt ", PcmFormat(22050, 1, 16, c.formatBytes)},
+                                 {"data", SineSamples(22050, 1, kToneMilliseconds, c.frequency)}});
+    switch (c.path) {
+    case Path::MusicGraph: PlayThroughMusicGraph(wave); break;
+    case Path::SoundBuffer: PlayThroughSoundBuffer(wave); break;
+    case Path::SoundObject: PlayThroughSoundObject(wave); break;
     }
     if (HasFatalFailure()) return;
     const Bytes captured = ReadFileBytes(capture_);
@@ -181,10 +234,11 @@ TEST_P(CapturedToneTest, TheDriverPlaysTheTonesFrequency) {
 }
 
 const ToneCase kToneCases[] = {
-    {"MusicGraph440", Path::MusicGraph, 440},
-    {"MusicGraph660", Path::MusicGraph, 660},
-    {"SoundBuffer440", Path::SoundBuffer, 440},
-    {"SoundBuffer660", Path::SoundBuffer, 660},
+    {"MusicGraph440", Path::MusicGraph, 440, 18},
+    {"MusicGraph660", Path::MusicGraph, 660, 16},
+    {"SoundBuffer440", Path::SoundBuffer, 440, 18},
+    {"SoundBuffer660", Path::SoundBuffer, 660, 18},
+    {"SoundObjectPlainPcm550", Path::SoundObject, 550, 16},
 };
 
 INSTANTIATE_TEST_SUITE_P(Capture, CapturedToneTest, ::testing::ValuesIn(kToneCases),

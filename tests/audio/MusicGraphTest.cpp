@@ -3,7 +3,7 @@
 #include "AudioFileFixture.h"
 #include "GraphEvents.h"
 #include "audio/MusicGraph.h"
-#include "audio/TempFileNames.h"
+#include "audio/MusicFolder.h"
 
 namespace vgtest {
 namespace {
@@ -34,7 +34,7 @@ protected:
     // A track of the document, extracted as the player does it.
     QV_AudioFile Track(const std::wstring& storedPath, const Bytes& bytes) {
         QV_AudioFile file = MakeAudioFile(storedPath, bytes);
-        file.ExtractToTempFile(names_);
+        file.ExtractToTempFile(folder_);
         return file;
     }
 
@@ -51,7 +51,7 @@ protected:
     }
 
     MusicGraph graph_;
-    TempFileNames names_;
+    MusicFolder folder_;
     HWND window_ = nullptr;
     int appMessages_ = 0;
 };

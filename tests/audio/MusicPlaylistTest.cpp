@@ -10,6 +10,7 @@
 #include "GraphEvents.h"
 #include "MemoryKeyStore.h"
 #include "TestDevice.h"
+#include "audio/MusicFolder.h"
 #include "audio/MusicGraph.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -98,7 +99,7 @@ protected:
         SlideRecord slide;
         slide.layer = MakeLayer(LayerRecord());
         playlistDocument = MakeDocument({MakeSlide(slide)}, tracks, {});
-        context_ = std::make_unique<ScreenPlayerContext>(&graph_);
+        context_ = std::make_unique<ScreenPlayerContext>(&graph_, &folder_);
         context_->SetSceneOpener(&OpenPlaylistDocument);
         ASSERT_EQ(context_->Start(), S_OK);
     }
@@ -117,6 +118,7 @@ protected:
     MemoryKeyStore store_;
     TestDevice device_{640, 480};
     HWND window_ = nullptr;
+    MusicFolder folder_;
     MusicGraph graph_;
     std::unique_ptr<ScreenPlayerContext> context_;
 };

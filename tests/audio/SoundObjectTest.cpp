@@ -3,20 +3,26 @@
 // without usable WAVE bytes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "ArchiveOver.h"
 #include "DocumentRecords.h"
 #include "GuardedBytes.h"
+#include "RunningScene.h"
+#include "SlideRecords.h"
 #include "SoundRecords.h"
+#include "TestDevice.h"
 #include "WaveBytes.h"
 #include "audio/QV_Sound.h"
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
+#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/ReaderRegistry.h"
+#include "player/QV_SlideShow_Light.h"
 
 namespace vgtest {
 namespace {
@@ -134,6 +140,8 @@ protected:
     }
     void TearDown() override {
         CurrentDocResManager = nullptr;
+        // The manager's shared samples go before the device that made them.
+        manager_.reset();
         SoundDevice::Shared().ReleasePrimaryBuffer();
         SoundDevice::Shared().ReleaseDevice();
         DestroyWindow(window_);
@@ -332,6 +340,76 @@ TEST_F(SoundObjectTest, VolumeAndBalanceReachTheBuffer) {
     }
 }
 
+// Every sound of one WAVE file plays on its own buffer over one copy of the samples: what is
+// written into one buffer's memory is there in another's.
+TEST_F(SoundObjectTest, SoundsOfOneWaveShareItsSamplesButPlayOnTheirOwn) {
+    for (size_t formatBytes : {16, 18}) {
+        SCOPED_TRACE(formatBytes);
+        StoreWave(RiffFile({{"fmt ", PcmFormat(22050, 1, 16, formatBytes)},
+                            {"data", SineSamples(22050, 1, 1000)}}));
+        std::vector<std::unique_ptr<QV_Sound>> sounds;
+        for (int i = 0; i < 300; ++i) sounds.push_back(MakeSound(QV_TimeLineControl::kAlwaysVisible));
+        IDirectSoundBuffer8* first = Wav(*sounds.front()).Buffer().Get();
+        IDirectSoundBuffer8* last = Wav(*sounds.back()).Buffer().Get();
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(last, nullptr);
+        EXPECT_NE(first, last);
+        EXPECT_EQ(sounds.back()->Description().TimeLine().VisibleMin().Value(), 100u);
+
+        void* bytes = nullptr;
+        DWORD size = 0;
+        ASSERT_EQ(first->Lock(0, 4, &bytes, &size, nullptr, nullptr, 0), S_OK);
+        std::memcpy(bytes, "mark", 4);
+        first->Unlock(bytes, size, nullptr, 0);
+        ASSERT_EQ(last->Lock(0, 4, &bytes, &size, nullptr, nullptr, 0), S_OK);
+        EXPECT_EQ(std::memcmp(bytes, "mark", 4), 0);
+        last->Unlock(bytes, size, nullptr, 0);
+
+        sounds.back()->UpdateByTimeLine(0.0f);
+        EXPECT_TRUE(Playing(*sounds.back()));
+        EXPECT_FALSE(Playing(*sounds.front()));
+    }
+}
+
+// Letting a playing buffer go waits on the mixer, which mixes every other playing one: the
+// sounds are silenced when the saver ends, and a slide silences all before it lets any go.
+TEST_F(SoundObjectTest, EndingShowsAndSlidesSilenceTheirSounds) {
+    TestDevice device(64, 64);
+    VG_REQUIRE_DEVICE(device);
+    CurrentDevice = device.Device();
+    SlideRecord slide;
+    slide.layer = MakeLayer(LayerRecord());
+    for (int i = 0; i < 3; ++i) {
+        WaveSoundRecord sound;
+        sound.wave = {"C:\\Sounds\\tone.wav", kWaveKey.stamp};
+        slide.sounds.push_back(MakeWaveSound(sound));
+    }
+    ResourceSection section;
+    section.buffers = {StoreEntry{"C:\\Sounds\\tone.wav", kWaveKey.stamp,
+                                  {StoredFile{0, "", SineWave(22050, 1, 2000), "C:\\Sounds\\tone.wav"}}}};
+    const struct {
+        const char* label;
+        void (*end)(RunningScene& scene);
+    } cases[] = {
+        {"the saver ends", [](RunningScene& scene) { scene.Show()->StopSounds(); }},
+        {"the slide goes", [](RunningScene& scene) { scene.Close(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        RunningScene scene;
+        ASSERT_EQ(scene.OpenBytes(MakeDocument({MakeSlide(slide)}, {}, section)), S_OK);
+        scene.PrepareSlides();
+        scene.DrawFrame(0.0f);
+        // One of them may outlive its slide.
+        CountedHolder<QV_ABObj> kept = scene.Show()->SlideAt(0)->RuntimeSounds()[1];
+        auto& sound = static_cast<QV_Sound&>(*kept.Get());
+        ASSERT_TRUE(Status(sound) & DSBSTATUS_LOOPING);
+        c.end(scene);
+        EXPECT_FALSE(Playing(sound));
+    }
+    CurrentDevice = nullptr;
+}
+
 TEST_F(SoundObjectTest, ClonesShareTheBufferAndKeepItAlive) {
     StoreWave(SineWave(22050, 1, 200));
     std::unique_ptr<QV_Sound> sound = MakeSound(0, 40, 60);
@@ -362,7 +440,7 @@ TEST_F(SoundObjectTest, WithoutUsableWaveBytesTheSoundIsSilent) {
         {"NotInTheStore", good, FileKey(L"C:\\Sounds\\other.wav", 5)},
         {"ModuleWithoutTheResource", good, FileKey(L"no_such_module.dll", 31999)},
         {"NotRiff", Bytes(80, 'q'), kWaveKey},
-        {"PlainPcmFormatBlock", RiffFile({{"fmt ", PcmFormat(22050, 1, 16, 16)}, {"data", Bytes(400, 0)}}),
+        {"FormatShorterThanPcm", RiffFile({{"fmt ", PcmFormat(22050, 1, 16, 15)}, {"data", Bytes(400, 0)}}),
          kWaveKey},
         {"NoData", RiffFile({{"fmt ", PcmFormat(22050, 1, 16)}}), kWaveKey},
         {"EmptyData", RiffFile({{"fmt ", PcmFormat(22050, 1, 16)}, {"data", {}}}), kWaveKey},

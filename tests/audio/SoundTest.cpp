@@ -118,19 +118,24 @@ TEST(SharedSoundDeviceTest, OneDeviceServesTheProcess) {
     EXPECT_EQ(&SoundDevice::Shared(), &SoundDevice::Shared());
 }
 
+// The plain 16-byte PCM block of most files, and the 18-byte one with its extra-size word.
 TEST(MemoryWaveTest, ReadsFormatAndSamplesOfAGoodFile) {
     Bytes samples = SineSamples(22050, 2, 250);
-    GuardedBytes bytes(RiffFile({{"fmt ", PcmFormat(22050, 2, 16)}, {"LIST", Bytes(6, 'x')},
-                                 {"data", samples}}));
-    MemoryWave wave;
-    ASSERT_EQ(wave.Read(bytes.Data(), bytes.Size()), S_OK);
-    EXPECT_EQ(wave.Format().wFormatTag, WAVE_FORMAT_PCM);
-    EXPECT_EQ(wave.Format().nChannels, 2);
-    EXPECT_EQ(wave.Format().nSamplesPerSec, 22050u);
-    EXPECT_EQ(wave.Format().nAvgBytesPerSec, 88200u);
-    EXPECT_EQ(wave.Format().nBlockAlign, 4);
-    EXPECT_EQ(wave.Format().wBitsPerSample, 16);
-    EXPECT_EQ(wave.Samples(), samples);
+    for (size_t formatBytes : {16, 18}) {
+        SCOPED_TRACE(formatBytes);
+        GuardedBytes bytes(RiffFile({{"fmt ", PcmFormat(22050, 2, 16, formatBytes)},
+                                     {"LIST", Bytes(6, 'x')}, {"data", samples}}));
+        MemoryWave wave;
+        ASSERT_EQ(wave.Read(bytes.Data(), bytes.Size()), S_OK);
+        EXPECT_EQ(wave.Format().wFormatTag, WAVE_FORMAT_PCM);
+        EXPECT_EQ(wave.Format().nChannels, 2);
+        EXPECT_EQ(wave.Format().nSamplesPerSec, 22050u);
+        EXPECT_EQ(wave.Format().nAvgBytesPerSec, 88200u);
+        EXPECT_EQ(wave.Format().nBlockAlign, 4);
+        EXPECT_EQ(wave.Format().wBitsPerSample, 16);
+        EXPECT_EQ(wave.Format().cbSize, 0);
+        EXPECT_EQ(wave.Samples(), samples);
+    }
 }
 
 TEST(MemoryWaveTest, LengthIsOnePlayInHundredthsOfASecond) {
@@ -184,7 +189,7 @@ std::vector<BrokenWave> BrokenWaves() {
         {"DataLongerThanTheFile", RiffFile({{"fmt ", format}, {"data", samples, 100000}})},
         {"DataSizeAtTheLimit", RiffFile({{"fmt ", format}, {"data", samples, 0xfffffff0}})},
         {"FormatLongerThanTheFile", Truncated(RiffFile({{"fmt ", format, 18}}), 30)},
-        {"PlainPcmFormatBlock", RiffFile({{"fmt ", PcmFormat(22050, 1, 16, 16)}, {"data", samples}})},
+        {"FormatShorterThanPcm", RiffFile({{"fmt ", PcmFormat(22050, 1, 16, 15)}, {"data", samples}})},
         {"TinyFormatBlock", RiffFile({{"fmt ", Bytes(4, 1)}, {"data", samples}})},
         {"NoBytesPerSecond", RiffFile({{"fmt ", zeroRate}, {"data", samples}})},
         {"TruncatedInTheData", Truncated(good, good.size() - 7)},

@@ -264,6 +264,25 @@ TEST(Archive, CountsThatCannotFitTheBytesLeftFailWithoutAllocating) {
     EXPECT_TRUE(bad.Failed());
 }
 
+TEST(Archive, TheCountsOfOneDocumentShareOneBudgetOfEntries) {
+    const uint32_t budget = QV_IOF_Virtual::kEntryBudget;
+    // Room for every entry: the bytes never stand in the way here.
+    SceneWriter out;
+    out.UInt(budget / 2).UInt(budget / 2).UInt(1).UInt(budget + 1);
+    out.Raw(std::vector<uint8_t>(budget + 8, 0));
+    ArchiveOver halves(out.Bytes());
+    EXPECT_EQ(halves.Archive().ReadCount(1), budget / 2);
+    EXPECT_EQ(halves.Archive().ReadCount(1), budget / 2);
+    EXPECT_EQ(halves.Archive().ReadCount(1), 0u);
+    EXPECT_TRUE(halves.Failed());
+
+    SceneWriter beyond;
+    beyond.UInt(budget + 1).Raw(std::vector<uint8_t>(budget + 8, 0));
+    ArchiveOver whole(beyond.Bytes());
+    EXPECT_EQ(whole.Archive().ReadCount(1), 0u);
+    EXPECT_TRUE(whole.Failed());
+}
+
 TEST(Archive, WritesOfTheReadingArchiveDoNothing) {
     SceneWriter out;
     out.Int(5);

@@ -11,6 +11,7 @@
 #include "RecordingEffect.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
+#include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
 #include "player/RenderTargetPair.h"
 
@@ -106,6 +107,53 @@ TEST_F(DocResManagerTest, LoadDecodesPicturesAndFrameLists) {
     }
     EXPECT_TRUE(m.Storage().images.empty());
     EXPECT_EQ(m.Storage().frameDurations.size(), 2u);
+}
+
+// Resource 3000 of this binary: a small PNG that declares 16384 x 16384 pixels.
+std::vector<uint8_t> LargePng() {
+    const ModuleResource resource = FindModuleResource(GetModuleHandleW(nullptr), 3000, L"KDV");
+    const auto* bytes = static_cast<const uint8_t*>(resource.bytes);
+    return std::vector<uint8_t>(bytes, bytes + resource.size);
+}
+
+std::wstring TempFileWith(const wchar_t* name, const std::vector<uint8_t>& bytes) {
+    wchar_t folder[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+// Such a picture would take the decoder seconds and gigabytes; it is refused from its header.
+TEST_F(DocResManagerTest, PicturesBeyondThePixelBudgetAreMissingPictures) {
+    const std::vector<uint8_t> large = LargePng();
+    ASSERT_GT(large.size(), 0u);
+    ResourceSection section;
+    section.images = {{"C:\\pics\\huge.png", 1, {StoredFile{0, "", large, "C:\\pics\\huge.png"}}}};
+    section.guidImages = {{"{00000001-0002-0003-0405-060708090A0B}", "", 1, large, ""}};
+    QV_DocResManager& m = LoadSection(section);
+    TextureSet& set = m.GetTextures({L"C:\\pics\\huge.png", 1});
+    ASSERT_EQ(set.frames.size(), 1u);
+    EXPECT_FALSE(set.frames[0]);
+    EXPECT_EQ(set.width, 0u);
+    GuidKey mask;
+    CLSIDFromString(L"{00000001-0002-0003-0405-060708090A0B}", &mask.id);
+    mask.flag = 1;
+    EXPECT_FALSE(m.GetGuidTexture(mask));
+
+    // Pictures a record names by path are read from their file within the same bounds.
+    const std::wstring huge = TempFileWith(L"vg-huge-", large);
+    const std::wstring small = TempFileWith(L"vg-small-", Png(12, 6));
+    EXPECT_FALSE(m.Cache().GetTexture(EmbeddedFile(huge)).texture);
+    const TextureEntry fromFile = m.Cache().GetTexture(EmbeddedFile(small));
+    EXPECT_TRUE(fromFile.texture);
+    EXPECT_EQ(fromFile.width, 12u);
+    EXPECT_FALSE(m.Cache().GetTexture(EmbeddedFile(L"NUL")).texture);
+    DeleteFileW(huge.c_str());
+    DeleteFileW(small.c_str());
 }
 
 TEST_F(DocResManagerTest, TextureLookupsWithoutStoredBytes) {
@@ -251,6 +299,37 @@ TEST_F(DocResManagerTest, MeshesLoadFromXBytesAndFailSafelyOnOthers) {
     MeshEntry& junk = m.GetMesh({L"junk.x", 2}, 32);
     EXPECT_FALSE(junk.Loaded());
     EXPECT_FALSE(junk.vertices);
+}
+
+// A mesh named by path is read like a picture so named: from an ordinary file of bounded size.
+TEST_F(DocResManagerTest, MeshesNamedByPathComeOnlyFromOrdinaryFilesOfBoundedSize) {
+    const std::vector<uint8_t> cube(kCube, kCube + sizeof kCube - 1);
+    std::vector<uint8_t> oversized = cube;
+    oversized.resize((16u << 20) + 1, ' ');  // the cube still, then spaces
+    const std::wstring small = TempFileWith(L"vg-cube-", cube);
+    const std::wstring large = TempFileWith(L"vg-large-cube-", oversized);
+    wchar_t folder[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, folder);
+    QV_DocResManager& m = LoadSection({});
+    struct Case {
+        std::wstring path;
+        bool loads;
+    };
+    const Case cases[] = {
+        {.path = small, .loads = true},
+        {.path = large, .loads = false},
+        {.path = folder, .loads = false},
+        {.path = L"NUL", .loads = false},
+        {.path = L"CONIN$", .loads = false},
+    };
+    for (const Case& c : cases) {
+        // The file is the fallback of a record whose module is not there.
+        EmbeddedFile record(c.path);
+        record.SetModule(L"absent.dll");
+        EXPECT_EQ(m.Cache().GetMesh(record, 32).Loaded(), c.loads) << c.path;
+    }
+    DeleteFileW(small.c_str());
+    DeleteFileW(large.c_str());
 }
 
 TEST_F(DocResManagerTest, FontsAreMadeAnewAndTheOldOneReleased) {

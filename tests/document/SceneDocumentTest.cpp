@@ -170,6 +170,22 @@ TEST_F(SceneDocument, UnknownSlideTagRefusesTheDocumentAndKeepsThePreviousManage
     CurrentDocResManager = nullptr;
 }
 
+// Empty image records take 16 bytes each in the stream, far more as objects: a document that
+// is whole but holds more of them than its budget of entries is refused.
+TEST_F(SceneDocument, AnImageRecordCountBeyondTheEntryBudgetRefusesTheDocument) {
+    const uint32_t records = QV_IOF_Virtual::kEntryBudget + 1;
+    SceneWriter out;
+    WriteDocumentHead(out);
+    WriteSlideShow(out, {}, {});
+    out.Section("QV_DocResManager", 3).UInt(1).String("C:\\pics\\many.png").Int64(1).UInt(records);
+    // All zeros: each 16 bytes read as an empty record.
+    out.Raw(std::vector<uint8_t>(size_t(records) * 16, 0));
+    out.UInt(0).UInt(0).UInt(0);  // durations, buffers and GUID pictures
+    Opened opened = Open(out.Bytes());
+    EXPECT_EQ(opened.result, kSceneDocumentFailure);
+    EXPECT_EQ(CurrentDocResManager, nullptr);
+}
+
 TEST_F(SceneDocument, RunningModuleWithoutTheDocumentResourceFails) {
     QV_SlideShow_Light* show = reinterpret_cast<QV_SlideShow_Light*>(1);
     EXPECT_EQ(LoadSceneDocument(&show), kSceneDocumentFailure);

@@ -9,10 +9,12 @@
 #include "ArchiveOver.h"
 #include "GuardedBytes.h"
 #include "MeshObjectRecords.h"
+#include "SpriteRecords.h"
 #include "document/ReaderRegistry.h"
 #include "objects/QV_3D_in_2D_array_Constructor.h"
 #include "objects/QV_ButterflyConstructor.h"
 #include "objects/QV_ClockConstructor.h"
+#include "objects/QV_SparkleConstructor.h"
 #include "player/PictureLayout.h"
 
 namespace {
@@ -175,6 +177,42 @@ TEST(MeshObjectRecords, HugeCountsAreClampedWhereTheyAreRead) {
     EXPECT_EQ(butterflies->Count().Value(), kMaxMeshInstances);
     EXPECT_EQ(clock->Count().Value(), kMaxMeshInstances);
     EXPECT_EQ(leaves->Count().Value(), kMaxMeshInstances);
+}
+
+// Each record's count is clamped, but a document of many records could still ask for billions
+// of sprites or instances: what they make draws from the document's budget of entries.
+TEST(MeshObjectRecords, TheSpritesAndInstancesOfADocumentDrawFromItsBudgetOfEntries) {
+    SpriteRecord sprites;
+    sprites.count = 16384;
+    ButterflyRecord butterflies = Butterflies(2);
+    butterflies.object.count = kMaxMeshInstances;
+    FallingObjectsRecord leaves;
+    leaves.count = kMaxMeshInstances;
+    struct Case {
+        const char* what;
+        SceneWriter record;
+        uint32_t made;  // sprites or instances that one record makes
+    };
+    const Case cases[] = {
+        {.what = "sparkles", .record = MakeSparkle(sprites), .made = 16384},
+        {.what = "butterflies", .record = MakeButterflies(butterflies), .made = kMaxMeshInstances},
+        {.what = "falling objects", .record = MakeFallingObjects(leaves), .made = kMaxMeshInstances},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // One record more than the budget holds, in one document.
+        const uint32_t fit = QV_IOF_Virtual::kEntryBudget / c.made;
+        SceneWriter document;
+        for (uint32_t i = 0; i <= fit; ++i) document.Raw(c.record.Bytes());
+        vgtest::ArchiveOver in(document.Bytes());
+        uint32_t read = 0;
+        while (!in.Failed() && read <= fit) {
+            std::unique_ptr<QV_ABObj_Constructor> object(ReadTaggedObject(in.Archive()));
+            if (!in.Failed()) ++read;
+        }
+        EXPECT_TRUE(in.Failed());
+        EXPECT_EQ(read, fit);
+    }
 }
 
 TEST(MeshObjectRecords, ACutRecordFailsTheArchiveWithoutReadingPastIt) {

@@ -9,6 +9,7 @@
 #include "MemoryKeyStore.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
+#include "audio/MusicFolder.h"
 #include "audio/MusicPlayback.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -99,6 +100,32 @@ TEST_F(ScreenPlayerContextTest, OneTrackRewindsWithoutReadingTheSettingsAgain) {
     context.OnMediaEvent(1);
     EXPECT_EQ(music_.calls,
               (std::vector<std::string>{"play C:\\music\\only.mp3", "volume 0 100", "restart", "restart"}));
+}
+
+// A start writes the track it plays, not all of them: each is written when its turn comes,
+// and a track played again is not written again.
+TEST_F(ScreenPlayerContextTest, EachTrackIsWrittenWhenItIsAboutToPlay) {
+    testDocument = DocumentWithTracks({"a.wav", "b.wav", "c.wav"});
+    MusicFolder folder;
+    context_ = std::make_unique<ScreenPlayerContext>(&music_, &folder);
+    context_->SetSceneOpener(&OpenTestDocument);
+    ASSERT_EQ(context_->Start(), S_OK);
+    const auto& tracks = context_->Scene()->AudioFiles();
+    auto written = [&] {
+        std::vector<bool> onDisk;
+        for (const auto& track : tracks) onDisk.push_back(track->Data().Size() == 0);
+        return onDisk;
+    };
+    EXPECT_EQ(written(), (std::vector<bool>{true, false, false}));
+    const std::wstring first = tracks[0]->Data().Name();
+    EXPECT_EQ(first.rfind(folder.Path(), 0), 0u) << first;
+    context_->OnMediaEvent(1);
+    EXPECT_EQ(written(), (std::vector<bool>{true, true, false}));
+    context_->OnMediaEvent(1);
+    context_->OnMediaEvent(1);
+    EXPECT_EQ(written(), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(tracks[0]->Data().Name(), first);
+    context_.reset();
 }
 
 TEST_F(ScreenPlayerContextTest, SettingsReachTheMusicAndAnEmptyPlaylistPlaysNothing) {

@@ -159,6 +159,7 @@ public:
     }
     void InvalidateWithoutErase(HWND, const RECT& rect) override { invalidated.push_back(rect); }
     void UpdateWindowNow(HWND) override { ++updates; }
+    void HideWindow(HWND) override { Log("HideWindow"); }
     LRESULT DefaultProcedure(HWND, UINT message, WPARAM, LPARAM) override {
         defaultHandled.push_back(message);
         return 0;

@@ -43,6 +43,7 @@ public:
     HRESULT RenderCurrentUnit() override { return Hook("RenderCurrentUnit", S_OK); }
     HRESULT InvalidateUnitObjects() override { return Hook("InvalidateUnitObjects", S_OK); }
     HRESULT DeleteUnitObjects() override { return Hook("DeleteUnitObjects", S_OK); }
+    void OnSaverEnding() override { log_.push_back("OnSaverEnding"); }
     void OnSaverEnd() override { log_.push_back("OnSaverEnd"); }
     void OnMediaEvent(long code) override { mediaEvents.push_back(code); }
 

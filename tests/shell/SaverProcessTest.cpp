@@ -287,6 +287,88 @@ TEST(SaverProcess, FullScreenShowsTheMovingSceneAndEndsOnAKey) {
     EXPECT_EQ(code, 0u);
 }
 
+// Waits until the scene shows on the whole screen: the document is read and the music written.
+bool SceneShows(const SaverProcess& saver) {
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return WaitFor([&] {
+        const std::vector<uint32_t> samples = Samples(ScreenShot(), screen);
+        return std::all_of(samples.begin(), samples.end(), IsPicture) || !saver.Running();
+    }) && saver.Running();
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = entry.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+// The saver writes its music to a folder of its own in the temporary folder, which this
+// process shares with it, and removes it when it ends; what an earlier run left is removed.
+TEST(SaverProcess, FullScreenLeavesNoMusicFilesBehind) {
+    wchar_t temp[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring base = std::wstring(temp) + L"Velmora Glow\\";
+    const std::wstring left = base + L"run 4000000-0\\";
+    CreateDirectoryW(base.c_str(), nullptr);
+    CreateDirectoryW(left.c_str(), nullptr);
+    HANDLE stale = CreateFileW((left + L"night.wav").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(stale, INVALID_HANDLE_VALUE);
+    CloseHandle(stale);
+
+    SaverProcess saver(Saver(), L"/s");
+    HWND window = saver.LoopingWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SceneShows(saver));
+    const std::vector<std::wstring> runs = FolderEntries(base);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].compare(0, 4, L"run "), 0) << "the folder left before is still there";
+    EXPECT_EQ(FolderEntries(base + runs[0] + L"\\").size(), 2u);  // the track that plays, and in use
+    PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(saver.Exits(code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(GetFileAttributesW(base.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A copy of the saver without the built-in module beside it, and a module of that name on the
+// search path whose entry point would leave a marker file: the saver runs no code of it.
+TEST(SaverProcess, AModuleOnTheSearchPathRunsNoCode) {
+    const std::wstring lonely = Widen(VG_LONELY_SAVER_DIR);
+    CreateDirectoryW(lonely.c_str(), nullptr);
+    const std::wstring copy = lonely + L"\\VelmoraGlow.scr";
+    ASSERT_TRUE(CopyFileW(Saver().c_str(), copy.c_str(), FALSE));
+    wchar_t temp[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring marker = std::wstring(temp) + L"vg-saver-module-marker";
+    DeleteFileW(marker.c_str());
+    wchar_t path[8192] = L"";
+    GetEnvironmentVariableW(L"PATH", path, 8192);
+    const std::wstring savedPath = path;
+    SetEnvironmentVariableW(L"PATH", (Widen(VG_MARKER_ELSEWHERE_DIR) + L";" + savedPath).c_str());
+    SetEnvironmentVariableW(L"VG_MODULE_MARKER", marker.c_str());
+    {
+        SaverProcess saver(copy, L"/s");
+        HWND window = saver.LoopingWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(SceneShows(saver));
+        PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(saver.Exits(code));
+        EXPECT_EQ(code, 0u);
+    }
+    SetEnvironmentVariableW(L"PATH", savedPath.c_str());
+    SetEnvironmentVariableW(L"VG_MODULE_MARKER", nullptr);
+    EXPECT_EQ(GetFileAttributesW(marker.c_str()), INVALID_FILE_ATTRIBUTES) << "the module's code ran";
+    DeleteFileW(marker.c_str());
+}
+
 std::vector<RECT> MonitorRects() {
     std::vector<RECT> rects;
     EnumDisplayMonitors(
@@ -534,6 +616,16 @@ bool FindBox(const ScreenShot& shot, const std::vector<uint32_t>& box, POINT& fo
     return false;
 }
 
+// Whether every pixel of the shot but those of the box at `box` is black.
+bool BlackAround(const ScreenShot& shot, POINT box) {
+    for (int y = shot.Top(); y < shot.Bottom(); ++y)
+        for (int x = shot.Left(); x < shot.Right(); ++x) {
+            const bool inBox = x >= box.x && x < box.x + kBoxWidth && y >= box.y && y < box.y + kBoxHeight;
+            if (!inBox && shot.At(x, y) != 0) return false;
+        }
+    return true;
+}
+
 std::wstring SaverWithoutScene() { return Widen(VG_SAVER_WITHOUT_SCENE_PATH); }
 
 TEST(SaverProcess, FullScreenWithoutItsSceneShowsTheMediaErrorUntilAKey) {
@@ -548,7 +640,12 @@ TEST(SaverProcess, FullScreenWithoutItsSceneShowsTheMediaErrorUntilAKey) {
     POINT first = {}, later = {};
     ASSERT_TRUE(WaitFor([&] { return FindBox(ScreenShot(), mediaBox, first) || !saver.Running(); }))
         << "no box with the media text";
-    EXPECT_EQ(ScreenShot().At(first.x > 10 ? 2 : GetSystemMetrics(SM_CXSCREEN) - 3, 2), 0u);
+    // The splash drawn before the document failed is gone: all is black but the box.
+    EXPECT_TRUE(WaitFor([&] {
+        const ScreenShot shot;
+        POINT box = {};
+        return (FindBox(shot, mediaBox, box) && BlackAround(shot, box)) || !saver.Running();
+    }, 5000)) << "more than the box on the screen";
     // It bounces on, and the saver with it, until input.
     EXPECT_TRUE(WaitFor([&] {
         return (FindBox(ScreenShot(), mediaBox, later) && (later.x != first.x || later.y != first.y)) ||

@@ -1,6 +1,9 @@
 // Settings values over an in-memory key store, and the registry store under Wine.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 #include "MemoryKeyStore.h"
 #include "shell/RegistryKeyStore.h"
 #include "shell/SettingsAccess.h"
@@ -69,20 +72,60 @@ TEST_F(SettingsAccess, ThePicturePositionIsReadOnceAndThenKept) {
     EXPECT_EQ(stored, 0u);
 }
 
-TEST(RegistryKeyStoreTest, ValuesOfAnotherSizeLeaveTheTargetAlone) {
+// The value forms a hand-edited registry can hold where a DWORD belongs.
+struct StoredForm {
+    const char* label;
+    DWORD type;
+    std::vector<BYTE> bytes;
+};
+
+const StoredForm kPicturePositionForms[] = {
+    {"a DWORD", REG_DWORD, {1, 0, 0, 0}},
+    {"the text \"1\", four bytes", REG_SZ, {'1', 0, 0, 0}},
+    {"four bytes of binary", REG_BINARY, {1, 0, 0, 0}},
+    {"two bytes of binary", REG_BINARY, {1, 0}},
+    {"a big-endian DWORD", REG_DWORD_BIG_ENDIAN, {0, 0, 0, 1}},
+    {"a DWORD naming no position", REG_DWORD, {7, 0, 0, 0}},
+    {"the largest DWORD", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}},
+};
+
+// Only a DWORD of 0 to 2 is a picture position; any other form is the default, Fill.
+TEST_F(SettingsAccess, OnlyADwordOfAPositionIsThePicturePosition) {
+    const DWORD expected[] = {1, 2, 2, 2, 2, 2, 2};
+    for (size_t i = 0; i < std::size(kPicturePositionForms); ++i) {
+        const StoredForm& form = kPicturePositionForms[i];
+        SCOPED_TRACE(form.label);
+        store.values.clear();
+        store.Write(kKey, L"\"PicPos\"", form.type, form.bytes.data(), DWORD(form.bytes.size()));
+        PicturePositionCache position;
+        EXPECT_EQ(position.Get(), expected[i]);
+        // Any other setting read from such a form keeps its default.
+        DWORD raw = 99, dword = 99;
+        ReadSettingDword(&raw, kPicturePositionValue);
+        if (form.type == REG_DWORD) std::memcpy(&dword, form.bytes.data(), sizeof dword);
+        EXPECT_EQ(raw, dword);
+    }
+}
+
+TEST(RegistryKeyStoreTest, OnlyValuesOfTheAskedTypeAndSizeAreRead) {
     RegistryKeyStore registry;
     const wchar_t key[] = L"Software\\VelmoraGlowTests\\KeyStore";
-    const DWORD value = 77;
-    ASSERT_TRUE(registry.Write(key, L"\"PicPos\"", REG_DWORD, &value, sizeof value));
-    DWORD read = 0;
-    EXPECT_TRUE(registry.Read(key, L"\"PicPos\"", &read, sizeof read));
-    EXPECT_EQ(read, 77u);
-    read = 5;
-    EXPECT_FALSE(registry.Read(key, L"PicPos", &read, sizeof read));
-    const BYTE two[2] = {1, 2};
-    ASSERT_TRUE(registry.Write(key, L"short", REG_BINARY, two, sizeof two));
-    EXPECT_FALSE(registry.Read(key, L"short", &read, sizeof read));
-    EXPECT_EQ(read, 5u);
+    DWORD read = 5;
+    EXPECT_FALSE(registry.Read(key, L"missing", REG_DWORD, &read, sizeof read));
+    for (const StoredForm& form : kPicturePositionForms) {
+        SCOPED_TRACE(form.label);
+        ASSERT_TRUE(registry.Write(key, L"\"PicPos\"", form.type, form.bytes.data(), DWORD(form.bytes.size())));
+        read = 5;
+        const bool dword = form.type == REG_DWORD;
+        EXPECT_EQ(registry.Read(key, L"\"PicPos\"", REG_DWORD, &read, sizeof read), dword);
+        if (!dword) EXPECT_EQ(read, 5u);
+        EXPECT_FALSE(registry.Read(key, L"PicPos", REG_DWORD, &read, sizeof read));
+    }
+    const GUID id = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+    ASSERT_TRUE(registry.Write(key, L"Adapter ID", REG_BINARY, &id, sizeof id));
+    GUID back = {};
+    EXPECT_TRUE(registry.Read(key, L"Adapter ID", REG_BINARY, &back, sizeof back));
+    EXPECT_EQ(back, id);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VelmoraGlowTests");
 }
 

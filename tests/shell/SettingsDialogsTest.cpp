@@ -180,15 +180,20 @@ TEST_F(SettingsDialogs, ConfigDialogWritesEverythingOnOpeningAndThePicturePositi
     EXPECT_EQ(Stored(kSaverKey, L"AllScreensSame"), 0u);
 }
 
+// The dialog shows the position the player uses: a stored one that names no entry is Fill.
 TEST_F(SettingsDialogs, AStoredPicturePositionThatNamesNoEntryShowsFill) {
-    SetPicturePosition(7);
-    LRESULT selection = -1;
-    RunConfig({[&](HWND d) {
-        selection = SendDlgItemMessageW(d, IDC_PICTURE_POSITION, CB_GETCURSEL, 0, 0);
-        Click(d, IDOK);
-    }});
-    EXPECT_EQ(selection, 2);
-    EXPECT_EQ(GetPicturePosition(), 2u);
+    for (DWORD stored : {7u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(stored);
+        SetPicturePosition(stored);
+        EXPECT_EQ(GetPicturePosition(), 2u);
+        LRESULT selection = -1;
+        RunConfig({[&](HWND d) {
+            selection = SendDlgItemMessageW(d, IDC_PICTURE_POSITION, CB_GETCURSEL, 0, 0);
+            Click(d, IDOK);
+        }});
+        EXPECT_EQ(selection, 2);
+        EXPECT_EQ(GetPicturePosition(), 2u);
+    }
 }
 
 TEST_F(SettingsDialogs, DisplayChangesKeptByOkInTheMonitorDialogAreDroppedByCancel) {

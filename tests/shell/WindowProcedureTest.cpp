@@ -34,9 +34,11 @@ TEST_F(SaverInMode, TheSixthDistinctMousePositionEndsFullScreen) {
     EXPECT_FALSE(Ended());
     Send(WM_MOUSEMOVE, 0, At(300, 300));
     EXPECT_TRUE(Ended());
-    const std::vector<std::string> ending = {"ScreensaverRunning off",
-                                             "InvalidateUnitObjects device0",
-                                             "DeleteUnitObjects device0", "OnSaverEnd", "PostQuit"};
+    // The window is hidden first and what plays stops before the units go.
+    const std::vector<std::string> ending = {"ScreensaverRunning off",        "HideWindow",
+                                             "OnSaverEnding",                 "InvalidateUnitObjects device0",
+                                             "DeleteUnitObjects device0",     "OnSaverEnd",
+                                             "PostQuit"};
     EXPECT_EQ(platform.log, ending);
 }
 
@@ -217,6 +219,7 @@ TEST_F(ErrorBox, StartsCentredOn1600By1200AndBouncesAtTheEdges) {
     EXPECT_FLOAT_EQ(box.boxHeight, 150);
     EXPECT_FLOAT_EQ(box.boxSpeedX, 160);
     EXPECT_FLOAT_EQ(box.boxSpeedY, 60);
+    platform.invalidated.clear();
     Step(1000);
     EXPECT_FLOAT_EQ(box.boxX, 810);
     EXPECT_FLOAT_EQ(box.boxY, 585);
@@ -232,6 +235,24 @@ TEST_F(ErrorBox, StartsCentredOn1600By1200AndBouncesAtTheEdges) {
     EXPECT_FLOAT_EQ(box.boxSpeedY, -60);
     EXPECT_FLOAT_EQ(box.boxX, 970);
     EXPECT_FLOAT_EQ(box.boxY, 525);
+}
+
+// What the devices left in the windows (the splash) must not stay around the box's path.
+TEST_F(ErrorBox, PlacingTheBoxRepaintsTheWholeScreenAtOnce) {
+    for (const wchar_t* mode : {L"/s", L"/t"}) {
+        SCOPED_TRACE(FakeShellPlatform::Narrow(mode));
+        SaverWorld world;
+        world.OneMonitor();
+        world.Start(mode);
+        world.saver.OpenScreenUnits();
+        world.saver.EnterErrorMode(kNoDevice);
+        world.saver.StepErrorBox();
+        RECT area = world.saver.clientRect;
+        if (std::wstring(mode) == L"/s") area = {0, 0, 1600, 1200};
+        ASSERT_EQ(world.platform.invalidated.size(), 1u);
+        EXPECT_TRUE(EqualRect(&world.platform.invalidated[0], &area));
+        EXPECT_EQ(world.platform.updates, 1);
+    }
 }
 
 TEST_F(ErrorBox, AStillPositionInvalidatesNothing) {

@@ -18,10 +18,12 @@ public:
     };
     using Key = std::pair<std::wstring, std::wstring>;
 
-    bool Read(const wchar_t* keyPath, const wchar_t* name, void* data, DWORD size) override {
+    bool Read(const wchar_t* keyPath, const wchar_t* name, DWORD type, void* data,
+              DWORD size) override {
         ++reads;
         auto it = values.find({keyPath, name});
-        if (it == values.end() || it->second.bytes.size() != size) return false;
+        if (it == values.end() || it->second.type != type || it->second.bytes.size() != size)
+            return false;
         std::copy(it->second.bytes.begin(), it->second.bytes.end(), static_cast<BYTE*>(data));
         return true;
     }

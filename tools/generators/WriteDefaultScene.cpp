@@ -57,7 +57,6 @@ std::vector<uint8_t> Track(const std::vector<sounds::Note>& melody) {
     return sounds::MakeWave(sounds::Synthesize(melody, kSampleRate), kSampleRate);
 }
 
-// Sound objects take only the 18-byte format chunk.
 struct Sound {
     std::string path;
     int64_t stamp;
@@ -65,9 +64,7 @@ struct Sound {
 };
 
 Sound MakeSound(std::string path, int64_t stamp, const std::vector<sounds::Note>& notes, double volume) {
-    return {std::move(path), stamp,
-            sounds::MakeWave(sounds::Synthesize(notes, kSampleRate, volume), kSampleRate,
-                             sounds::FormatChunk::WithExtraSize18)};
+    return {std::move(path), stamp, sounds::MakeWave(sounds::Synthesize(notes, kSampleRate, volume), kSampleRate)};
 }
 
 StoreEntry SoundEntry(const Sound& sound) {

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include <jpeglib.h>
 #include <png.h>
+#include <zlib.h>
 
 namespace pictures {
 
@@ -15,9 +17,9 @@ void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
     out->insert(out->end(), data, data + length);
 }
 
-}  // namespace
-
-std::vector<uint8_t> EncodePng(const Image& image) {
+// An 8-bit PNG of the rows the callback gives, top to bottom, at a zlib compression level.
+std::vector<uint8_t> WritePng(uint32_t width, uint32_t height, int colourType, int compression,
+                              const std::function<const uint8_t*(uint32_t)>& row) {
     std::vector<uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -26,14 +28,26 @@ std::vector<uint8_t> EncodePng(const Image& image) {
         return {};
     }
     png_set_write_fn(png, &out, AppendPngBytes, nullptr);
-    png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGB_ALPHA,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, 8, colourType, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, compression);
     png_write_info(png, info);
-    for (int y = 0; y < image.height; ++y)
-        png_write_row(png, const_cast<png_bytep>(&image.rgba[size_t(y) * image.width * 4]));
+    for (uint32_t y = 0; y < height; ++y) png_write_row(png, const_cast<png_bytep>(row(y)));
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return out;
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const Image& image) {
+    return WritePng(uint32_t(image.width), uint32_t(image.height), PNG_COLOR_TYPE_RGB_ALPHA, Z_DEFAULT_COMPRESSION,
+                    [&](uint32_t y) { return &image.rgba[size_t(y) * image.width * 4]; });
+}
+
+std::vector<uint8_t> EncodeBlankPng(uint32_t width, uint32_t height) {
+    const std::vector<uint8_t> row(width, 0);
+    return WritePng(width, height, PNG_COLOR_TYPE_GRAY, Z_BEST_COMPRESSION, [&](uint32_t) { return row.data(); });
 }
 
 std::vector<uint8_t> EncodeJpeg(const Image& image, int quality) {

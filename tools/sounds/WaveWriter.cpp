@@ -37,9 +37,9 @@ std::vector<int16_t> Synthesize(const std::vector<Note>& notes, int rate, double
     return samples;
 }
 
-std::vector<uint8_t> MakeWave(const std::vector<int16_t>& samples, int rate, FormatChunk format) {
+std::vector<uint8_t> MakeWave(const std::vector<int16_t>& samples, int rate) {
     const uint32_t dataBytes = uint32_t(samples.size() * 2);
-    const uint32_t formatBytes = format == FormatChunk::WithExtraSize18 ? 18 : 16;
+    const uint32_t formatBytes = 16;
     std::vector<uint8_t> out;
     out.reserve(28 + formatBytes + dataBytes);
     PutTag(out, "RIFF");
@@ -53,7 +53,6 @@ std::vector<uint8_t> MakeWave(const std::vector<int16_t>& samples, int rate, For
     Put(out, uint32_t(rate) * 2, 4);
     Put(out, 2, 2);         // block align
     Put(out, 16, 2);        // bits
-    if (formatBytes == 18) Put(out, 0, 2);  // no extra format bytes
     PutTag(out, "data");
     Put(out, dataBytes, 4);
     for (int16_t sample : samples) Put(out, uint16_t(sample), 2);

@@ -1,0 +1,192 @@
+// The saver as its own process, ended by a key as a user ends it:
+//   bench_saver_runs exit SOUNDS   a copy of the saver whose document holds SOUNDS looping
+//                                  sound objects of one 1 MiB WAVE file: how soon after the
+//                                  key its windows go and its process ends (three runs)
+//   bench_saver_runs repeat RUNS   the saver itself, RUNS times in a row: every exit code, and
+//                                  whether its music folder is gone after each run
+//   bench_saver_runs end           a key to the saver running on this display (scripts/run)
+// The saver is the VelmoraGlow.scr beside this program.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "BenchClock.h"
+#include "BenchDocuments.h"
+#include "FigureLine.h"
+#include "audio/MusicFolder.h"
+
+namespace {
+
+const wchar_t kSaverClass[] = L"GlowSaverWndClass";
+
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+std::vector<HWND> SaverWindows(DWORD process) {
+    struct Search {
+        DWORD process;
+        std::vector<HWND> found;
+    } search = {process, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = L"";
+            GetClassNameW(window, name, 64);
+            if ((s->process == 0 || owner == s->process) && wcscmp(name, kSaverClass) == 0) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool AnyVisible(const std::vector<HWND>& windows) {
+    return std::any_of(windows.begin(), windows.end(), [](HWND w) { return IsWindow(w) && IsWindowVisible(w); });
+}
+
+struct RunResult {
+    bool started = false;
+    DWORD exitCode = 0;
+    double hiddenSeconds = -1;  // key to the last window hidden
+    double exitSeconds = -1;    // key to the process gone
+};
+
+// Starts the saver full screen, lets it play for a while once its loop takes messages (the
+// document read, its slides prepared), presses a key and waits for the end.
+RunResult RunOnce(const std::wstring& saver, DWORD playMilliseconds) {
+    RunResult run;
+    std::wstring line = L"\"" + saver + L"\" /s";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(saver.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return run;
+    std::vector<HWND> windows;
+    const double start = bench::WallSeconds();
+    while ((windows = SaverWindows(process.dwProcessId)).empty() && bench::WallSeconds() - start < 60 &&
+           WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
+    }
+    DWORD_PTR answer = 0;
+    // The second frame opens the document: the loop answers once that is done.
+    Sleep(1000);
+    if (!windows.empty()) SendMessageTimeoutW(windows[0], WM_NULL, 0, 0, SMTO_NORMAL, 120000, &answer);
+    Sleep(playMilliseconds);
+    if (!windows.empty()) {
+        run.started = true;
+        const double key = bench::WallSeconds();
+        PostMessageW(windows[0], WM_KEYDOWN, VK_SPACE, 0);
+        while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT && bench::WallSeconds() - key < 120)
+            if (run.hiddenSeconds < 0 && !AnyVisible(windows)) run.hiddenSeconds = bench::WallSeconds() - key;
+        if (run.hiddenSeconds < 0) run.hiddenSeconds = bench::WallSeconds() - key;
+        run.exitSeconds = bench::WallSeconds() - key;
+    }
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 99);
+    WaitForSingleObject(process.hProcess, 5000);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+// A copy of the saver, with the built-in module beside it, whose resource 107 is the document.
+std::wstring SaverWithDocument(const std::vector<uint8_t>& document) {
+    wchar_t temp[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"vg-saver-runs\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + L"VelmoraGlow.scr";
+    if (!CopyFileW((ProgramFolder() + L"VelmoraGlow.scr").c_str(), copy.c_str(), FALSE) ||
+        !CopyFileW((ProgramFolder() + L"common_res.dll").c_str(), (folder + L"common_res.dll").c_str(), FALSE))
+        return {};
+    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
+    if (!update) return {};
+    UpdateResourceW(update, L"KDV", MAKEINTRESOURCEW(107), 0, const_cast<uint8_t*>(document.data()),
+                    DWORD(document.size()));
+    return EndUpdateResourceW(update, FALSE) ? copy : std::wstring();
+}
+
+int ExitWithSounds(int count) {
+    const std::wstring saver = SaverWithDocument(bench::SoundObjectsDocument(count));
+    if (saver.empty()) {
+        std::fprintf(stderr, "no copy of the saver with the document\n");
+        return 1;
+    }
+    std::vector<double> hidden, exits;
+    bool allZero = true;
+    for (int run = 0; run < 3; ++run) {
+        const RunResult result = RunOnce(saver, 3000);
+        if (!result.started) {
+            std::fprintf(stderr, "the saver did not start\n");
+            return 1;
+        }
+        allZero = allZero && result.exitCode == 0;
+        hidden.push_back(result.hiddenSeconds);
+        exits.push_back(result.exitSeconds);
+    }
+    const double worst = *std::max_element(exits.begin(), exits.end());
+    bench::PrintFigure("end after a key, " + std::to_string(count) + " sounds",
+                       bench::Format(bench::Median(exits) * 1000, 0, "ms"),
+                       "process gone, median of 3 (worst " + bench::Format(worst * 1000, 0, "ms") +
+                           "); windows hidden after " + bench::Format(bench::Median(hidden) * 1000, 0, "ms") +
+                           (allZero ? ", exit codes 0" : ", AN EXIT CODE NOT 0") +
+                           (worst < 1 && allZero ? " (target < 1 s met)" : " (target < 1 s MISSED)"));
+    return 0;
+}
+
+int Repeat(int runs) {
+    const std::wstring saver = ProgramFolder() + L"VelmoraGlow.scr";
+    std::map<DWORD, int> codes;
+    int leftMusic = 0;
+    std::vector<double> ends;
+    for (int run = 0; run < runs; ++run) {
+        const RunResult result = RunOnce(saver, 1500 + 500 * (run % 4));
+        if (!result.started) ++codes[0xFFFFFFFF];
+        else ++codes[result.exitCode];
+        if (result.exitCode != 0) std::printf("run %d: exit code 0x%08lx\n", run + 1, result.exitCode);
+        if (GetFileAttributesW(MusicFolder::BaseFolder().c_str()) != INVALID_FILE_ATTRIBUTES) ++leftMusic;
+        ends.push_back(result.exitSeconds);
+        std::fflush(stdout);
+    }
+    std::string summary;
+    for (const auto& [code, count] : codes) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s%d with 0x%08lx", summary.empty() ? "" : ", ", count, code);
+        summary += text;
+    }
+    std::sort(ends.begin(), ends.end());
+    const double nineteenth = ends.empty() ? 0 : ends[ends.size() * 19 / 20];
+    bench::PrintFigure("full-screen runs ended by a key", std::to_string(runs),
+                       summary + "; music folder left after " + std::to_string(leftMusic) +
+                           "; key to process gone: median " + bench::Format(bench::Median(ends) * 1000, 0, "ms") +
+                           ", 95th percentile " + bench::Format(nineteenth * 1000, 0, "ms") + ", slowest " +
+                           bench::Format((ends.empty() ? 0 : ends.back()) * 1000, 0, "ms") +
+                           (codes.size() == 1 && codes.count(0) && leftMusic == 0 ? " (all clean)" : " (NOT ALL CLEAN)"));
+    return codes.size() == 1 && codes.count(0) && leftMusic == 0 ? 0 : 1;
+}
+
+int EndRunningSaver() {
+    const std::vector<HWND> windows = SaverWindows(0);
+    for (HWND window : windows) PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+    return windows.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "exit" && argc == 3) return ExitWithSounds(std::atoi(argv[2]));
+    if (command == "repeat" && argc == 3) return Repeat(std::atoi(argv[2]));
+    if (command == "end") return EndRunningSaver();
+    std::fprintf(stderr, "usage: bench_saver_runs exit SOUNDS | repeat RUNS | end\n");
+    return 2;
+}
