@@ -42,10 +42,15 @@ void QV_CentralBased::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
 
 void QV_CentralBased::ApplyCenterParams(QV_2D_Light& layer) {
     ApplyCommonParams4(layer);
+    float fraction[2];
+    CenterFraction(fraction);
+    effect->SetFloatArray("Center", fraction, 2);
+}
+
+void QV_CentralBased::CenterFraction(float fraction[2]) const {
     const PictureLayout& layout = CurrentPictureLayout();
     const D3DXVECTOR3& c = center.Value();
     // A picture without size gives the origin rather than a division by zero.
-    const float fraction[2] = {layout.pictureWidth > 0 ? c.x / float(layout.pictureWidth) : 0.0f,
-                               layout.pictureHeight > 0 ? c.y / float(layout.pictureHeight) : 0.0f};
-    effect->SetFloatArray("Center", fraction, 2);
+    fraction[0] = layout.pictureWidth > 0 ? c.x / float(layout.pictureWidth) : 0.0f;
+    fraction[1] = layout.pictureHeight > 0 ? c.y / float(layout.pictureHeight) : 0.0f;
 }

@@ -22,6 +22,8 @@ public:
 
     // Render: ApplyCommonParams4, then "Center" = (x / W, y / H).
     void ApplyCenterParams(QV_2D_Light& layer);
+    // (x / W, y / H) of the published picture; 0 on an axis without size.
+    void CenterFraction(float fraction[2]) const;
 
     MediaParamT<D3DXVECTOR3> center;
 

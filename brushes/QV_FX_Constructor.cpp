@@ -117,6 +117,14 @@ float QV_FX_Constructor::PictureAspect(uint32_t width, uint32_t height) {
 
 float QV_FX_Constructor::UsableEffectScale(float stored) { return stored > 0.0f ? stored : kMinEffectScale; }
 
+ComHolder<IDirect3DTexture9> QV_FX_Constructor::CurrentTexture(const FileKey& link) {
+    return CurrentDocResManager ? CurrentDocResManager->GetTextures(link).CurrentFrame() : ComHolder<IDirect3DTexture9>();
+}
+
+void QV_FX_Constructor::ColourFloats(unsigned long colour, float rgb[3]) {
+    for (int k = 0; k < 3; ++k) rgb[k] = float((colour >> (8 * k)) & 0xFF) / 255.0f;
+}
+
 void QV_FX_Constructor::TextureScale(QV_2D_Light& layer, float scale[4]) const {
     const float s = UsableEffectScale(effectScale.Result());
     const float aspect = PictureAspect(layer.GetPictureWidth(), layer.GetPictureHeight());
@@ -154,4 +162,8 @@ void QV_FX_Constructor::DrawWithTechnique(QV_2D_Light& layer) {
         layer.DrawWithEffect(layer.GetPictureQuad(), effect.Get());
     else
         layer.DrawIndexedWithEffect(brushMesh, effect.Get());
+}
+
+void QV_FX_Constructor::RestoreSceneUnderMesh(QV_2D_Light& layer) {
+    if (IsPostEffect()) layer.PassSceneThrough();
 }

@@ -77,6 +77,10 @@ public:
     void ApplyCommonParams4(QV_2D_Light& layer);
     // "Main" over the brush's own mesh, or "MainFX" over the whole picture quad.
     void DrawWithTechnique(QV_2D_Light& layer);
+    // A post effect that draws only its own mesh first puts the scene it received back
+    // (the layer's PassSceneThrough), so that the target it draws into does not lose
+    // everything beneath it; over the picture it does nothing.
+    void RestoreSceneUnderMesh(QV_2D_Light& layer);
     // A managed grid of (columns + 1) x (rows + 1) vertices, indexed as a triangle list.
     HRESULT BuildGridMesh(UINT columns, UINT rows);
 
@@ -87,6 +91,10 @@ public:
     static float PictureAspect(uint32_t width, uint32_t height);
     // effectScale as the effect may divide by it.
     static float UsableEffectScale(float stored);
+    // The current frame of a picture link's texture set; none when it has no frames.
+    static ComHolder<IDirect3DTexture9> CurrentTexture(const FileKey& link);
+    // (r, g, b) / 255 of a colour with red in the low byte.
+    static void ColourFloats(unsigned long colour, float rgb[3]);
 
     MediaSpeedParam speed;
     MediaParamT<int> fxMode;

@@ -48,9 +48,7 @@ void QV_WaterFX::Load(QV_IOF_Virtual& archive, uint32_t) {
     ReadUIntParam(archive, angle);
     ReadUIntParamNotified(archive, shadows);
     ReadUIntParamNotified(archive, halfZ);
-    long value = long(color.Value());
-    archive.ReadLong(value);
-    color.SetSilently((unsigned long)value);
+    ReadColourParam(archive, color);
     bumpLink.Load(archive);
     QV_FX_Constructor::LoadWithTag(archive);
 }
@@ -62,8 +60,7 @@ void QV_WaterFX::Save(QV_IOF_Virtual& archive) {
     WriteUIntParam(archive, angle);
     WriteUIntParam(archive, shadows);
     WriteUIntParam(archive, halfZ);
-    long value = long(color.Value());
-    archive.WriteLong(value);
+    WriteColourParam(archive, color);
     bumpLink.Save(archive);
     QV_FX_Constructor::Save(archive);
 }
@@ -71,11 +68,7 @@ void QV_WaterFX::Save(QV_IOF_Virtual& archive) {
 QV_FX_Constructor* QV_WaterFX::Clone() const { return new QV_WaterFX(*this); }
 
 void QV_WaterFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
-    bumpTexture.Reset();
-    if (CurrentDocResManager) {
-        const TextureSet& set = CurrentDocResManager->GetTextures(bumpLink.Value());
-        if (set.currentFrame < set.frames.size()) bumpTexture = set.frames[set.currentFrame];
-    }
+    bumpTexture = CurrentTexture(bumpLink.Value());
     QV_FX_Constructor::OnCreate(maskHolder);
 }
 

@@ -45,14 +45,6 @@ inline void WriteUIntParam(QV_IOF_Virtual& archive, const MediaParamTB<unsigned 
     archive.WriteUInt(value);
 }
 
-// A value set through its parameter: stored and told to the observers, so a scaled result
-// follows it. A failed read leaves the value as it was.
-inline void ReadAssignedUIntParam(QV_IOF_Virtual& archive, MediaParamTB<unsigned int>& param) {
-    uint32_t value = param.Value();
-    archive.ReadUInt(value);
-    param.Assign(value, nullptr);
-}
-
 // A point as three floats, x first, stored without notification.
 inline void ReadVectorParam(QV_IOF_Virtual& archive, MediaParamTB<D3DXVECTOR3>& param) {
     D3DXVECTOR3 value = param.Value();

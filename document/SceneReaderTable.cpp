@@ -3,13 +3,23 @@
 // The registries live here so that any program that reads documents links this table.
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
+#include "brushes/FakeLake2D.h"
+#include "brushes/FakeUndervater.h"
 #include "brushes/QV_BackgroundCopy.h"
+#include "brushes/QV_BendFX.h"
+#include "brushes/QV_ExpandFX.h"
+#include "brushes/QV_FireFX.h"
+#include "brushes/QV_FlameLight.h"
 #include "brushes/QV_GlassBallLight.h"
 #include "brushes/QV_LightFX.h"
 #include "brushes/QV_MatrixCodeLight.h"
+#include "brushes/QV_MoveFX.h"
 #include "brushes/QV_PatternBrushC.h"
+#include "brushes/QV_RadialWaveFX.h"
+#include "brushes/QV_RotationFX.h"
 #include "brushes/QV_WaterFX.h"
 #include "brushes/QV_WaterRingLight.h"
+#include "brushes/QV_WaterfallFX.h"
 #include "brushes/QV_WavesFX.h"
 #include "document/ReaderRegistry.h"
 #include "objects/QV_3D_in_2D_array_Constructor.h"
@@ -64,6 +74,9 @@ ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
 namespace {
 
 IOF_Virtual_ReaderT_II<QV_2D_Light, QV_2D_Light> lightReader;
+IOF_Virtual_ReaderT_II<FakeLake2D, QV_2D_Light> lakeLightReader;
+IOF_Virtual_ReaderT_II<FakeUndervater, QV_2D_Light> underwaterLightReader;
+IOF_Virtual_ReaderT_II<QV_FlameLight, QV_2D_Light> flameLightReader;
 IOF_Virtual_ReaderT_II<QV_GlassBallLight, QV_2D_Light> glassBallReader;
 IOF_Virtual_ReaderT_II<QV_MatrixCodeLight, QV_2D_Light> matrixCodeReader;
 IOF_Virtual_ReaderT_II<QV_SlideContainer, QV_SlideContainer> slideReader;
@@ -96,6 +109,13 @@ IOF_Virtual_ReaderT<QV_LightFX> lightBrushReader;
 IOF_Virtual_ReaderT<QV_PatternBrush> patternReader;
 IOF_Virtual_ReaderT<QV_PatternBrushC> patternCReader;
 IOF_Virtual_ReaderT<QV_WaterFX> waterReader;
+IOF_Virtual_ReaderT<QV_MoveFX> moveReader;
+IOF_Virtual_ReaderT<QV_FireFX> fireReader;
+IOF_Virtual_ReaderT<QV_ExpandFX> expandReader;
+IOF_Virtual_ReaderT<QV_RadialWaveFX> radialWaveReader;
+IOF_Virtual_ReaderT<QV_RotationFX> rotationReader;
+IOF_Virtual_ReaderT<QV_WaterfallFX> waterfallReader;
+IOF_Virtual_ReaderT<QV_BendFX> bendReader;
 IOF_Virtual_ReaderT<QV_WAV_Constructor> wavReader;
 StaticAnimationReader staticAnimationReader;
 
@@ -103,9 +123,12 @@ const bool startedUp = [] {
     GetPictureView();
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_2D_Light", lightReader);  // 1
     GetTargetSizeStack();
+    RegisterSceneReader(GetLightReaderRegistry(), L"QV_FlameLight", flameLightReader);  // 2
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_GlassBallLight", glassBallReader);    // 3
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_MatrixCodeLight", matrixCodeReader);  // 4
     RegisterSceneReader(GetSlideReaderRegistry(), L"QV_SlideContainer", slideReader);  // 5
+    RegisterSceneReader(GetLightReaderRegistry(), L"FakeUndervater", underwaterLightReader);  // 6
+    RegisterSceneReader(GetLightReaderRegistry(), L"FakeLake2D", lakeLightReader);            // 7
     RegisterSceneReader(GetLightReaderRegistry(), L"QV_WaterRingLight", waterRingReader);  // 8
     // The first object row makes the object registry.
     auto& objects = GetObjectReaderRegistry();
@@ -131,6 +154,13 @@ const bool startedUp = [] {
     RegisterSceneReader(objects, L"QV_PatternBrush", patternReader);           // 28
     RegisterSceneReader(objects, L"QV_PatternBrushC", patternCReader);         // 29
     RegisterSceneReader(objects, L"QV_WaterFX", waterReader);                  // 30
+    RegisterSceneReader(objects, L"QV_MoveFX", moveReader);                    // 31
+    RegisterSceneReader(objects, L"QV_FireFX", fireReader);                    // 32
+    RegisterSceneReader(objects, L"QV_ExpandFX", expandReader);                // 33
+    RegisterSceneReader(objects, L"QV_RadialWaveFX", radialWaveReader);        // 34
+    RegisterSceneReader(objects, L"QV_RotationFX", rotationReader);            // 35
+    RegisterSceneReader(objects, L"QV_WaterfallFX", waterfallReader);          // 36
+    RegisterSceneReader(objects, L"QV_BendFX", bendReader);                    // 37
     RegisterSceneReader(objects, L"QV_ExplosionConstructor", explosionReader);  // 38
     RegisterSceneReader(objects, L"QV_LightningGN", lightningReader);           // 39
     RegisterSceneReader(objects, L"QV_Plant", plantReader);                     // 40

@@ -198,16 +198,16 @@ void QV_LightningGN::Save(QV_IOF_Virtual& archive) {
 void QV_LightningGN::Load(QV_IOF_Virtual& archive, uint32_t version) {
     ReadUIntParam(archive, coreWidth);
     ReadUIntParam(archive, detail);
-    ReadAssignedUIntParam(archive, displacement);
+    ReadUIntParamNotified(archive, displacement);
     ReadUIntParam(archive, seed);
-    ReadAssignedUIntParam(archive, branchLength);
-    ReadAssignedUIntParam(archive, branchAngle);
-    ReadAssignedUIntParam(archive, taper);
+    ReadUIntParamNotified(archive, branchLength);
+    ReadUIntParamNotified(archive, branchAngle);
+    ReadUIntParamNotified(archive, taper);
     for (auto& count : branchCounts) ReadUIntParam(archive, count);
     uint32_t legacy[kLegacyTimings] = {};
     if (version < 2)
         for (uint32_t& timing : legacy) archive.ReadUInt(timing);
-    ReadAssignedUIntParam(archive, flicker);
+    ReadUIntParamNotified(archive, flicker);
     ReadUIntParam(archive, glowWidth);
     ReadLongParam(archive, randomFlag);
     QV_StringGenerator::LoadWithTag(archive);

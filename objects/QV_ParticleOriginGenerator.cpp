@@ -60,11 +60,11 @@ void QV_ParticleOriginGenerator::Emit() {
 }
 
 void QV_ParticleOriginGenerator::LoadEmitterFields(QV_IOF_Virtual& archive) {
-    ReadAssignedUIntParam(archive, lifetime);
+    ReadUIntParamNotified(archive, lifetime);
     ReadUIntParam(archive, rate);
     ReadUIntParam(archive, size);
     ReadUIntParam(archive, direction);
-    ReadAssignedUIntParam(archive, speed);
+    ReadUIntParamNotified(archive, speed);
     ReadVectorParam(archive, origin);
     QV_TexParticleGenerator::LoadWithTag(archive);
 }

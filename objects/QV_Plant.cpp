@@ -18,7 +18,7 @@ void QV_Plant::Save(QV_IOF_Virtual& archive) {
 }
 
 void QV_Plant::Load(QV_IOF_Virtual& archive, uint32_t) {
-    for (UINTSclaleTo<float>* param : StoredParams()) ReadAssignedUIntParam(archive, *param);
+    for (UINTSclaleTo<float>* param : StoredParams()) ReadUIntParamNotified(archive, *param);
     QV_SingleRectGN::LoadWithTag(archive);
 }
 

@@ -36,7 +36,7 @@ void QV_Smoke::Save(QV_IOF_Virtual& archive) {
 }
 
 void QV_Smoke::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadAssignedUIntParam(archive, wind);
+    ReadUIntParamNotified(archive, wind);
     LoadEmitterFields(archive);
 }
 

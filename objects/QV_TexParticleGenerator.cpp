@@ -18,7 +18,7 @@ void ReadColour(QV_IOF_Virtual& archive, MediaColor& colour) {
     int32_t value = int32_t(colour.Value());
     archive.ReadInt(value);
     colour.SetSilently(uint32_t(value));
-    ReadAssignedUIntParam(archive, colour.Transparency());
+    ReadUIntParamNotified(archive, colour.Transparency());
 }
 
 void WriteColour(QV_IOF_Virtual& archive, const MediaColor& colour) {

@@ -315,6 +315,27 @@ void QV_2D_Light::SetFitMode(int viewType) {
 
 bool QV_2D_Light::IsCameraRunning() { return camera.IsRunning(); }
 
+void QV_2D_Light::DrawSprite(LayerSprite& sprite, void* argument) {
+    IDirect3DDevice9* d = CurrentDevice;
+    sprite.Prepare(argument);
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    d->SetRenderState(D3DRS_ZENABLE, FALSE);
+    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_TFACTOR);
+    d->SetRenderState(D3DRS_TEXTUREFACTOR, 0xFFFFFFFF);
+    d->SetTexture(0, sprite.quad.texture.Get());
+    sprite.quad.SetStream();
+    d->DrawPrimitive(sprite.quad.primitiveType, 0, sprite.quad.primitiveCount);
+    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
+    d->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    d->SetTextureStageState(0, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE);
+}
+
 void QV_2D_Light::DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) {
     if (!quad) return;
     IDirect3DDevice9* d = CurrentDevice;

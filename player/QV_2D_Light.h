@@ -13,6 +13,7 @@
 #include "document/QV_ImageFileLink.h"
 #include "player/ComHolder.h"
 #include "player/CountedHolder.h"
+#include "player/LayerSprite.h"
 #include "player/MeshBatch.h"
 #include "player/QVT_Camera.h"
 #include "player/QV_IndexedMesh.h"
@@ -47,6 +48,9 @@ public:
     // One textured mesh at every child frame of its own frame, both windings; nothing
     // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
+    // The sprite prepared for the argument, then its quad blended with the texture factor;
+    // nothing of this system calls it, the lake wraps it.
+    virtual void DrawSprite(LayerSprite& sprite, void* argument);
     virtual ComHolder<IDirect3DTexture9>& GetSceneTexture();
     virtual PictureQuad& GetPictureQuad();
     virtual uint32_t GetPictureWidth();

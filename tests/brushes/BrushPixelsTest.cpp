@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <array>
 #include <functional>
+#include <numbers>
 
 #include "BrushRecords.h"
 #include "BrushStage.h"
@@ -27,7 +29,10 @@ const LinkValue kFlatWater{"C:\\scene\\flat.png", 3};
 const UINT kSize = 256;
 const uint32_t kBlue = 64;
 
-enum EffectId { kCopy = 75, kLight = 76, kWaves = 77, kPattern = 78, kUnderwater = 88, kWater = 90 };
+enum EffectId {
+    kCopy = 75, kLight = 76, kWaves = 77, kPattern = 78, kUnderwater = 88, kWater = 90,
+    kMove = 91, kFire = 92, kExpand = 102, kRadial = 103, kWaterfall = 331, kRotation = 332, kBend = 333
+};
 
 FxBaseRecord Fx(EffectId effect, int32_t fxMode, uint32_t speed = 0, const char* mask = kLeftHalf) {
     FxBaseRecord fx;
@@ -48,6 +53,19 @@ uint32_t Rgb(double r, double g, double b) {
 uint32_t Picture(int x, int y) { return Rgb(x, y, kBlue); }
 double Ramp(double coordinate) { return std::clamp(coordinate * kSize - 0.5, 0.0, 255.0); }
 double U(int x) { return (x + 0.5) / kSize; }
+// The picture read at picture coordinates (u, v).
+uint32_t PictureAt(double u, double v) { return Rgb(Ramp(u), Ramp(v), kBlue); }
+// The colour c blended towards (r, g, b) by a.
+uint32_t Blended(uint32_t c, double r, double g, double b, double a) {
+    auto mix = [&](int shift, double target) { return ((c >> shift) & 0xFF) * (1 - a) + target * a; };
+    return Rgb(mix(16, r), mix(8, g), mix(0, b));
+}
+// A waterfall wave at full transluency over colour c, threshold 0.1: its share of the wave's
+// colour grows with c's brightness over the threshold.
+uint32_t WaveOver(uint32_t c) {
+    const double bright = (0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF)) / 255.0;
+    return Blended(c, 255, 128, 0, std::clamp((bright - 0.1) / 0.9, 0.0, 1.0));
+}
 
 bool InsideMask(int x) { return x < int(kSize) / 2; }
 
@@ -77,10 +95,12 @@ protected:
         ASSERT_EQ(stage_.Open(section, kPicture, std::move(objects)), S_OK);
         stage_.Start();
     }
-    // Draws a frame and compares the sampled pixels with the brush's arithmetic inside the
-    // mask (`inside`, or the picture where it is null) and the picture outside it.
-    void ExpectFrame(const std::function<uint32_t(int x, int y)>& inside) {
-        stage_.DrawFrame(0.0f);
+    // Draws frames up to slide time t (0.1 s apart, as clocks take at most 0.2 s a frame) and
+    // compares the sampled pixels with the brush's arithmetic inside the mask (`inside`, or
+    // the picture where it is null) and the picture outside it.
+    void ExpectFrame(const std::function<uint32_t(int x, int y)>& inside, float t = 0.0f) {
+        for (float now = 0.0f; now < t; now += 0.1f) stage_.DrawFrame(now);
+        stage_.DrawFrame(t);
         const std::vector<uint32_t> pixels = stage_.Device().ReadBack();
         ASSERT_EQ(pixels.size(), size_t(kSize) * kSize);
         for (const auto& [x, y] : kSamples) {
@@ -141,6 +161,84 @@ TEST_F(BrushPixels, EachBrushChangesOnlyWhatItsMaskCovers) {
         Open({c.record});
         ExpectFrame(c.inside);
     }
+}
+
+// The whole picture as a brush's own region, corners in the brushes' order.
+const std::array<float, 12> kWholePicture = {0, 256, 0, 0, 0, 0, 256, 256, 0, 256, 0, 0};
+const std::array<float, 3> kCentre = {128.0f, 128.0f, 0.0f};
+// What the flat picture reads as noise and flame: its red channel.
+const double kFlat = 128.0 / 255.0;
+
+TEST_F(BrushPixels, EachAnimatedBrushChangesItsMaskedRegionAsItsEffectComputes) {
+    struct Case {
+        const char* name;
+        SceneWriter record;
+        float t;
+        std::function<uint32_t(int, int)> inside;
+    };
+    FxBaseRecord waterfallFx = Fx(kWaterfall, 0, 50);
+    waterfallFx.region = kWholePicture;
+    FxBaseRecord fireFx = Fx(kFire, 0, 50);
+    fireFx.region = kWholePicture;
+    FxBaseRecord bendFx = Fx(kBend, 0, 0);
+    bendFx.region = kWholePicture;
+    Case cases[] = {
+        // Strength 0.1 at phase 0: shifted by -0.05 along (1, 0), so each pixel shows 0.05 on.
+        {"move", MakeMove({.direction = {.strength = 500, .fx = Fx(kMove, 0, 50)}}), 0.0f,
+         [](int x, int y) { return PictureAt(U(x) + 0.05, (y + 0.5) / kSize); }},
+        // Shrinking by 1.5 about the centre: each pixel shows what lies 1.5 times as far out.
+        {"expand", MakeExpand({.amplitudeA = 0, .amplitudeB = 100, .central = {.center = kCentre, .fx = Fx(kExpand, 0, 50)}}),
+         0.0f, [](int x, int y) { return PictureAt(0.5 + (U(x) - 0.5) * 1.5, 0.5 + ((y + 0.5) / kSize - 0.5) * 1.5); }},
+        // Amplitude 0.05, frequency 1 / 0.051, time 0: pushed along the radius.
+        {"radial wave",
+         MakeRadialWave({.amplitude = 200, .wavelength = 500, .central = {.center = kCentre, .fx = Fx(kRadial, 0, 50)}}),
+         0.0f,
+         [](int x, int y) {
+             const double dx = U(x) - 0.5, dy = (y + 0.5) / kSize - 0.5, r = std::hypot(dx, dy);
+             const double push = 0.05 * std::sin(r / 0.051) / r;
+             return PictureAt(U(x) + push * dx, (y + 0.5) / kSize + push * dy);
+         }},
+        // A quarter turn after pi / 2 s at one radian a second: (x, y) from (y, -x) about the centre.
+        {"rotation",
+         MakeRotation({.axisRatio = 1000, .central = {.center = kCentre, .fx = Fx(kRotation, 0, 200)}}),
+         std::numbers::pi_v<float> / 2,
+         [](int x, int y) { return PictureAt(0.5 - ((y + 0.5) / kSize - 0.5), U(x)); }},
+        // Angle 0.25 at phase 0 (the first amplitude half), no bend: turned about the centre.
+        {"bend", MakeBend({.amplitudeA = 250, .central = {.center = kCentre, .fx = bendFx}}), 0.0f,
+         [](int x, int y) {
+             const double px = U(x) - 0.5, py = (y + 0.5) / kSize - 0.5, c = std::cos(0.25), s = std::sin(0.25);
+             return PictureAt(0.5 + px * c - py * s, 0.5 + px * s + py * c);
+         }},
+        // One wave at the middle of its ramp, fully there, unshifted: the wave's colour (red FF,
+        // green 80) by the picture's brightness over the threshold.
+        {"waterfall",
+         MakeWaterfall({.waveCount = 1, .threshold = 900, .baseColor = 0x0080FF, .direction = {.fx = waterfallFx}}),
+         0.5f, [](int x, int y) { return WaveOver(Picture(x, y)); }},
+        // Flat noise and flame: heat 0.502 x 1.002 x 1.25, opacity 1.3 x heat, coloured from
+        // red to yellow.
+        {"fire", MakeFire({.pattern = kFlatWater, .noise = kFlatWater, .fx = fireFx}), 0.0f,
+         [](int x, int y) {
+             const double heat = kFlat * (0.5 + kFlat) * 1.25;
+             return Blended(Picture(x, y), 255, 255 * heat, 0, std::min(1.0, heat * 1.3));
+         }},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open({c.record});
+        ExpectFrame(c.inside, c.t);
+    }
+}
+
+TEST_F(BrushPixels, AWaterfallAsAPostEffectKeepsTheSceneAroundItsMesh) {
+    // Its mesh covers the top-left quarter only; the rest of the slide must survive the
+    // target it was drawn into.
+    FxBaseRecord fx = Fx(kWaterfall, 1, 50);
+    fx.region = {0, 128, 0, 0, 0, 0, 128, 128, 0, 128, 0, 0};
+    // The light's clock stands still, at the phase Lit computes.
+    Open({MakeWaterfall({.waveCount = 1, .threshold = 900, .baseColor = 0x0080FF, .direction = {.fx = fx}}),
+          MakeLight({.fx = Fx(kLight, 0, 0)})});
+    ASSERT_TRUE(stage_.Brush(0).NeedsBackground());
+    ExpectFrame([](int x, int y) { return x >= 128 || y >= 128 ? Lit(x, y) : WaveOver(Lit(x, y)); }, 0.5f);
 }
 
 TEST_F(BrushPixels, TheUnderwaterWobbleCoversTheWholePicture) {

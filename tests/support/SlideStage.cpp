@@ -20,8 +20,13 @@ HRESULT SlideStage::Open(const scenewriter::ResourceSection& section, const scen
     scenewriter::LayerRecord layer;
     layer.picture = picture;
     layer.camera.enabled = 0;
+    return OpenWithLayer(section, scenewriter::MakeLayer(layer), std::move(objects));
+}
+
+HRESULT SlideStage::OpenWithLayer(const scenewriter::ResourceSection& section, scenewriter::SceneWriter layer,
+                                  std::vector<scenewriter::SceneWriter> objects) {
     scenewriter::SlideRecord slide;
-    slide.layer = scenewriter::MakeLayer(layer);
+    slide.layer = std::move(layer);
     slide.objects = std::move(objects);
     return scene_.OpenBytes(scenewriter::MakeDocument({scenewriter::MakeSlide(slide)}, {}, section));
 }

@@ -29,6 +29,9 @@ public:
     // device yet, so a test may hold recording effects in the manager before Start.
     HRESULT Open(const scenewriter::ResourceSection& section, const scenewriter::LinkValue& picture,
                  std::vector<scenewriter::SceneWriter> objects);
+    // The same with a layer record of the caller's (an effect background).
+    HRESULT OpenWithLayer(const scenewriter::ResourceSection& section, scenewriter::SceneWriter layer,
+                          std::vector<scenewriter::SceneWriter> objects);
     // Activates the slide (runtime objects, device objects), stretched over the device.
     void Start();
     // The show's frame at slide time t, between BeginScene and EndScene.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LayerPictures.h"
+#include "FlamePictures.h"
 #include "MeshPictures.h"
 #include "MeshShapes.h"
 #include "PictureEncoder.h"
@@ -63,6 +64,12 @@ int main(int argc, char** argv) {
         WriteFile(folder + "/picture_58.png", EncodePng(GlassHighlight(256))) &&
         WriteFile(folder + "/picture_59.png", EncodePng(GlassRim(256))) &&
         WriteFile(folder + "/picture_60.png", EncodePng(GlassStand(500, 202))) &&
-        WriteFile(folder + "/picture_40.png", EncodePng(GlyphStrip(32, 16)));
+        WriteFile(folder + "/picture_40.png", EncodePng(GlyphStrip(32, 16))) &&
+        // The fire's flame patterns (the flame background's and the brush's) and noise, and
+        // the heat shimmer's bump picture.
+        WriteFile(folder + "/picture_7.png", EncodePng(FlamePattern(256, 256, 5, 3))) &&
+        WriteFile(folder + "/picture_93.png", EncodePng(FlamePattern(128, 128, 3, 5))) &&
+        WriteFile(folder + "/picture_8.png", EncodePng(TileableNoise(128, 9))) &&
+        WriteFile(folder + "/picture_62.png", EncodePng(ShimmerBump(128)));
     return written ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "BrushSlides.h"
+#include "EffectBackgroundSlides.h"
 #include "DocumentRecords.h"
 #include "EffectLayerSlides.h"
 #include "GeneratorSlides.h"
@@ -140,6 +141,10 @@ int main(int argc, char** argv) {
         {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
     for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), effects.images.begin(), effects.images.end());
+    EffectBackgroundSlides backgrounds =
+        MakeEffectBackgroundSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
+    for (SceneWriter& slide : backgrounds.slides) slides.push_back(std::move(slide));
+    section.guidImages.insert(section.guidImages.end(), backgrounds.guidImages.begin(), backgrounds.guidImages.end());
 
     const std::vector<uint8_t> document = MakeDocument(
         slides,

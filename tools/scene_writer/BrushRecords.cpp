@@ -38,6 +38,20 @@ void WriteUnderwater(SceneWriter& out, const UnderwaterRecord& record) {
     WriteFxBase(out, record.fx);
 }
 
+void WriteFire(SceneWriter& out, const FireRecord& record) {
+    out.Section("QV_FireFX", record.version);
+    if (record.version == 2)
+        for (float value : record.region) out.Float(value);
+    if (record.version >= 2) {
+        out.Int(record.color1).Int(record.color2).Int(record.spareInt);
+        WriteLink(out, record.pattern);
+        WriteLink(out, record.noise);
+    }
+    if (record.version == 2) out.Int(record.baseSpareInt);
+    if (record.version >= 2) out.UInt(record.density).UInt(record.brightness).UInt(record.tiling);
+    WriteFxBase(out, record.fx);
+}
+
 SceneWriter MakePatternBrush(const PatternBrushRecord& record) {
     SceneWriter out;
     WritePatternBrush(out, record);
@@ -82,6 +96,63 @@ SceneWriter MakeWater(const WaterRecord& record) {
     out.UInt(record.angle).UInt(record.shadows).UInt(record.halfZ).Int(record.color);
     WriteLink(out, record.bump);
     WriteFxBase(out, record.fx);
+    return out;
+}
+
+SceneWriter MakeMove(const MoveRecord& record) {
+    SceneWriter out;
+    out.Section("QV_MoveFX", record.version).Int(record.mode);
+    if (record.version > 1) out.UInt(record.amplitude2);
+    WriteDirectionBased(out, record.direction);
+    return out;
+}
+
+SceneWriter MakeWaterfall(const WaterfallRecord& record) {
+    SceneWriter out;
+    out.Section("QV_WaterfallFX", record.version).UInt(record.transluency).UInt(record.waveCount);
+    out.UInt(record.noiseAmplitude).UInt(record.spareScaled).UInt(record.threshold);
+    WriteLink(out, record.noise);
+    out.Int(record.baseColor).Int(record.off);
+    WriteDirectionBased(out, record.direction);
+    return out;
+}
+
+SceneWriter MakeFire(const FireRecord& record) {
+    SceneWriter out;
+    WriteFire(out, record);
+    return out;
+}
+
+SceneWriter MakeExpand(const ExpandRecord& record) {
+    SceneWriter out;
+    out.Section("QV_ExpandFX", record.version).UInt(record.amplitudeA).UInt(record.amplitudeB).Int(record.mode);
+    WriteCentralBased(out, record.central);
+    return out;
+}
+
+SceneWriter MakeRadialWave(const RadialWaveRecord& record) {
+    SceneWriter out;
+    out.Section("QV_RadialWaveFX", record.version);
+    if (record.version > 1) {
+        out.UInt(record.amplitude).UInt(record.wavelength).UInt(record.backgroundScale);
+        out.Int(record.directionFlag);
+    }
+    WriteCentralBased(out, record.central);
+    return out;
+}
+
+SceneWriter MakeRotation(const RotationRecord& record) {
+    SceneWriter out;
+    out.Section("QV_RotationFX", record.version).UInt(record.axisRatio).UInt(record.angle).Int(record.directionFlag);
+    WriteCentralBased(out, record.central);
+    return out;
+}
+
+SceneWriter MakeBend(const BendRecord& record) {
+    SceneWriter out;
+    out.Section("QV_BendFX", record.version).UInt(record.amplitudeA).UInt(record.amplitudeB).UInt(record.bend);
+    out.Int(record.mode);
+    WriteCentralBased(out, record.central);
     return out;
 }
 

@@ -88,6 +88,64 @@ struct WaterRecord {
     FxBaseRecord fx;
 };
 
+// Version 1 has no second amplitude.
+struct MoveRecord {
+    int32_t version = 2;
+    int32_t mode = 0;  // 0 sine, 1 noise
+    uint32_t amplitude2 = 0;
+    DirectionBasedRecord direction;
+};
+
+struct WaterfallRecord {
+    int32_t version = 1;
+    uint32_t transluency = 0, waveCount = 0, noiseAmplitude = 0, spareScaled = 0, threshold = 0;
+    LinkValue noise{};
+    int32_t baseColor = 0;  // red in the low byte
+    int32_t off = 0;
+    DirectionBasedRecord direction;
+};
+
+// Version 1 has no fire fields; version 2 carries the base's region and spare value here.
+struct FireRecord {
+    int32_t version = 3;
+    std::array<float, 12> region{};  // version 2 only
+    int32_t color1 = 0x00FFFF, color2 = 0x0000FF, spareInt = 0;
+    LinkValue pattern{"common_res.dll", 93};
+    LinkValue noise{"common_res.dll", 8};
+    int32_t baseSpareInt = 0;  // version 2 only
+    uint32_t density = 100, brightness = 15, tiling = 100;
+    FxBaseRecord fx{};
+};
+
+struct ExpandRecord {
+    int32_t version = 1;
+    uint32_t amplitudeA = 50, amplitudeB = 0;
+    int32_t mode = 0;  // 0 triangle, otherwise sine
+    CentralBasedRecord central;
+};
+
+// Version 1 has no own fields.
+struct RadialWaveRecord {
+    int32_t version = 2;
+    uint32_t amplitude = 50, wavelength = 50, backgroundScale = 50;
+    int32_t directionFlag = 0;
+    CentralBasedRecord central;
+};
+
+struct RotationRecord {
+    int32_t version = 1;
+    uint32_t axisRatio = 0, angle = 0;
+    int32_t directionFlag = 0;
+    CentralBasedRecord central;
+};
+
+struct BendRecord {
+    int32_t version = 1;
+    uint32_t amplitudeA = 0, amplitudeB = 0, bend = 0;
+    int32_t mode = 0;
+    CentralBasedRecord central;
+};
+
 // Tagged "QV_FX_Constructor".
 void WriteFxBase(SceneWriter& out, const FxBaseRecord& fx);
 // Tagged "QV_DirectionBased" and "QV_CentralBased": bases of later brushes.
@@ -96,6 +154,7 @@ void WriteCentralBased(SceneWriter& out, const CentralBasedRecord& record);
 // Tagged "QV_PatternBrush" and "QV_UnderwaterFX" sections, as owners embed them.
 void WritePatternBrush(SceneWriter& out, const PatternBrushRecord& record);
 void WriteUnderwater(SceneWriter& out, const UnderwaterRecord& record);
+void WriteFire(SceneWriter& out, const FireRecord& record);
 
 // Entries of a slide's object list.
 SceneWriter MakePatternBrush(const PatternBrushRecord& record);
@@ -105,5 +164,12 @@ SceneWriter MakeBackgroundCopy(const BackgroundCopyRecord& record);
 SceneWriter MakeWaves(const WavesRecord& record);
 SceneWriter MakeLight(const LightRecord& record);
 SceneWriter MakeWater(const WaterRecord& record);
+SceneWriter MakeMove(const MoveRecord& record);
+SceneWriter MakeWaterfall(const WaterfallRecord& record);
+SceneWriter MakeFire(const FireRecord& record);
+SceneWriter MakeExpand(const ExpandRecord& record);
+SceneWriter MakeRadialWave(const RadialWaveRecord& record);
+SceneWriter MakeRotation(const RotationRecord& record);
+SceneWriter MakeBend(const BendRecord& record);
 
 }  // namespace scenewriter
