@@ -66,8 +66,9 @@ TEST_F(DefaultScene, PlaysAFullCycleOfItsSlides) {
     for (unsigned i = 0; i < slides; ++i)
         EXPECT_EQ(show->SlideAt(i)->GetLight()->GetPictureWidth(), widths[i]) << i;
 
+    // One round and a few seconds of the next.
     std::vector<int> order;
-    for (float t = 0; t < 280; t += 1.0f / 15) {
+    for (float t = 0; t < scene.RoundSeconds() + 4; t += 1.0f / 15) {
         scene.DrawFrame(t);
         int current = -1;
         for (unsigned i = 0; i < slides; ++i)
@@ -234,12 +235,12 @@ TEST_F(DefaultScene, TheShaderSpriteSlideHasItsEffectsPicturesAndTargets) {
     EXPECT_EQ(targets.size(), 3u);
 }
 
-// The last three slides' layers find what they draw with: the ball its buffers, the water its
+// The glass ball, water rings and glyph slides' layers find what they draw with: the ball its buffers, the water its
 // surface and the fish under it, the glyphs the module's strip of 16 and the meadow's luminance.
 TEST_F(DefaultScene, TheEffectSlidesHaveTheirLayersAndPictures) {
     Open();
     QV_SlideShow_Light* show = scene.Show();
-    ASSERT_EQ(show->SlideCount(), 13u);
+    ASSERT_EQ(show->SlideCount(), 17u);
     auto* ball = dynamic_cast<QV_GlassBallLight*>(show->SlideAt(10)->GetLight().Get());
     ASSERT_NE(ball, nullptr);
     EXPECT_TRUE(ball->UsesPostEffects());
