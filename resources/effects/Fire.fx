@@ -28,13 +28,15 @@ sampler NoiseSampler = sampler_state {
     AddressU = Wrap;
     AddressV = Wrap;
 };
+// The pattern tiles across but not up: wrapped, the noise's bend would fetch its bright
+// foot at the top of the band, a glowing line above the flames.
 sampler PatternSampler = sampler_state {
     Texture = <Pattern>;
     MinFilter = Linear;
     MagFilter = Linear;
     MipFilter = None;
     AddressU = Wrap;
-    AddressV = Wrap;
+    AddressV = Clamp;
 };
 sampler MaskSampler = sampler_state {
     Texture = <Mask>;

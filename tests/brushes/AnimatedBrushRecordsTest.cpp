@@ -9,6 +9,7 @@
 #include "BrushRecords.h"
 #include "BrushStage.h"
 #include "GuardedBytes.h"
+#include "RecordCuts.h"
 #include "brushes/QV_BendFX.h"
 #include "brushes/QV_ExpandFX.h"
 #include "brushes/QV_FireFX.h"
@@ -187,16 +188,7 @@ TEST(AnimatedBrushRecords, RecordsCutShortFailTheArchiveWithoutReadingPastTheirE
         MakeRotation({.central = Centred()}),
         MakeBend({.central = Centred()}),
     };
-    for (const SceneWriter& record : records) {
-        for (size_t length = 0; length < record.Size(); ++length) {
-            std::vector<uint8_t> cut(record.Bytes().begin(), record.Bytes().begin() + length);
-            vgtest::GuardedBytes guarded(cut);
-            ResourceBuffer buffer(guarded.Data(), guarded.Size());
-            QV_IOF_R<ResourceBuffer> archive(&buffer);
-            delete ReadTaggedObject(archive);
-            EXPECT_TRUE(archive.Failed()) << length;
-        }
-    }
+    for (const SceneWriter& record : records) vgtest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

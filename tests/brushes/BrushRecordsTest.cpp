@@ -9,6 +9,7 @@
 #include "BrushRecords.h"
 #include "BrushStage.h"
 #include "GuardedBytes.h"
+#include "RecordCuts.h"
 #include "brushes/QV_BackgroundCopy.h"
 #include "brushes/QV_CentralBased.h"
 #include "brushes/QV_DirectionBased.h"
@@ -259,16 +260,7 @@ TEST(BrushRecords, RecordsCutShortFailTheArchiveWithoutReadingPastTheirEnd) {
     water.fx.base.timeLine.windows = {{0, 1, 0.5f, 0.6f}};
     PatternBrushRecord pattern;
     pattern.fx = DistinctBase(3);
-    for (const SceneWriter& record : {MakeWater(water), MakePatternBrushC(pattern)}) {
-        for (size_t length = 0; length < record.Size(); ++length) {
-            std::vector<uint8_t> cut(record.Bytes().begin(), record.Bytes().begin() + length);
-            vgtest::GuardedBytes guarded(cut);
-            ResourceBuffer buffer(guarded.Data(), guarded.Size());
-            QV_IOF_R<ResourceBuffer> archive(&buffer);
-            delete ReadTaggedObject(archive);
-            EXPECT_TRUE(archive.Failed()) << length;
-        }
-    }
+    for (const SceneWriter& record : {MakeWater(water), MakePatternBrushC(pattern)}) vgtest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

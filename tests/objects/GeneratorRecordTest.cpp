@@ -7,6 +7,7 @@
 #include "ArchiveOver.h"
 #include "GeneratorRecords.h"
 #include "GuardedBytes.h"
+#include "RecordCuts.h"
 #include "document/NumericHelpers.h"
 #include "document/QV_IOF_R.h"
 #include "document/ReaderRegistry.h"
@@ -249,16 +250,7 @@ TEST(GeneratorRecords, TestThatEveryTruncatedRecordFailsWithoutReadingPastItsEnd
         MakePlant({.rect = Rect(1, 1)}),
         MakeStaticAnimation({.rect = Rect()}),
     };
-    for (const SceneWriter& record : records) {
-        for (size_t length = 0; length < record.Size(); ++length) {
-            std::vector<uint8_t> cut(record.Bytes().begin(), record.Bytes().begin() + length);
-            vgtest::GuardedBytes guarded(cut);
-            ResourceBuffer buffer(guarded.Data(), guarded.Size());
-            QV_IOF_R<ResourceBuffer> archive(&buffer);
-            std::unique_ptr<QV_ABObj_Constructor> object(ReadTaggedObject(archive));
-            ASSERT_TRUE(archive.Failed()) << "length " << length;
-        }
-    }
+    for (const SceneWriter& record : records) vgtest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

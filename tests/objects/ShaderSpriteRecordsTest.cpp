@@ -3,6 +3,8 @@
 // time line, the constructors' defaults, values cut where they are read, and damaged records.
 #include <gtest/gtest.h>
 
+#include "RecordCuts.h"
+
 #include "ShaderSpriteRecords.h"
 #include "SpriteTesting.h"
 #include "objects/QV_DischargeFXConstructor.h"
@@ -220,7 +222,7 @@ TEST(ShaderSpriteRecords, ARecordCutShortAnywhereFailsTheArchiveWithoutReadingPa
         MakeDischargeFX({}), MakeExplosion({}), MakeExplosion(oldExplosion), MakeStaticText({.text = "Cut"}),
         MakeStaticText(oldText),
     };
-    for (const SceneWriter& record : records) spritetest::ExpectEveryCutFails(record);
+    for (const SceneWriter& record : records) vgtest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

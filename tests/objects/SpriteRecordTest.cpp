@@ -2,6 +2,8 @@
 // registry, the shipped document's values, and damaged records.
 #include <gtest/gtest.h>
 
+#include "RecordCuts.h"
+
 #include "SpriteRecords.h"
 #include "SpriteTesting.h"
 #include "objects/QV_BirdConstructor.h"
@@ -304,7 +306,7 @@ TEST(SpriteRecords, EveryCutOfEveryRecordFailsWithoutReadingPastItsBytes) {
         MakeSparkle(legacy), MakeFog({}), MakeLighting({}), MakeGrass({}), MakeStaticSprite({.version = 1}),
         MakeFlower({}), MakeDischarge({}),
     };
-    for (const SceneWriter& record : records) spritetest::ExpectEveryCutFails(record);
+    for (const SceneWriter& record : records) vgtest::ExpectEveryCutFails(record);
 }
 
 }  // namespace

@@ -26,17 +26,6 @@ void DriveTimeLine(QV_TimeLineControl& timeLine, float t) {
     AnimationStateCycle::LocalTime(timeLine, timeLine.Cycle(), t);
 }
 
-void ExpectEveryCutFails(const scenewriter::SceneWriter& record) {
-    const std::vector<uint8_t>& bytes = record.Bytes();
-    for (size_t cut = 0; cut < bytes.size(); ++cut) {
-        vgtest::GuardedBytes guarded({bytes.begin(), bytes.begin() + cut});
-        ResourceBuffer buffer(guarded.Data(), guarded.Size());
-        QV_IOF_R<ResourceBuffer> archive(&buffer);
-        delete ReadTaggedObject(archive);
-        EXPECT_TRUE(archive.Failed()) << "cut at " << cut << " of " << bytes.size();
-    }
-}
-
 DeviceWithPictures::DeviceWithPictures(UINT width, UINT height) : device_(width, height) {
     CurrentDevice = device_.Device();
     manager_ = std::make_unique<QV_DocResManager>();

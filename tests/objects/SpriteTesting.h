@@ -44,9 +44,6 @@ ReadResult<T> ReadObject(const scenewriter::SceneWriter& record) {
     return result;
 }
 
-// Reads the record cut short at every byte through the object registry, each cut placed right
-// before a page that cannot be read: every read must fail the archive without reading past.
-void ExpectEveryCutFails(const scenewriter::SceneWriter& record);
 
 // A real device with CurrentDevice and CurrentDocResManager set to it and a manager holding
 // pictures under (path, stamp) keys; both cleared again at the end.
