@@ -3,6 +3,7 @@
 #include <string>
 
 #include "BrushRecords.h"
+#include "MaskRegions.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
@@ -13,34 +14,12 @@ using namespace scenewriter;
 namespace {
 
 const int kWidth = 1024, kHeight = 768;
-// Masks are smaller than the picture: the effects stretch them over it.
-const int kMaskWidth = 256, kMaskHeight = 192;
 
-struct Region {
-    const char* guid;
-    double cx, cy, rx, ry;  // fractions of the picture
-};
-const Region kSun{"{5EB0B1A5-0001-4C6F-9A77-6C616B650001}", 0.72, 0.40, 0.11, 0.14};
-const Region kReflection{"{5EB0B1A5-0002-4C6F-9A77-6C616B650002}", 0.5, 0.665, 0.8, 0.07};
-const Region kRipples{"{5EB0B1A5-0003-4C6F-9A77-6C616B650003}", 0.72, 0.86, 0.12, 0.13};
-const Region kShimmer{"{5EB0B1A5-0004-4C6F-9A77-6C616B650004}", 0.3, 0.74, 0.24, 0.1};
-const Region kMeadow{"{5EB0B1A5-0005-4C6F-9A77-6C616B650005}", 0.1, 0.98, 0.28, 0.16};
-
-GuidImage Mask(const Region& region) {
-    return GuidImage{region.guid, "", 1,
-                     pictures::EncodePng(pictures::EllipseMask(kMaskWidth, kMaskHeight, region.cx, region.cy,
-                                                               region.rx, region.ry, 0.3)),
-                     ""};
-}
-
-FxBaseRecord Fx(const Region& region, int32_t effect, uint32_t speed, int32_t fxMode = 0) {
-    FxBaseRecord fx;
-    fx.maskGuid = region.guid;
-    fx.effect = {"common_res.dll", effect};
-    fx.speed = speed;
-    fx.fxMode = fxMode;
-    return fx;
-}
+const MaskRegion kSun{"{5EB0B1A5-0001-4C6F-9A77-6C616B650001}", 0.72, 0.40, 0.11, 0.14};
+const MaskRegion kReflection{"{5EB0B1A5-0002-4C6F-9A77-6C616B650002}", 0.5, 0.665, 0.8, 0.07};
+const MaskRegion kRipples{"{5EB0B1A5-0003-4C6F-9A77-6C616B650003}", 0.72, 0.86, 0.12, 0.13};
+const MaskRegion kShimmer{"{5EB0B1A5-0004-4C6F-9A77-6C616B650004}", 0.3, 0.74, 0.24, 0.1};
+const MaskRegion kMeadow{"{5EB0B1A5-0005-4C6F-9A77-6C616B650005}", 0.1, 0.98, 0.28, 0.16};
 
 }  // namespace
 
@@ -50,32 +29,32 @@ BrushShowcase MakeBrushShowcase() {
     showcase.images = {StoreEntry{picture.path, picture.stamp,
                                   {StoredFile{0, "", pictures::EncodePng(pictures::EveningLake(kWidth, kHeight)),
                                               picture.path}}}};
-    showcase.masks = {Mask(kSun), Mask(kReflection), Mask(kRipples), Mask(kShimmer), Mask(kMeadow)};
+    showcase.masks = {MaskPicture(kSun), MaskPicture(kReflection), MaskPicture(kRipples), MaskPicture(kShimmer), MaskPicture(kMeadow)};
 
     // The object list is drawn last to first: the shimmer, first, sees all the others.
     WaterRecord shimmer;
     shimmer.color = 0xFFE8D0;  // a pale blue, red in the low byte
-    shimmer.fx = Fx(kShimmer, 90, 50, 1);
+    shimmer.fx = MaskedFx(kShimmer, 90, 50, 1);
     shimmer.fx.effectScale = 30;
     WavesRecord ripples;
     // The sun's path on the water sways sideways under waves running towards the shore.
     ripples.amplitude = 40;
     ripples.wavelength = 60;
     ripples.angle = 270;
-    ripples.fx = Fx(kRipples, 77, 25);
+    ripples.fx = MaskedFx(kRipples, 77, 25);
     // The sky and hills mirrored about the horizon (0.6 of the height) into the near water.
     BackgroundCopyRecord reflection;
     reflection.rect = {0, 0, 0, 0, 0, int32_t(-0.2 * kHeight)};
     reflection.wrapY = 1;
-    reflection.fx = Fx(kReflection, 75, 0);
+    reflection.fx = MaskedFx(kReflection, 75, 0);
     LightRecord sun;
     sun.intensity = 35;
-    sun.fx = Fx(kSun, 76, 8);  // a slow pulse: 0.2 x 8 radians a second
+    sun.fx = MaskedFx(kSun, 76, 8);  // a slow pulse: 0.2 x 8 radians a second
     PatternBrushRecord flowers;
     flowers.image = {"common_res.dll", 79};  // the module's frame set of turning petals
     flowers.patternScale = 150;
     flowers.angle = 15;
-    flowers.fx = Fx(kMeadow, 78, 50);
+    flowers.fx = MaskedFx(kMeadow, 78, 50);
     flowers.fx.base.timeLine.timeMode = 1;
 
     showcase.slide = spriteslides::MakeObjectSlide("Evening lake", picture,
