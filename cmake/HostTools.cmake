@@ -15,6 +15,7 @@ ExternalProject_Add(host_tools
                    ${VG_HOST_TOOLS_DIR}/write_bench_document
                    ${VG_HOST_TOOLS_DIR}/write_large_picture
                    ${VG_HOST_TOOLS_DIR}/write_effect
+                   ${VG_HOST_TOOLS_DIR}/write_authored_document
 )
 
 # vg_generate(TOOL name ARGS arg... OUTPUTS file... [DEPENDS file...]): runs a host generator

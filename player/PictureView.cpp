@@ -63,6 +63,16 @@ void PictureView::Setup(const TextureEntry& picture, float a, float b, int type,
     }
 
     D3DXMatrixOrthoOffCenterLH(&projection_, 0, a, b, 0, -5000, 5000);
+    // Direct3D 9 puts pixel centres on whole coordinates, texel centres half a texel in: a
+    // screen-sized copy of the scene drawn back over the screen (post effects, target passes)
+    // would read between four texels and blur the picture at every pass. Half a pixel up and
+    // to the left, pixel and texel centres meet.
+    const float pixelsX = nested ? a : float(backBuffer.Width), pixelsY = nested ? b : float(backBuffer.Height);
+    if (pixelsX > 0 && pixelsY > 0) {
+        D3DXMATRIX halfPixel;
+        D3DXMatrixTranslation(&halfPixel, -1 / pixelsX, 1 / pixelsY, 0);
+        projection_ *= halfPixel;
+    }
     if (!nested) {
         a = float(backBuffer.Width);
         b = float(backBuffer.Height);
