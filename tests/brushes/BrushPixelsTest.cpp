@@ -26,6 +26,7 @@ const char kNoPicture[] = "{00000000-0000-0000-0000-0000000000AA}";
 const LinkValue kPicture{"C:\\scene\\ramps.png", 1};
 const LinkValue kTile{"C:\\scene\\tile.png", 2};
 const LinkValue kFlatWater{"C:\\scene\\flat.png", 3};
+const LinkValue kChecker{"C:\\scene\\checker.png", 4};
 const UINT kSize = 256;
 const uint32_t kBlue = 64;
 
@@ -69,12 +70,16 @@ uint32_t WaveOver(uint32_t c) {
 
 bool InsideMask(int x) { return x < int(kSize) / 2; }
 
+// Black and white pixels in turn: any offset between the texels read and the pixels drawn
+// blurs it to grey.
+uint32_t Checker(UINT x, UINT y) { return (x + y) % 2 ? 0xFFFFFFFFu : 0xFF000000u; }
+
 // Pixels well away from the mask's edge, inside and outside.
 const int kSamples[][2] = {{10, 20}, {40, 100}, {90, 200}, {100, 60}, {170, 30}, {200, 140}, {240, 230}};
 
 class BrushPixels : public ::testing::Test {
 protected:
-    void Open(std::vector<SceneWriter> objects) {
+    void Open(std::vector<SceneWriter> objects, const LinkValue& picture = kPicture) {
         ASSERT_NE(stage_.Device().Device(), nullptr) << "no Direct3D 9 device";
         IDirect3DDevice9* d = stage_.Device().Device();
         ResourceSection section;
@@ -87,12 +92,13 @@ protected:
             image(kTile, vgtest::MakePatternPicture(d, 64, 64, D3DXIFF_PNG,
                                              [](UINT x, UINT) { return x < 32 ? 0xFFFF00FFu : 0xFF00FFFFu; })),
             // A surface without slope: every normal (0, 0, 1).
-            image(kFlatWater, vgtest::MakePicture(d, 16, 16, D3DXIFF_PNG, 0xFF8080FF))};
+            image(kFlatWater, vgtest::MakePicture(d, 16, 16, D3DXIFF_PNG, 0xFF8080FF)),
+            image(kChecker, vgtest::MakePatternPicture(d, kSize, kSize, D3DXIFF_PNG, Checker))};
         section.guidImages = {{kLeftHalf, "", 1,
                                vgtest::MakePatternPicture(d, kSize, kSize, D3DXIFF_PNG,
                                                    [](UINT x, UINT) { return InsideMask(int(x)) ? 0xFFFFFFFFu : 0xFF000000u; }),
                                ""}};
-        ASSERT_EQ(stage_.Open(section, kPicture, std::move(objects)), S_OK);
+        ASSERT_EQ(stage_.Open(section, picture, std::move(objects)), S_OK);
         stage_.Start();
     }
     // Draws frames up to slide time t (0.1 s apart, as clocks take at most 0.2 s a frame) and
@@ -301,6 +307,22 @@ TEST_F(BrushPixels, APostEffectWithoutItsEffectLeavesThePictureAsItWas) {
     missing.effect = {"common_res.dll", 4321};
     Open({MakeLight({.fx = missing})});
     ExpectFrame(nullptr);
+}
+
+// The scene's copy in a render target is drawn back over the screen pixel for pixel; before,
+// every pass read it half a pixel off and blurred one-pixel detail.
+TEST_F(BrushPixels, APostEffectHandsThePictureBackPixelForPixel) {
+    for (int32_t fxMode : {0, 1}) {
+        SCOPED_TRACE(fxMode);
+        Open({MakeLight({.fx = Fx(kLight, fxMode, 40, kNoPicture)})}, kChecker);
+        stage_.DrawFrame(0.0f);
+        const std::vector<uint32_t> pixels = stage_.Device().ReadBack();
+        int blurred = 0;
+        for (UINT y = 0; y < kSize; ++y)
+            for (UINT x = 0; x < kSize; ++x)
+                if (vgtest::ChannelDistance(pixels[size_t(y) * kSize + x] | 0xFF000000u, Checker(x, y)) > 2) ++blurred;
+        EXPECT_EQ(blurred, 0);
+    }
 }
 
 TEST_F(BrushPixels, ADeviceResetWithBrushesAliveSucceedsAndTheyDrawAgain) {

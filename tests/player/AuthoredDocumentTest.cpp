@@ -43,9 +43,9 @@ using authored::Area;
 
 // Where an object may draw and whether it draws.
 enum class Draws {
-    kWithin,      // changes pixels inside its area and nowhere else (brushes, placed sprites)
+    kWithin,        // changes pixels inside its area and nowhere else (brushes, placed sprites)
     kMostlyWithin,  // changes pixels inside its area; drifting sprites cross its edges
-    kNothing,     // changes no pixel at all
+    kNothing,       // changes no pixel at all
 };
 
 struct ExpectedObject {
