@@ -9,6 +9,7 @@
 
 namespace scenewriter {
 
+// A stored point or vector: three floats.
 struct Point3 {
     float x = 0, y = 0, z = 0;
 };
