@@ -14,6 +14,8 @@
 
 class QV_SlideContainer : public QV_IOF_Item {
 public:
+    using Descriptions = std::vector<std::unique_ptr<QV_ABObj_Constructor>>;
+
     QV_SlideContainer();
     QV_SlideContainer(const QV_SlideContainer&) = delete;
     QV_SlideContainer& operator=(const QV_SlideContainer&) = delete;
@@ -43,6 +45,9 @@ public:
     const std::vector<CountedHolder<QV_ABObj>>& RuntimeObjects() const { return objects_; }
     const std::vector<CountedHolder<QV_ABObj>>& RuntimeSounds() const { return sounds_; }
     size_t PendingDescriptions() const { return objectDescriptions_.size() + soundDescriptions_.size(); }
+    // The descriptions as read, until Activate makes runtime objects of them.
+    const Descriptions& ObjectDescriptions() const { return objectDescriptions_; }
+    const Descriptions& SoundDescriptions() const { return soundDescriptions_; }
 
     MediaParamT<unsigned int> fadeIn;
     MediaParamT<unsigned int> fadeOut;
@@ -52,7 +57,6 @@ public:
     MediaParamT<unsigned int> reservedCount;
 
 private:
-    using Descriptions = std::vector<std::unique_ptr<QV_ABObj_Constructor>>;
     static void ReadDescriptions(QV_IOF_Virtual& archive, Descriptions& into);
     static void CreateObjects(Descriptions& from, std::vector<CountedHolder<QV_ABObj>>& into);
 

@@ -2,12 +2,16 @@
 // refusal of malformed bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <ostream>
 #include <random>
+#include <set>
 
 #include "DocumentRecords.h"
+#include "EveryClassDocument.h"
 #include "GeneratorRecords.h"
-#include "GuardedBytes.h"
+#include "OpenedDocument.h"
 #include "SlideRecords.h"
 #include "TestSlide.h"
 #include "document/QV_DocResManager.h"
@@ -19,21 +23,8 @@ using namespace scenewriter;
 
 namespace {
 
-struct Opened {
-    HRESULT result = E_FAIL;
-    std::unique_ptr<QV_SlideShow_Light> show;
-};
-
-// Reads the bytes from just before a no-access page, so an overrun would fault.
-Opened Open(const std::vector<uint8_t>& bytes) {
-    vgtest::GuardedBytes guarded(bytes);
-    ResourceBuffer buffer(guarded.Data(), guarded.Size());
-    QV_SlideShow_Light* show = nullptr;
-    Opened opened;
-    opened.result = LoadSceneDocument(buffer, &show);
-    opened.show.reset(show);
-    return opened;
-}
+using Opened = vgtest::OpenedDocument;
+using vgtest::OpenGuarded;
 
 class SceneDocument : public ::testing::Test {
 protected:
@@ -45,7 +36,6 @@ protected:
         delete CurrentDocResManager;
         CurrentDocResManager = nullptr;
     }
-    void ExpectMutationsOpenOrFailCleanly(const std::vector<uint8_t>& whole);
 };
 
 SceneWriter Slide(const char* label, int32_t number) {
@@ -95,7 +85,7 @@ std::vector<uint8_t> GeneratorDocument() {
 TEST_F(SceneDocument, HeadAndEmptySectionsGiveAShowWithoutSlides) {
     ResourceSection section;
     section.version = 1;
-    Opened opened = Open(MakeDocument({}, {}, section));
+    Opened opened = OpenGuarded(MakeDocument({}, {}, section));
     ASSERT_EQ(opened.result, S_OK);
     ASSERT_NE(opened.show, nullptr);
     EXPECT_EQ(opened.show->SlideCount(), 0u);
@@ -105,7 +95,7 @@ TEST_F(SceneDocument, HeadAndEmptySectionsGiveAShowWithoutSlides) {
 }
 
 TEST_F(SceneDocument, SlidesAndTracksAreReadInDocumentOrder) {
-    Opened opened = Open(RichDocument());
+    Opened opened = OpenGuarded(RichDocument());
     ASSERT_EQ(opened.result, S_OK);
     ASSERT_EQ(opened.show->SlideCount(), 2u);
     EXPECT_EQ(static_cast<vgtest::TestSlide*>(opened.show->SlideAt(0).Get())->label, L"first");
@@ -131,7 +121,7 @@ TEST_F(SceneDocument, ResourceSectionVersionsEndWhereTheyShould) {
         section.guidImages = {{"{00000001-0002-0003-0405-060708090A0B}", "", 1, {5}, ""}};
         // Each version's section is the last thing in the document: reading one field too
         // many would fail the open.
-        Opened opened = Open(MakeDocument({}, {}, section));
+        Opened opened = OpenGuarded(MakeDocument({}, {}, section));
         ASSERT_EQ(opened.result, S_OK) << c.version;
         const DocResStorage& storage = CurrentDocResManager->Storage();
         EXPECT_EQ(storage.store.size(), c.storeKeys) << c.version;
@@ -148,7 +138,7 @@ TEST_F(SceneDocument, FirstEntryOfAKeyWinsAndImagesKeepTheirStoreRecords) {
     section.images = {{"a.png", 1, {File("first", {1})}}, {"a.png", 1, {File("second", {2})}}};
     section.durations = {{"a.png", 1, {0.1f}}, {"a.png", 1, {0.2f, 0.3f}}};
     section.buffers = {{"a.png", 1, {File("buffer", {3})}}, {"fx", 2, {File("fx", {4})}}};
-    Opened opened = Open(MakeDocument({}, {}, section));
+    Opened opened = OpenGuarded(MakeDocument({}, {}, section));
     ASSERT_EQ(opened.result, S_OK);
     const DocResStorage& storage = CurrentDocResManager->Storage();
     ASSERT_EQ(storage.store.count(FileKey(L"a.png", 1)), 1u);
@@ -163,7 +153,7 @@ TEST_F(SceneDocument, UnknownSlideTagRefusesTheDocumentAndKeepsThePreviousManage
     CurrentDocResManager = &previous;
     SceneWriter unknown;
     unknown.Section("QV_StaticAnimation", 1).Int(100).Int(0);
-    Opened opened = Open(MakeDocument({Slide("ok", 1), unknown}, {}, {}));
+    Opened opened = OpenGuarded(MakeDocument({Slide("ok", 1), unknown}, {}, {}));
     EXPECT_EQ(opened.result, kSceneDocumentFailure);
     EXPECT_EQ(opened.show, nullptr);
     EXPECT_EQ(CurrentDocResManager, &previous);
@@ -181,7 +171,7 @@ TEST_F(SceneDocument, AnImageRecordCountBeyondTheEntryBudgetRefusesTheDocument) 
     // All zeros: each 16 bytes read as an empty record.
     out.Raw(std::vector<uint8_t>(size_t(records) * 16, 0));
     out.UInt(0).UInt(0).UInt(0);  // durations, buffers and GUID pictures
-    Opened opened = Open(out.Bytes());
+    Opened opened = OpenGuarded(out.Bytes());
     EXPECT_EQ(opened.result, kSceneDocumentFailure);
     EXPECT_EQ(CurrentDocResManager, nullptr);
 }
@@ -196,28 +186,61 @@ TEST_F(SceneDocument, RunningModuleWithoutTheDocumentResourceFails) {
     EXPECT_EQ(LoadSceneDocument(none, &show), kSceneDocumentFailure);
 }
 
-TEST_F(SceneDocument, EveryTruncationFails) {
-    for (const std::vector<uint8_t>& whole : {RichDocument(), GeneratorDocument()}) {
-        ASSERT_EQ(Open(whole).result, S_OK);
-        delete CurrentDocResManager;
-        CurrentDocResManager = nullptr;
-        for (size_t length = 0; length < whole.size(); ++length) {
-            std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
-            Opened opened = Open(cut);
-            ASSERT_EQ(opened.result, kSceneDocumentFailure) << "length " << length;
-            ASSERT_EQ(CurrentDocResManager, nullptr);
-        }
+// The documents the robustness tests damage: every record form, every particle generator,
+// and every registered class at its newest and at its oldest versions.
+struct DocumentCase {
+    const char* name;
+    std::vector<uint8_t> (*make)();
+};
+
+const DocumentCase kDamagedDocuments[] = {
+    {"Rich", RichDocument},
+    {"Generators", GeneratorDocument},
+    {"EveryClassNewest", [] { return vgtest::EveryClassDocument(vgtest::RecordVersions::Newest); }},
+    {"EveryClassOldest", [] { return vgtest::EveryClassDocument(vgtest::RecordVersions::Oldest); }},
+};
+
+void PrintTo(const DocumentCase& document, std::ostream* out) { *out << document.name; }
+
+// Every length of a small document. Every cut of a large one would cost the square of its
+// size, so it is cut around each string head (the FF FE FF that opens every stored wide
+// string: a record begins with its tag, so one ends there and the next begins) and at every
+// 13th length between.
+std::vector<size_t> CutLengths(const std::vector<uint8_t>& whole) {
+    constexpr size_t kEveryLengthUpTo = 4096, kStride = 13, kBefore = 2, kAfter = 6;
+    std::set<size_t> lengths;
+    const size_t stride = whole.size() <= kEveryLengthUpTo ? 1 : kStride;
+    for (size_t length = 0; length < whole.size(); length += stride) lengths.insert(length);
+    for (size_t at = 0; at + 3 <= whole.size(); ++at) {
+        if (whole[at] != 0xFF || whole[at + 1] != 0xFE || whole[at + 2] != 0xFF) continue;
+        for (size_t length = at >= kBefore ? at - kBefore : 0; length < std::min(at + kAfter, whole.size()); ++length)
+            lengths.insert(length);
+    }
+    return {lengths.begin(), lengths.end()};
+}
+
+class DamagedDocument : public SceneDocument, public ::testing::WithParamInterface<DocumentCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Documents, DamagedDocument, ::testing::ValuesIn(kDamagedDocuments),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(DamagedDocument, EveryTruncationFails) {
+    const std::vector<uint8_t> whole = GetParam().make();
+    ASSERT_EQ(OpenGuarded(whole).result, S_OK);
+    delete CurrentDocResManager;
+    CurrentDocResManager = nullptr;
+    for (size_t length : CutLengths(whole)) {
+        std::vector<uint8_t> cut(whole.begin(), whole.begin() + length);
+        Opened opened = OpenGuarded(cut);
+        ASSERT_EQ(opened.result, kSceneDocumentFailure) << "length " << length;
+        ASSERT_EQ(CurrentDocResManager, nullptr);
     }
 }
 
 // Thousands of damaged documents either open or are refused; none crashes, hangs or reads
 // outside its bytes (the bytes end at a no-access page).
-TEST_F(SceneDocument, MutatedDocumentsOpenOrFailCleanly) {
-    for (const std::vector<uint8_t>& whole : {RichDocument(), GeneratorDocument()})
-        ExpectMutationsOpenOrFailCleanly(whole);
-}
-
-void SceneDocument::ExpectMutationsOpenOrFailCleanly(const std::vector<uint8_t>& whole) {
+TEST_P(DamagedDocument, MutatedDocumentsOpenOrFailCleanly) {
+    const std::vector<uint8_t> whole = GetParam().make();
     std::mt19937 random(20261210);
     int opened = 0, refused = 0;
     for (int trial = 0; trial < 4000; ++trial) {
@@ -232,7 +255,7 @@ void SceneDocument::ExpectMutationsOpenOrFailCleanly(const std::vector<uint8_t>&
             }
             if (bytes.empty()) break;
         }
-        Opened result = Open(bytes);
+        Opened result = OpenGuarded(bytes);
         ASSERT_TRUE(result.result == S_OK || result.result == kSceneDocumentFailure);
         ASSERT_EQ(result.result == S_OK, result.show != nullptr);
         if (result.result == S_OK) {

@@ -17,7 +17,7 @@ struct FxBaseRecord {
     uint32_t speed = 0;
     int32_t fxMode = 0;
     std::string maskGuid = "{00000000-0000-0000-0000-000000000000}";
-    std::string maskName;
+    std::string maskName{};
     uint8_t maskFlag = 1;
     LinkValue effect;
     uint32_t effectScale = 50;            // fiftieths

@@ -4,11 +4,9 @@ namespace scenewriter {
 
 namespace {
 
-void WritePoint(SceneWriter& out, const Point3& point) { out.Float(point[0]).Float(point[1]).Float(point[2]); }
-
 void WriteStaticGenerator(SceneWriter& out, const StaticGeneratorRecord& record) {
     out.Section("QV_StaticGenerator", record.version);
-    WritePoint(out, record.origin);
+    out.Vector(record.origin);
     WriteTexGenerator(out, record.tex);
 }
 
@@ -28,7 +26,7 @@ void WriteTexGenerator(SceneWriter& out, const TexGeneratorRecord& record) {
 
 void WriteSingleRect(SceneWriter& out, const SingleRectRecord& record) {
     out.Section("QV_SingleRectGN", record.version);
-    for (const Point3& corner : record.corners) WritePoint(out, corner);
+    for (const Point3& corner : record.corners) out.Vector(corner);
     if (record.version < 2) out.Float(record.legacy[0]).Float(record.legacy[1]);
     WriteStaticGenerator(out, record.staticGenerator);
 }
@@ -37,7 +35,7 @@ SceneWriter MakeSmoke(const SmokeRecord& record) {
     SceneWriter out;
     out.Section("QV_Smoke", record.version).UInt(record.wind);
     out.UInt(record.lifetime).UInt(record.rate).UInt(record.size).UInt(record.direction).UInt(record.speed);
-    WritePoint(out, record.origin);
+    out.Vector(record.origin);
     WriteTexGenerator(out, record.tex);
     return out;
 }
@@ -52,8 +50,8 @@ SceneWriter MakeLightning(const LightningRecord& record) {
         for (uint32_t timing : record.legacyTimings) out.UInt(timing);
     out.UInt(record.flicker).UInt(record.glowWidth).Int(record.randomFlag);
     out.Section("QV_StringGenerator", record.string.version);
-    WritePoint(out, record.string.start);
-    WritePoint(out, record.string.end);
+    out.Vector(record.string.start);
+    out.Vector(record.string.end);
     WriteTexGenerator(out, record.string.tex);
     return out;
 }

@@ -11,8 +11,6 @@
 
 namespace scenewriter {
 
-using Point3 = std::array<float, 3>;
-
 // Version 1 has no mirror flags. Colours are COLORREFs (red in the low byte), transparencies
 // in percent.
 struct TexGeneratorRecord {

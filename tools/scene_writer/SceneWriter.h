@@ -9,6 +9,11 @@
 
 namespace scenewriter {
 
+// A stored point or vector: three floats.
+struct Point3 {
+    float x = 0, y = 0, z = 0;
+};
+
 // How a string's length is stored: the shortest form that holds it, or a forced one.
 enum class LengthForm { Shortest, Byte, Word, DoubleWord };
 
@@ -22,6 +27,7 @@ public:
     SceneWriter& Bool(bool value) { return Byte(value ? 1 : 0); }
     SceneWriter& Int64(int64_t value);
     SceneWriter& Point(int32_t x, int32_t y) { return Int(x).Int(y); }
+    SceneWriter& Vector(const Point3& p) { return Float(p.x).Float(p.y).Float(p.z); }
 
     SceneWriter& String(std::u16string_view text, LengthForm form = LengthForm::Shortest);
     SceneWriter& String(std::string_view ascii, LengthForm form = LengthForm::Shortest);

@@ -2,12 +2,6 @@
 
 namespace scenewriter {
 
-namespace {
-
-SceneWriter& WritePoint(SceneWriter& out, const Point3& p) { return out.Float(p.x).Float(p.y).Float(p.z); }
-
-}  // namespace
-
 void WriteEffectSprite(SceneWriter& out, const EffectSpriteRecord& record) {
     out.Section("QV_FXParticleSystemCtrl", record.version);
     WriteLink(out, record.effect);
@@ -21,7 +15,7 @@ void WriteGlow(SceneWriter& out, const GlowRecord& glow) {
 
 void WriteStaticEffect(SceneWriter& out, const StaticEffectRecord& record) {
     out.Section("QV_StatBaseFXCtrl", record.version);
-    WritePoint(out, record.position);
+    out.Vector(record.position);
     if (record.version >= 2) out.UInt(record.height).UInt(record.width);
     out.Section("QV_BaseFXCtrl", record.baseVersion);
     WriteEffectSprite(out, record.effectSprite);
@@ -30,8 +24,8 @@ void WriteStaticEffect(SceneWriter& out, const StaticEffectRecord& record) {
 SceneWriter MakeDischargeFX(const DischargeFXRecord& d) {
     SceneWriter out;
     out.Section("QV_DischargeFXConstructor", d.version);
-    WritePoint(out, d.start);
-    WritePoint(out, d.end);
+    out.Vector(d.start);
+    out.Vector(d.end);
     out.UInt(d.jitter).Long(d.textureChoice).UInt(d.flicker).UInt(d.morphSpeed);
     WriteGlow(out, d.glow);
     return out;

@@ -11,10 +11,6 @@
 
 namespace scenewriter {
 
-struct Point3 {
-    float x = 0, y = 0, z = 0;
-};
-
 // Tagged "QV_FXParticleSystemCtrl": the effect link, then the sprite section.
 struct EffectSpriteRecord {
     int32_t version = 1;

@@ -25,15 +25,15 @@ struct SpriteRecord {
     int32_t blendMode = 0;      // 0 alpha, 1 additive
     int32_t colour = 0xFFFFFF;  // red in the low byte
     float pulseSpeed = 0, alphaMin = 0, alphaMax = 1, scaleMin = 1, scaleMax = 1;
-    LinkValue image, secondImage;
-    std::vector<StoredFile> frames;
-    StoredFile secondFrame;
+    LinkValue image{}, secondImage{};
+    std::vector<StoredFile> frames{};
+    StoredFile secondFrame{};
     uint32_t inertWord = 1;
     float inertFloat = 0;
     uint32_t frameCount = 1;
     float frameRate = 0;
     bool sheet = false;
-    std::vector<float> durations;
+    std::vector<float> durations{};
     int32_t frameSetSource = 0;  // 1: the image names a module frame set
     int32_t flipVertical = 0, flipHorizontal = 0;
     int32_t frameChangeOnly = 0;
