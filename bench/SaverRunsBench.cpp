@@ -5,6 +5,9 @@
 //   bench_saver_runs repeat RUNS   the saver itself, RUNS times in a row: every exit code, and
 //                                  whether its music folder is gone after each run
 //   bench_saver_runs end           a key to the saver running on this display (scripts/run)
+//   bench_saver_runs copy DOCUMENT FOLDER
+//                                  a copy of the saver in FOLDER whose document is DOCUMENT's
+//                                  bytes (scripts/bench-process, one slide of the scene)
 // The saver is the VelmoraGlow.scr beside this program.
 #include <windows.h>
 
@@ -98,11 +101,9 @@ RunResult RunOnce(const std::wstring& saver, DWORD playMilliseconds) {
     return run;
 }
 
-// A copy of the saver, with the built-in module beside it, whose resource 107 is the document.
-std::wstring SaverWithDocument(const std::vector<uint8_t>& document) {
-    wchar_t temp[MAX_PATH + 1] = L"";
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"vg-saver-runs\\";
+// A copy of the saver in the folder, with the built-in module beside it, whose resource 107 is
+// the document.
+std::wstring SaverWithDocument(const std::vector<uint8_t>& document, const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring copy = folder + L"VelmoraGlow.scr";
     if (!CopyFileW((ProgramFolder() + L"VelmoraGlow.scr").c_str(), copy.c_str(), FALSE) ||
@@ -115,8 +116,14 @@ std::wstring SaverWithDocument(const std::vector<uint8_t>& document) {
     return EndUpdateResourceW(update, FALSE) ? copy : std::wstring();
 }
 
+std::wstring TempFolder() {
+    wchar_t temp[MAX_PATH + 1] = L"";
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"vg-saver-runs\\";
+}
+
 int ExitWithSounds(int count) {
-    const std::wstring saver = SaverWithDocument(bench::SoundObjectsDocument(count));
+    const std::wstring saver = SaverWithDocument(bench::SoundObjectsDocument(count), TempFolder());
     if (saver.empty()) {
         std::fprintf(stderr, "no copy of the saver with the document\n");
         return 1;
@@ -180,6 +187,21 @@ int EndRunningSaver() {
     return windows.empty() ? 1 : 0;
 }
 
+int CopyWithDocument(const char* path, const char* folder) {
+    std::vector<uint8_t> document;
+    if (!bench::ReadFileBytes(path, document)) {
+        std::fprintf(stderr, "cannot read %s\n", path);
+        return 1;
+    }
+    std::wstring wide;
+    for (const char* c = folder; *c; ++c) wide += wchar_t(static_cast<unsigned char>(*c));
+    if (SaverWithDocument(document, wide + L"\\").empty()) {
+        std::fprintf(stderr, "no copy of the saver in %s\n", folder);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,6 +209,7 @@ int main(int argc, char** argv) {
     if (command == "exit" && argc == 3) return ExitWithSounds(std::atoi(argv[2]));
     if (command == "repeat" && argc == 3) return Repeat(std::atoi(argv[2]));
     if (command == "end") return EndRunningSaver();
-    std::fprintf(stderr, "usage: bench_saver_runs exit SOUNDS | repeat RUNS | end\n");
+    if (command == "copy" && argc == 4) return CopyWithDocument(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: bench_saver_runs exit SOUNDS | repeat RUNS | end | copy DOCUMENT FOLDER\n");
     return 2;
 }

@@ -24,18 +24,44 @@ void ParticleGeomArray::OnCountChanged(unsigned int n) {
 }
 
 void ParticleGeomArray::Update(float localTime) {
+    StepClocks(localTime);
+    MoveSprites(false);
+}
+
+void ParticleGeomArray::StepClocks(float localTime) {
+    description_->StepTime(localTime);
+    description_->speed.Advance(localTime);
+}
+
+// Each quad is written right after its sprite moved, while the sprite is still in the cache:
+// a large system is walked once a frame instead of twice. A quad depends on its own sprite
+// and the description's clocks only, so the quads are those BuildQuads writes after the moves.
+void ParticleGeomArray::MoveSprites(bool writeQuads) {
     QV_BaseSpriteProp& d = *description_;
-    d.StepTime(localTime);
-    d.speed.Advance(localTime);
-    for (SpriteParticle& sprite : sprites_) d.UpdateParticle(sprite);
+    const bool writing = writeQuads && BeginQuads(d);
+    const size_t quads = writing ? d.count.Value() : 0;
+    for (size_t i = 0; i < sprites_.size(); ++i) {
+        d.UpdateParticle(sprites_[i]);
+        if (i < quads) WriteQuad(UINT(i), sprites_[i], d);
+    }
+    if (writing) EndQuads();
 }
 
 void ParticleGeomArray::BuildQuads(QV_BaseSpriteProp& d) {
+    if (!BeginQuads(d)) return;
+    for (UINT i = 0; i < d.count.Value(); ++i) WriteQuad(i, sprites_[i], d);
+    EndQuads();
+}
+
+bool ParticleGeomArray::BeginQuads(QV_BaseSpriteProp& d) {
     const unsigned int count = d.count.Value();
-    if (vertexCount / 4 != count || count > sprites_.size()) return;
-    if (!Lock()) return;
+    if (vertexCount / 4 != count || count > sprites_.size()) return false;
+    if (!Lock()) return false;
     if (d.sheet) StepSheetFrame(d);
-    for (UINT i = 0; i < count; ++i) WriteQuad(i, sprites_[i], d);
+    return true;
+}
+
+void ParticleGeomArray::EndQuads() {
     Unlock();
     quadsBuilt_ = true;
 }

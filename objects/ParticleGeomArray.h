@@ -23,6 +23,10 @@ public:
     void OnCountChanged(unsigned int n);
     // The description's clocks, then every sprite of the list moved by one frame.
     void Update(float localTime);
+    void StepClocks(float localTime);
+    // Every sprite moved by one frame; with writeQuads the quads too, as BuildQuads writes
+    // them, in the same pass.
+    void MoveSprites(bool writeQuads);
     // Writes the first count quads from the sprites; nothing while the buffers do not match
     // the count or will not lock. A sprite sheet steps its frame here.
     void BuildQuads(QV_BaseSpriteProp& d);
@@ -37,6 +41,10 @@ public:
     bool QuadsBuilt() const { return quadsBuilt_; }
 
 private:
+    // Locks the buffers for writing count quads and steps the sheet frame; false (nothing
+    // locked) while the buffers do not match the count or will not lock.
+    bool BeginQuads(QV_BaseSpriteProp& d);
+    void EndQuads();
     // The sheet frame all quads of this build show.
     void StepSheetFrame(QV_BaseSpriteProp& d);
     void WriteQuad(UINT i, const SpriteParticle& sprite, QV_BaseSpriteProp& d);

@@ -35,10 +35,10 @@ bool QV_SpriteArrayObj::HitTest(POINT point) {
 }
 
 void QV_SpriteArrayObj::Update(float localTime) {
-    ParticleGeomArray::Update(localTime);
+    StepClocks(localTime);
     QV_BaseSpriteProp& d = *SpriteDescription();
     const bool switched = AdvanceFrame(d.speed.Time());
     // Quads that only follow frame switches are still written once, so a buffer is never
     // drawn unwritten.
-    if (!d.frameChangeOnly.Value() || switched || !QuadsBuilt()) BuildQuads(d);
+    MoveSprites(!d.frameChangeOnly.Value() || switched || !QuadsBuilt());
 }

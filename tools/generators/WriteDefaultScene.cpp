@@ -3,8 +3,10 @@
 // slide with sound objects (a looping sea swell and a wind chime now and then), a fifth with
 // butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
 // and reeds, the slide of FX brushes, the shader sprites' slide, and the glass ball, water
-// rings and falling glyphs.
+// rings and falling glyphs. With a slide number, the document holds that slide alone (with
+// every picture, sound and track), for measuring one slide as the saver shows it.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "BrushSlides.h"
@@ -90,8 +92,8 @@ SceneWriter SoundObject(const Sound& sound, const std::string& name, int32_t mod
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: write_default_scene OUTPUT\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: write_default_scene OUTPUT [SLIDE]\n");
         return 2;
     }
     using namespace pictures;
@@ -146,6 +148,14 @@ int main(int argc, char** argv) {
     for (SceneWriter& slide : backgrounds.slides) slides.push_back(std::move(slide));
     section.guidImages.insert(section.guidImages.end(), backgrounds.guidImages.begin(), backgrounds.guidImages.end());
 
+    if (argc == 3) {
+        const size_t only = std::strtoul(argv[2], nullptr, 10);
+        if (only >= slides.size()) {
+            std::fprintf(stderr, "the scene has %zu slides\n", slides.size());
+            return 2;
+        }
+        slides = {slides[only]};
+    }
     const std::vector<uint8_t> document = MakeDocument(
         slides,
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
