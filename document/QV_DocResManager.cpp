@@ -1,5 +1,7 @@
 #include "document/QV_DocResManager.h"
 
+#include <set>
+
 #include "document/ArchiveValues.h"
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
@@ -260,6 +262,20 @@ ID3DXEffect* QV_DocResManager::GetEffect(const FileKey& link) {
 void QV_DocResManager::HoldEffect(const FileKey& link, ID3DXEffect* effect) {
     effect->AddRef();
     effects_[link].Attach(effect);
+}
+
+std::vector<IUnknown*> QV_DocResManager::HeldDeviceObjects() const {
+    std::set<IUnknown*> held;
+    for (const auto& [key, effect] : effects_) held.insert(effect.Get());
+    for (const auto& [key, set] : textureSets_)
+        for (const ComHolder<IDirect3DTexture9>& frame : set.frames) held.insert(frame.Get());
+    for (const auto& [key, mesh] : meshes_) {
+        held.insert(mesh.vertices.Get());
+        held.insert(mesh.indices.Get());
+    }
+    for (const auto& [key, texture] : guidTextures_) held.insert(texture.Get());
+    held.erase(nullptr);
+    return {held.begin(), held.end()};
 }
 
 ID3DXFont* QV_DocResManager::GetFont(const GuidKey& key, const FontMediaParam& font) {

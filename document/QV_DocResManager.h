@@ -79,6 +79,9 @@ public:
     DocResourceCache& Cache() { return *cache_; }
     // For tests: an effect held under a key as if GetEffect had made it.
     void HoldEffect(const FileKey& link, ID3DXEffect* effect);
+    // For tests: the effects, managed textures and mesh buffers it holds, which outlive a
+    // device reset, each once.
+    std::vector<IUnknown*> HeldDeviceObjects() const;
 
 private:
     void LoadTextureFromModule(TextureSet& set, const FileKey& link);

@@ -64,6 +64,9 @@ int QV_SlideShow_Light::FrameMove(float t) {
         const float total = float(fadeIn + fadeOut + show);
         if (a > total && slides_[nextIndex_]) {
             currentSlide_->SetSoundsActive(false);
+            // Its targets are made again when it next starts: kept, every slide shown would
+            // hold two screen-sized render targets until the next device reset.
+            currentSlide_->InvalidateDeviceObjects();
             currentSlide_ = slides_[nextIndex_];
             slideStartTime_ = t;
             nextIndex_ = nextIndex_ + 1 < slides_.size() ? nextIndex_ + 1 : 0;
