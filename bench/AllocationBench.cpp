@@ -10,6 +10,7 @@
 #include "FigureLine.h"
 #include "RunningScene.h"
 #include "ShowPosition.h"
+#include "BenchScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "player/PictureView.h"
@@ -53,19 +54,11 @@ std::string PerFrame(const Count& count) {
 
 int main() {
     vgtest::TestDevice device(1024, 768);
-    if (!device.Device()) {
-        std::fprintf(stderr, "no Direct3D 9 device, hr=0x%08lx\n", static_cast<unsigned long>(device.CreationResult()));
-        return 1;
-    }
+    if (!bench::DeviceReady(device)) return 1;
     CurrentDevice = device.Device();
     {
         vgtest::RunningScene scene;
-        if (FAILED(scene.OpenOwnDocument())) {
-            std::fprintf(stderr, "the default scene does not open\n");
-            return 1;
-        }
-        scene.PrepareSlides();
-        scene.SetFitMode(2);
+        if (!bench::OpenDefaultScene(scene)) return 1;
         bench::ShowPosition position(scene);
         const std::vector<SlideCounts> counts = CountRound(scene, position);
         Count steady;

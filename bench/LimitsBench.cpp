@@ -18,6 +18,7 @@
 #include "RunningScene.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
+#include "BenchScene.h"
 #include "TestDevice.h"
 #include "audio/MusicFolder.h"
 #include "audio/SoundDevice.h"
@@ -212,10 +213,7 @@ int MusicTracks(int count) {
 int main(int argc, char** argv) {
     const std::string figure = argc > 1 ? argv[1] : "";
     vgtest::TestDevice device(640, 480);
-    if (!device.Device()) {
-        std::fprintf(stderr, "no Direct3D 9 device, hr=0x%08lx\n", static_cast<unsigned long>(device.CreationResult()));
-        return 1;
-    }
+    if (!bench::DeviceReady(device)) return 1;
     CurrentDevice = device.Device();
     int result = 2;
     if (figure == "windows") result = TimeLineWindows();

@@ -12,6 +12,7 @@
 #include "RunningScene.h"
 #include "FigureLine.h"
 #include "GpuFence.h"
+#include "BenchScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "player/PictureView.h"
@@ -106,10 +107,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     vgtest::TestDevice device(1024, 768);
-    if (!device.Device()) {
-        std::fprintf(stderr, "no Direct3D 9 device, hr=0x%08lx\n", static_cast<unsigned long>(device.CreationResult()));
-        return 1;
-    }
+    if (!bench::DeviceReady(device)) return 1;
     CurrentDevice = device.Device();
     bench::GpuFence fence(device.Device());
     bool ok = MeasureOpening("default scene", [](RunningScene& scene) { return scene.OpenOwnDocument(); }, fence);

@@ -13,6 +13,7 @@
 
 #include "FigureLine.h"
 #include "RunningScene.h"
+#include "BenchScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "player/PictureView.h"
@@ -35,18 +36,10 @@ double WorkingSetMiB() {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     vgtest::TestDevice device(1024, 768);
-    if (!device.Device()) {
-        std::fprintf(stderr, "no Direct3D 9 device\n");
-        return 1;
-    }
+    if (!bench::DeviceReady(device)) return 1;
     CurrentDevice = device.Device();
     vgtest::RunningScene scene;
-    if (FAILED(scene.OpenOwnDocument())) {
-        std::fprintf(stderr, "the default scene does not open\n");
-        return 1;
-    }
-    scene.PrepareSlides();
-    scene.SetFitMode(2);
+    if (!bench::OpenDefaultScene(scene)) return 1;
     const double opened = WorkingSetMiB();
     std::printf("working set after opening and preparing: %.1f MiB\n", opened);
 

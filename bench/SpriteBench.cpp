@@ -15,6 +15,7 @@
 #include "GpuFence.h"
 #include "PublishedPicture.h"
 #include "SpriteRecords.h"
+#include "BenchScene.h"
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
@@ -98,10 +99,7 @@ void Report(const std::string& what, const std::vector<Round>& rounds, bool agai
 
 int main() {
     vgtest::TestDevice device(320, 240);
-    if (!device.Device()) {
-        std::fprintf(stderr, "no Direct3D 9 device, hr=0x%08lx\n", static_cast<unsigned long>(device.CreationResult()));
-        return 1;
-    }
+    if (!bench::DeviceReady(device)) return 1;
     CurrentDevice = device.Device();
     auto manager = std::make_unique<QV_DocResManager>();
     CurrentDocResManager = manager.get();
