@@ -26,20 +26,8 @@ using vgtest::BrushStage;
 
 namespace {
 
-FxBaseRecord DistinctBase() {
-    FxBaseRecord fx;
-    fx.speed = 7;
-    fx.fxMode = 1;
-    fx.maskGuid = "{3F2504E0-4F89-11D3-9A0C-0305E82C3301}";
-    fx.effect = {"C:\\fx\\mine.fx", 1234};
-    for (int i = 0; i < 12; ++i) fx.region[i] = float(i + 1);
-    fx.spareInt = -9;
-    fx.base.name = "brush";
-    return fx;
-}
-
-DirectionBasedRecord Directed() { return {.strength = 10, .angle = 90, .fx = DistinctBase()}; }
-CentralBasedRecord Centred() { return {.center = {100.0f, 50.0f, 0.0f}, .fx = DistinctBase()}; }
+DirectionBasedRecord Directed() { return {.strength = 10, .angle = 90, .fx = vgtest::DistinctBrushBase()}; }
+CentralBasedRecord Centred() { return {.center = {100.0f, 50.0f, 0.0f}, .fx = vgtest::DistinctBrushBase()}; }
 
 template <class Brush>
 Brush& As(QV_FX_Constructor& brush) {
@@ -47,11 +35,7 @@ Brush& As(QV_FX_Constructor& brush) {
 }
 
 TEST(AnimatedBrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
-    struct Case {
-        const char* tag;
-        SceneWriter record;
-        std::function<void(QV_FX_Constructor&)> check;
-    } cases[] = {
+    vgtest::BrushReadCase cases[] = {
         {"move", MakeMove({.mode = 1, .amplitude2 = 30, .direction = Directed()}),
          [](QV_FX_Constructor& b) {
              auto& m = As<QV_MoveFX>(b);
@@ -79,7 +63,7 @@ TEST(AnimatedBrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
          }},
         {"fire",
          MakeFire({.color1 = 0x0000FF, .color2 = 0x00FF00, .spareInt = 4, .pattern = {"C:\\p.png", 1},
-                   .noise = {"C:\\n.png", 2}, .density = 50, .brightness = 25, .tiling = 200, .fx = DistinctBase()}),
+                   .noise = {"C:\\n.png", 2}, .density = 50, .brightness = 25, .tiling = 200, .fx = vgtest::DistinctBrushBase()}),
          [](QV_FX_Constructor& b) {
              auto& f = As<QV_FireFX>(b);
              EXPECT_EQ(f.color1.Value(), 0x0000FFu);
@@ -125,15 +109,7 @@ TEST(AnimatedBrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
              EXPECT_EQ(e.mode.Value(), 1);
          }},
     };
-    for (Case& c : cases) {
-        SCOPED_TRACE(c.tag);
-        auto brush = BrushStage::ReadBrush(c.record);
-        ASSERT_NE(brush, nullptr);
-        c.check(*brush);
-        EXPECT_EQ(brush->fxMode.Value(), 1);
-        EXPECT_EQ(brush->spareInt.Value(), -9);
-        EXPECT_EQ(brush->Name(), L"brush");
-    }
+    vgtest::ExpectBrushesRead(cases);
 }
 
 TEST(AnimatedBrushRecords, OlderVersionsReadWhatTheyHoldAndKeepTheRest) {
@@ -148,7 +124,7 @@ TEST(AnimatedBrushRecords, OlderVersionsReadWhatTheyHoldAndKeepTheRest) {
 
     // Version 1 of the fire holds no fire fields; version 2 holds the base's region and
     // spare value among them, before a base section that lacks them.
-    FireRecord fire{.color1 = 0x111111, .tiling = 300, .fx = DistinctBase()};
+    FireRecord fire{.color1 = 0x111111, .tiling = 300, .fx = vgtest::DistinctBrushBase()};
     fire.version = 1;
     auto first = BrushStage::ReadBrush(MakeFire(fire));
     ASSERT_NE(first, nullptr);
@@ -182,7 +158,7 @@ TEST(AnimatedBrushRecords, RecordsCutShortFailTheArchiveWithoutReadingPastTheirE
     const SceneWriter records[] = {
         MakeMove({.direction = Directed()}),
         MakeWaterfall({.waveCount = 3, .direction = Directed()}),
-        MakeFire({.fx = DistinctBase()}),
+        MakeFire({.fx = vgtest::DistinctBrushBase()}),
         MakeExpand({.central = Centred()}),
         MakeRadialWave({.central = Centred()}),
         MakeRotation({.central = Centred()}),

@@ -27,25 +27,6 @@ using vgtest::BrushStage;
 
 namespace {
 
-const char kMaskGuid[] = "{3F2504E0-4F89-11D3-9A0C-0305E82C3301}";
-
-FxBaseRecord DistinctBase(int32_t version) {
-    FxBaseRecord fx;
-    fx.version = version;
-    fx.speed = 7;
-    fx.fxMode = 1;
-    fx.maskGuid = kMaskGuid;
-    fx.maskName = "mask";
-    fx.maskFlag = 5;
-    fx.effect = {"C:\\fx\\glow.fx", 1234};
-    fx.effectScale = 100;
-    for (int i = 0; i < 12; ++i) fx.region[i] = float(i + 1);
-    fx.spareInt = -9;
-    fx.base.name = "brush";
-    fx.base.timeLine.mode = 1;
-    return fx;
-}
-
 GUID MaskGuid() {
     GUID guid{};
     CLSIDFromString(L"{3F2504E0-4F89-11D3-9A0C-0305E82C3301}", &guid);
@@ -63,7 +44,7 @@ TEST(BrushRecords, TheBaseSectionReadsWhatItsVersionHolds) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         LightRecord record;
-        record.fx = DistinctBase(c.version);
+        record.fx = vgtest::DistinctBrushBase(c.version);
         auto brush = BrushStage::ReadBrush(MakeLight(record));
         ASSERT_NE(brush, nullptr);
         EXPECT_EQ(brush->speed.Value(), 7u);
@@ -83,11 +64,6 @@ TEST(BrushRecords, TheBaseSectionReadsWhatItsVersionHolds) {
 }
 
 TEST(BrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
-    struct Case {
-        const char* tag;
-        SceneWriter record;
-        std::function<void(QV_FX_Constructor&)> check;
-    };
     PatternBrushRecord pattern;
     pattern.image = {"C:\\tiles\\leaf.png", 42};
     pattern.flipV = 1;
@@ -95,7 +71,7 @@ TEST(BrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
     pattern.patternScale = 250;
     pattern.offsetX = 10;
     pattern.offsetY = 20;
-    pattern.fx = DistinctBase(3);
+    pattern.fx = vgtest::DistinctBrushBase(3);
     auto checkPattern = [](QV_FX_Constructor& brush) {
         auto& p = dynamic_cast<QV_PatternBrush&>(brush);
         EXPECT_EQ(p.imageLink.GetPath(), L"C:\\tiles\\leaf.png");
@@ -111,17 +87,17 @@ TEST(BrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
     BackgroundCopyRecord copy;
     copy.rect = {1, 2, 3, 4, 100, -50};
     copy.wrapY = 1;
-    copy.fx = DistinctBase(3);
+    copy.fx = vgtest::DistinctBrushBase(3);
     WavesRecord waves;
     waves.amplitude = 80;
     waves.wavelength = 30;
     waves.angle = 90;
     waves.normalMode = 1;
-    waves.fx = DistinctBase(3);
+    waves.fx = vgtest::DistinctBrushBase(3);
     LightRecord light;
     light.intensity = 70;
     light.mode = 2;
-    light.fx = DistinctBase(3);
+    light.fx = vgtest::DistinctBrushBase(3);
     WaterRecord water;
     water.pFactor = 30;
     water.bumpScale = 40;
@@ -132,9 +108,9 @@ TEST(BrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
     water.halfZ = 3;
     water.color = 0x123456;
     water.bump = {"C:\\bumps\\sea.png", 77};
-    water.fx = DistinctBase(3);
+    water.fx = vgtest::DistinctBrushBase(3);
 
-    Case cases[] = {
+    vgtest::BrushReadCase cases[] = {
         {"QV_BackgroundCopy", MakeBackgroundCopy(copy),
          [](QV_FX_Constructor& brush) {
              auto& b = dynamic_cast<QV_BackgroundCopy&>(brush);
@@ -175,16 +151,7 @@ TEST(BrushRecords, EveryBrushReadsItsOwnFieldsThroughTheRegistry) {
              EXPECT_EQ(w.bumpLink.Value().stamp, 77);
          }},
     };
-    for (Case& c : cases) {
-        SCOPED_TRACE(c.tag);
-        auto brush = BrushStage::ReadBrush(c.record);
-        ASSERT_NE(brush, nullptr);
-        c.check(*brush);
-        // Every brush ends with the same base section.
-        EXPECT_EQ(brush->fxMode.Value(), 1);
-        EXPECT_EQ(brush->spareInt.Value(), -9);
-        EXPECT_EQ(brush->Name(), L"brush");
-    }
+    vgtest::ExpectBrushesRead(cases);
 }
 
 TEST(BrushRecords, APatternBrushCBehavesAsAPatternBrushOnceCloned) {
@@ -214,7 +181,7 @@ TEST(BrushRecords, TheUnderwaterBrushIsASectionOnlyAndNoRegistryKnowsIt) {
     UnderwaterRecord record;
     record.amplitude = 80;
     record.wavelength = 10;
-    record.fx = DistinctBase(3);
+    record.fx = vgtest::DistinctBrushBase(3);
     QV_UnderwaterFX underwater;
     const SceneWriter out = ReadSection(underwater, WriteUnderwater, record);
     EXPECT_FLOAT_EQ(underwater.amplitude.Result(), 0.01f);
@@ -233,7 +200,7 @@ TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
     DirectionBasedRecord direction;
     direction.strength = 12;
     direction.angle = 90;
-    direction.fx = DistinctBase(3);
+    direction.fx = vgtest::DistinctBrushBase(3);
     DirectionBrush directed;
     ReadSection(directed, WriteDirectionBased, direction);
     EXPECT_FLOAT_EQ(directed.strength.Result(), 12.0f);
@@ -247,7 +214,7 @@ TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
 
     CentralBasedRecord central;
     central.center = {10.0f, 20.0f, 3.0f};
-    central.fx = DistinctBase(2);
+    central.fx = vgtest::DistinctBrushBase(2);
     CentralBrush centred;
     ReadSection(centred, WriteCentralBased, central);
     EXPECT_FLOAT_EQ(centred.center.Value().y, 20.0f);
@@ -256,10 +223,10 @@ TEST(BrushRecords, TheDirectionAndCentreBasesReadTheirSections) {
 
 TEST(BrushRecords, RecordsCutShortFailTheArchiveWithoutReadingPastTheirEnd) {
     WaterRecord water;
-    water.fx = DistinctBase(3);
+    water.fx = vgtest::DistinctBrushBase(3);
     water.fx.base.timeLine.windows = {{0, 1, 0.5f, 0.6f}};
     PatternBrushRecord pattern;
-    pattern.fx = DistinctBase(3);
+    pattern.fx = vgtest::DistinctBrushBase(3);
     for (const SceneWriter& record : {MakeWater(water), MakePatternBrushC(pattern)}) vgtest::ExpectEveryCutFails(record);
 }
 
