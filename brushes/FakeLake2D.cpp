@@ -277,9 +277,10 @@ void FakeLake2D::DrawBackground(bool) {
     d->SetVertexShader(nullptr);
     d->SetFVF(LakeVertex::kFvf);
     d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
+    // The mirror is opaque, whatever blending the last draw left on.
+    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
     if (LakeMesh.vertexBuffer) d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2);
     d->SetTexture(1, nullptr);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
     d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
     DrawColourQuad(TintQuad);
     DrawColourQuad(ShoreQuad);

@@ -242,5 +242,8 @@ void QV_WaterRingLight::RestoreDeviceObjects() {
 
 void QV_WaterRingLight::InvalidateDeviceObjects() {
     QV_2D_Light::InvalidateDeviceObjects();
+    // Under Wine 8 a light still enabled at a device reset stays counted as active: from the
+    // eighth reset on, the surface's light no longer lit anything although enabling it succeeded.
+    if (CurrentDevice) CurrentDevice->LightEnable(0, FALSE);
     grid_.ReleaseBuffers();
 }

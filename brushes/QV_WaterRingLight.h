@@ -50,7 +50,7 @@ public:
     // The surface's states and light; the simulation starts again flat with one drop, with
     // its buffers. It runs when the slide starts and after a device reset.
     void RestoreDeviceObjects() override;
-    // The grid's buffers live in the default pool.
+    // The grid's buffers live in the default pool; the light goes off with them.
     void InvalidateDeviceObjects() override;
 
     MediaParamT<int> mode;

@@ -86,6 +86,12 @@ void SetQuadCornerAlphas(QV_SimpleMesh<ColourVertex>& mesh, float a, float b, fl
 void DrawColourQuad(const QV_SimpleMesh<ColourVertex>& mesh) {
     IDirect3DDevice9* device = CurrentDevice;
     device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    // Operations left by the last draw would mix into the vertices' colour and alpha (after a
+    // device reset they differ from those the frames before it left).
+    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
     device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
     device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
     mesh.SetStream();

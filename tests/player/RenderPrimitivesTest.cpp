@@ -128,6 +128,43 @@ TEST_F(RenderPrimitivesTest, ColouredScreenQuadBlendsOverTheTarget) {
     EXPECT_LE(vgtest::ChannelDistance(device_.PixelAt(50, 30), 0xFF0000FFu), 1);
 }
 
+// The lake's tint quads: half-transparent red over blue, whatever stage 0 and the blend were
+// left with by the draw before (a device reset leaves other states than a frame does).
+TEST_F(RenderPrimitivesTest, ColourQuadBlendsItsOwnColourAndAlphaWhateverWasLeftSet) {
+    struct Left {
+        const char* name;
+        D3DTEXTUREOP colourOp, alphaOp;
+        DWORD arg2;
+        D3DBLEND destination;
+    } cases[] = {
+        {"the device's defaults", D3DTOP_MODULATE, D3DTOP_SELECTARG1, D3DTA_CURRENT, D3DBLEND_ZERO},
+        {"a sprite's: alpha times alpha", D3DTOP_MODULATE, D3DTOP_MODULATE, D3DTA_DIFFUSE, D3DBLEND_INVSRCALPHA},
+        {"a sum and an additive blend", D3DTOP_ADD, D3DTOP_ADD, D3DTA_TFACTOR, D3DBLEND_ONE},
+    };
+    D3DXMATRIX identity;
+    D3DXMatrixIdentity(&identity);
+    for (D3DTRANSFORMSTATETYPE t : {D3DTS_WORLD, D3DTS_VIEW, D3DTS_PROJECTION}) d()->SetTransform(t, &identity);
+    d()->SetRenderState(D3DRS_TEXTUREFACTOR, 0xFF404040);
+    QV_SimpleMesh<ColourVertex> quad;
+    ASSERT_EQ(BuildColouredQuad(quad, 0xFFFF0000, Rect(-1.0f, 1.0f, 0.0f, -1.0f)), D3D_OK);
+    SetQuadCornerAlphas(quad, 0.5f, 0.5f, 0.5f, 0.5f);
+    for (const Left& left : cases) {
+        SCOPED_TRACE(left.name);
+        d()->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF0000FF, 1.0f, 0);
+        d()->SetTextureStageState(0, D3DTSS_COLOROP, left.colourOp);
+        d()->SetTextureStageState(0, D3DTSS_ALPHAOP, left.alphaOp);
+        d()->SetTextureStageState(0, D3DTSS_COLORARG2, left.arg2);
+        d()->SetTextureStageState(0, D3DTSS_ALPHAARG2, left.arg2);
+        d()->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_ONE);
+        d()->SetRenderState(D3DRS_DESTBLEND, left.destination);
+        d()->BeginScene();
+        DrawColourQuad(quad);
+        d()->EndScene();
+        EXPECT_LE(vgtest::ChannelDistance(device_.PixelAt(10, 30), 0xFF7F0080u), 3);
+        EXPECT_LE(vgtest::ChannelDistance(device_.PixelAt(50, 30), 0xFF0000FFu), 1);
+    }
+}
+
 TEST_F(RenderPrimitivesTest, TexturedScreenQuadDrawsItsTextureAndFades) {
     TexturedQuad<ScreenTexVertex> quad;
     ASSERT_EQ(quad.BuildWithTexture(SolidTexture(0xFF00FF00), Rect(16, 16, 48, 48)), D3D_OK);
