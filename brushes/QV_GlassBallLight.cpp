@@ -463,8 +463,13 @@ void QV_GlassBallLight::ChooseBackground() {
 }
 
 void QV_GlassBallLight::LoadBackgroundImage() {
+    // Behind the gradient the picture only places the backdrop: its size is enough.
+    if (showBackgroundImage.Value() != 1) {
+        backgroundEntry_ = CurrentDocResManager ? CurrentDocResManager->GetPictureSize(backgroundImage.Value())
+                                                : TextureEntry();
+        return;
+    }
     backgroundEntry_ = CurrentFrameEntry(backgroundImage);
-    if (showBackgroundImage.Value() != 1) return;
     backgroundQuad_.texture = backgroundEntry_.texture;
     Resize(Width(), Height());
 }

@@ -5,6 +5,7 @@
 #include "document/ArchiveValues.h"
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
+#include "document/PictureHeader.h"
 #include "document/QV_IOF_R.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/RenderTargetPair.h"
@@ -102,6 +103,20 @@ void UnbindTextures(ID3DXEffect& effect) {
             about.Type <= D3DXPT_TEXTURECUBE)
             effect.SetTexture(parameter, nullptr);
     }
+}
+
+// The size a picture's header declares, as a decode of the same bytes reports it: nothing
+// for bytes the decoder would refuse.
+TextureEntry DeclaredSize(const void* bytes, uint32_t size) {
+    TextureEntry entry;
+    PictureHeader header;
+    if (!bytes || !PictureWithinBudget(bytes, size) ||
+        !PictureHeader::Read(static_cast<const uint8_t*>(bytes), size, header))
+        return entry;
+    entry.width = uint32_t(header.width);
+    entry.height = uint32_t(header.height);
+    entry.ratio = float(entry.height) / float(entry.width);
+    return entry;
 }
 
 void WriteEmbeddedFileSection(QV_IOF_Virtual& archive, const EmbeddedFileMap& section) {
@@ -213,6 +228,19 @@ TextureSet& QV_DocResManager::LoadFrameSetFromModule(const FileKey& link) {
     set.frames.resize(records.size());
     for (size_t i = 0; i < records.size(); ++i) set.SetFrame(i, cache_->GetTexture(records[i]));
     return set;
+}
+
+TextureEntry QV_DocResManager::GetPictureSize(const FileKey& link) {
+    auto decoded = textureSets_.find(link);
+    const bool undecoded = decoded == textureSets_.end() || decoded->second.frames.empty();
+    const ModuleLookup module = undecoded && IsModuleLink(link) ? cache_->GetModule(link.path) : ModuleLookup{};
+    if (module.found) {
+        const ModuleResource resource = FindModuleResource(module.handle, int(link.stamp), L"KDV");
+        return DeclaredSize(resource.bytes, resource.size);
+    }
+    TextureEntry entry = TextureEntry::FromTextureSet(GetTextures(link));
+    entry.texture.Reset();
+    return entry;
 }
 
 std::vector<EmbeddedFile>& QV_DocResManager::StoreEntryFilledFromModule(const FileKey& link) {

@@ -57,6 +57,10 @@ public:
     TextureSet& GetTextures(const FileKey& link);
     std::vector<TextureSet> GetTextureSets(const std::vector<FileKey>& links);
     TextureSet& LoadFrameSetFromModule(const FileKey& link);
+    // The size of the link's picture, without a texture: for a module picture not decoded
+    // yet, what its header declares (0 x 0, ratio 1, where a decode would refuse it); else
+    // the set's, as GetTextures gives it. Saves decoding a picture that only places something.
+    TextureEntry GetPictureSize(const FileKey& link);
     const EmbeddedFile* GetEmbeddedFile(const FileKey& link);
     MeshEntry& GetMesh(const FileKey& link, uint32_t vertexSize);
     // One reference added for the caller, or null (created again at the next call).

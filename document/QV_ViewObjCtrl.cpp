@@ -122,6 +122,11 @@ float QV_ViewObjCtrl::GetTopPx() const { return relative_.top * PictureHeight();
 
 float QV_ViewObjCtrl::GetBottomPx() const { return relative_.bottom * PictureHeight(); }
 
+PixelSides QV_ViewObjCtrl::GetPixelSides() const {
+    const float width = PictureWidth(), height = PictureHeight();
+    return {relative_.left * width, relative_.right * width, relative_.top * height, relative_.bottom * height};
+}
+
 D3DXVECTOR3 QV_ViewObjCtrl::RandomPointInRect() const {
     float left = GetLeftPx();
     float right = GetRightPx();

@@ -4,6 +4,7 @@
 #include <d3dx9math.h>
 
 #include "document/MediaRectangle.h"
+#include "document/PixelSides.h"
 #include "document/ParamObserverList.h"
 #include "document/QV_ABObj_Constructor.h"
 
@@ -48,6 +49,8 @@ public:
     float GetRightPx() const;
     float GetTopPx() const;
     float GetBottomPx() const;
+    // The same four with one look at the picture size.
+    PixelSides GetPixelSides() const;
 
     // A point of the rectangle from two shared draws (x first); z 0.
     D3DXVECTOR3 RandomPointInRect() const;

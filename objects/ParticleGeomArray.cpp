@@ -82,9 +82,6 @@ void ParticleGeomArray::WriteQuad(UINT i, const SpriteParticle& sprite, QV_BaseS
     const D3DXVECTOR3 u = 2.0f * sprite.halfHeight * sprite.up;
     const D3DXVECTOR3 corners[4] = {c + u, c, c + r + u, c + r};
     const D3DCOLOR colour = d.ApplyTimeLineAlpha(sprite.colour);
-    DX_V::PCT* quad = locked + 4 * i;
-    for (int k = 0; k < 4; ++k) quad[k] = {corners[k].x, corners[k].y, corners[k].z, colour, 0.0f, 0.0f};
-
     std::pair<float, float> vRange{sprite.va, sprite.vb};
     std::pair<float, float> uRange{sprite.ua, sprite.ub};
     if (d.sheet) {
@@ -93,14 +90,11 @@ void ParticleGeomArray::WriteQuad(UINT i, const SpriteParticle& sprite, QV_BaseS
     }
     if (d.flipVertical.Value()) std::swap(vRange.first, vRange.second);
     if (d.flipHorizontal.Value()) std::swap(uRange.first, uRange.second);
-    SetQuadUV(i, uRange.first, uRange.second, vRange.first, vRange.second);
-}
-
-void ParticleGeomArray::SetQuadUV(UINT i, float p, float q, float r, float s) {
-    if (!locked || i >= vertexCount / 4) return;
+    // Vertex 0 (u start, v end), 1 (u start, v start), 2 (u end, v end), 3 (u end, v start).
+    // Each vertex is stored once and whole: the buffer's lines were just read by the
+    // device's thread, and every store to them costs.
+    const float us[4] = {uRange.first, uRange.first, uRange.second, uRange.second};
+    const float vs[4] = {vRange.second, vRange.first, vRange.second, vRange.first};
     DX_V::PCT* quad = locked + 4 * i;
-    quad[0].u = p, quad[0].v = s;
-    quad[1].u = p, quad[1].v = r;
-    quad[2].u = q, quad[2].v = s;
-    quad[3].u = q, quad[3].v = r;
+    for (int k = 0; k < 4; ++k) quad[k] = {corners[k].x, corners[k].y, corners[k].z, colour, us[k], vs[k]};
 }

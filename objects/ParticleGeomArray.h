@@ -30,8 +30,6 @@ public:
     // Writes the first count quads from the sprites; nothing while the buffers do not match
     // the count or will not lock. A sprite sheet steps its frame here.
     void BuildQuads(QV_BaseSpriteProp& d);
-    // Texture coordinates of quad i: vertex 0 (p, s), 1 (p, r), 2 (q, s), 3 (q, r).
-    void SetQuadUV(UINT i, float p, float q, float r, float s);
 
     QV_BaseSpriteProp* SpriteDescription() const { return description_; }
     std::vector<SpriteParticle>& Sprites() { return sprites_; }

@@ -12,19 +12,6 @@ namespace {
 
 constexpr float kSecondsPerMillisecond = 0.001f;
 
-struct EdgeTests {
-    bool (SpriteParticle::*outside)(const QV_ViewObjCtrl&) const;
-    bool (SpriteParticle::*crossing)(const QV_ViewObjCtrl&) const;
-};
-
-// By edge: top, bottom, left, right.
-constexpr EdgeTests kEdgeTests[] = {
-    {&SpriteParticle::IsAboveArea, &SpriteParticle::CrossesTop},
-    {&SpriteParticle::IsBelowArea, &SpriteParticle::CrossesBottom},
-    {&SpriteParticle::IsLeftOfArea, &SpriteParticle::CrossesLeft},
-    {&SpriteParticle::IsRightOfArea, &SpriteParticle::CrossesRight},
-};
-
 // The change of alpha over a step of dt in a fade of `milliseconds` (not 0).
 float FadeStep(float dt, unsigned int milliseconds) { return dt * 1000.0f / float(milliseconds); }
 
@@ -52,35 +39,56 @@ void QV_BoundControl::LoadWithTag(QV_IOF_Virtual& archive) {
     for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) ReadUIntParam(archive, *time);
 }
 
-void QV_BoundControl::SetEdge(int edge) {
-    edge_ = edge;
-    const EdgeTests& tests = kEdgeTests[edge >= kBottom && edge <= kRight ? edge : kTop];
-    outside_ = tests.outside;
-    crossing_ = tests.crossing;
-}
+void QV_BoundControl::SetEdge(int edge) { edge_ = edge; }
 
-bool QV_BoundControl::React(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
-    if (sprite.owningEdge == -1) return FirstReaction(sprite, flow);
+bool QV_BoundControl::React(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area) {
+    if (sprite.owningEdge == -1) return FirstReaction(sprite, flow, area);
     if (sprite.owningEdge != edge_) return false;
-    Continue(sprite, flow);
+    Continue(sprite, flow, area);
     return true;
 }
 
-QV_BoundControl::Axis QV_BoundControl::AxisOf(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const {
+QV_BoundControl::Axis QV_BoundControl::AxisOf(SpriteParticle& sprite, const PixelSides& area) const {
     if (edge_ == kLeft || edge_ == kRight)
-        return {sprite.position.x, sprite.halfWidth, sprite.factor.x, area.GetLeftPx(), area.GetRightPx()};
-    return {sprite.position.y, sprite.halfHeight, sprite.factor.y, area.GetTopPx(), area.GetBottomPx()};
+        return {sprite.position.x, sprite.halfWidth, sprite.factor.x, area.left, area.right};
+    return {sprite.position.y, sprite.halfHeight, sprite.factor.y, area.top, area.bottom};
 }
 
-bool QV_BoundControl::FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+bool QV_BoundControl::Outside(const SpriteParticle& sprite, const PixelSides& area) const {
+    switch (edge_) {
+        case kBottom:
+            return sprite.IsBelowArea(area);
+        case kLeft:
+            return sprite.IsLeftOfArea(area);
+        case kRight:
+            return sprite.IsRightOfArea(area);
+        default:
+            return sprite.IsAboveArea(area);
+    }
+}
+
+bool QV_BoundControl::Crossing(const SpriteParticle& sprite, const PixelSides& area) const {
+    switch (edge_) {
+        case kBottom:
+            return sprite.CrossesBottom(area);
+        case kLeft:
+            return sprite.CrossesLeft(area);
+        case kRight:
+            return sprite.CrossesRight(area);
+        default:
+            return sprite.CrossesTop(area);
+    }
+}
+
+bool QV_BoundControl::FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area) {
     const int current = mode.Value();
-    const bool outside = (sprite.*outside_)(flow);
+    const bool outside = Outside(sprite, area);
     if (current == kWrap && outside) {
-        if (!(sprite.alpha > 0.0f)) PlaceBeyondOppositeEdge(sprite, flow);
-    } else if (current == kBounce && (sprite.*crossing_)(flow)) {
-        AxisOf(sprite, flow).factor *= -1.0f;
+        if (!(sprite.alpha > 0.0f)) PlaceBeyondOppositeEdge(sprite, area);
+    } else if (current == kBounce && Crossing(sprite, area)) {
+        AxisOf(sprite, area).factor *= -1.0f;
     } else if (current == kHoldOutside && outside) {
-        AxisOf(sprite, flow).factor *= -1.0f;
+        AxisOf(sprite, area).factor *= -1.0f;
         sprite.delayDeadline = flow.ScaledTime() + RandomDelay();
         sprite.delayTimer = flow.ScaledTime();
         sprite.frozen = true;
@@ -91,9 +99,9 @@ bool QV_BoundControl::FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteP
     return true;
 }
 
-void QV_BoundControl::PlaceBeyondOppositeEdge(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const {
-    const float left = area.GetLeftPx(), right = area.GetRightPx();
-    const float top = area.GetTopPx(), bottom = area.GetBottomPx();
+void QV_BoundControl::PlaceBeyondOppositeEdge(SpriteParticle& sprite, const PixelSides& area) const {
+    const float left = area.left, right = area.right;
+    const float top = area.top, bottom = area.bottom;
     switch (edge_) {
         case kBottom:
             sprite.position.y = top - sprite.halfHeight + 1.0f;
@@ -114,7 +122,7 @@ void QV_BoundControl::PlaceBeyondOppositeEdge(SpriteParticle& sprite, const QV_V
     sprite.reentry = 1;
 }
 
-void QV_BoundControl::Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
+void QV_BoundControl::Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area) {
     switch (mode.Value()) {
         case kWrap:
             if (sprite.reentry)
@@ -123,10 +131,10 @@ void QV_BoundControl::Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& 
                 FadeOut(sprite, flow);
             break;
         case kBounce:
-            Bounce(sprite, flow);
+            Bounce(sprite, area);
             break;
         case kHoldOutside:
-            HoldOutside(sprite, flow);
+            HoldOutside(sprite, flow, area);
             break;
     }
 }
@@ -158,21 +166,21 @@ void QV_BoundControl::ComeBack(SpriteParticle& sprite, const QV_BaseSpriteProp& 
     sprite.reentry = 0;
 }
 
-void QV_BoundControl::Bounce(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
-    Axis axis = AxisOf(sprite, flow);
+void QV_BoundControl::Bounce(SpriteParticle& sprite, const PixelSides& area) {
+    Axis axis = AxisOf(sprite, area);
     if (axis.position > axis.high - axis.halfExtent) axis.position = axis.high - axis.halfExtent - 1.0f;
     if (axis.position < axis.low + axis.halfExtent) axis.position = axis.low + axis.halfExtent + 1.0f;
-    if (!(sprite.*crossing_)(flow)) sprite.owningEdge = -1;
+    if (!Crossing(sprite, area)) sprite.owningEdge = -1;
 }
 
-void QV_BoundControl::HoldOutside(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) {
-    Axis axis = AxisOf(sprite, flow);
+void QV_BoundControl::HoldOutside(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area) {
+    Axis axis = AxisOf(sprite, area);
     if (axis.position > axis.high + axis.halfExtent) axis.position = axis.high + axis.halfExtent - 1.0f;
     if (axis.position < axis.low - axis.halfExtent) axis.position = axis.low - axis.halfExtent + 1.0f;
     sprite.delayTimer += flow.ScaledStep();
     if (!(sprite.delayDeadline < sprite.delayTimer)) return;
     sprite.frozen = false;
-    if (!(sprite.*outside_)(flow)) sprite.owningEdge = -1;
+    if (!Outside(sprite, area)) sprite.owningEdge = -1;
 }
 
 float QV_BoundControl::RandomDelay() const {

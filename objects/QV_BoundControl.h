@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "document/MediaParamT.h"
+#include "document/PixelSides.h"
 #include "document/QV_IOF_Item.h"
 #include "objects/SpriteParticle.h"
 
@@ -29,8 +30,9 @@ public:
     // Which edge this is; an edge outside 1 to 3 acts as the top edge.
     void SetEdge(int edge);
     // Once per sprite and frame, edges in order until one answers true: continues the
-    // reaction of the edge that owns the sprite, or starts one when no edge owns it.
-    bool React(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
+    // reaction of the edge that owns the sprite, or starts one when no edge owns it. `area`
+    // is the flow's rectangle in pixels, read once for all four edges.
+    bool React(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area);
 
     int EdgeIndex() const { return edge_; }
 
@@ -41,7 +43,6 @@ public:
     MediaParamT<unsigned int> maxDelay;
 
 private:
-    using AreaTest = bool (SpriteParticle::*)(const QV_ViewObjCtrl&) const;
     // The sprite's position, half extent and factor on this edge's axis, and the area's
     // bounds there.
     struct Axis {
@@ -51,18 +52,19 @@ private:
         float low, high;
     };
 
-    Axis AxisOf(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const;
-    bool FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
-    void Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
-    void PlaceBeyondOppositeEdge(SpriteParticle& sprite, const QV_ViewObjCtrl& area) const;
+    Axis AxisOf(SpriteParticle& sprite, const PixelSides& area) const;
+    // The whole sprite lies beyond this edge; it reaches over it.
+    bool Outside(const SpriteParticle& sprite, const PixelSides& area) const;
+    bool Crossing(const SpriteParticle& sprite, const PixelSides& area) const;
+    bool FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area);
+    void Continue(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area);
+    void PlaceBeyondOppositeEdge(SpriteParticle& sprite, const PixelSides& area) const;
     void FadeOut(SpriteParticle& sprite, const QV_BaseSpriteProp& flow) const;
     void ComeBack(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
-    void Bounce(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
-    void HoldOutside(SpriteParticle& sprite, const QV_BaseSpriteProp& flow);
+    void Bounce(SpriteParticle& sprite, const PixelSides& area);
+    void HoldOutside(SpriteParticle& sprite, const QV_BaseSpriteProp& flow, const PixelSides& area);
     // RandomRange(min delay, max delay) in seconds of scaled time.
     float RandomDelay() const;
 
     int edge_ = -1;  // until SetEdge it tests like the top edge
-    AreaTest outside_ = &SpriteParticle::IsAboveArea;
-    AreaTest crossing_ = &SpriteParticle::CrossesTop;
 };

@@ -40,16 +40,17 @@ void QV_FishConstructor::UpdateParticle(SpriteParticle& sprite) {
     float& vy = sprite.motion[1];
     sprite.position.x += ScaledStep() * vx;
     sprite.position.y += ScaledStep() * vy;
-    if (sprite.IsLeftOfArea(*this)) {
+    const PixelSides area = GetPixelSides();
+    if (sprite.IsLeftOfArea(area)) {
         vx = std::fabs(vx);
         sprite.halfWidth = std::fabs(sprite.halfWidth);
-    } else if (sprite.IsRightOfArea(*this)) {
+    } else if (sprite.IsRightOfArea(area)) {
         vx = -std::fabs(vx);
         sprite.halfWidth = -std::fabs(sprite.halfWidth);
     }
-    if (sprite.CrossesTop(*this))
+    if (sprite.CrossesTop(area))
         vy = std::fabs(vy);
-    else if (sprite.CrossesBottom(*this))
+    else if (sprite.CrossesBottom(area))
         vy = -std::fabs(vy);
     // At most once a second of local time; the new horizontal speed keeps the old sign, so
     // the sprite keeps facing its way.

@@ -109,8 +109,9 @@ void QV_FlowConstructor::UpdateParticle(SpriteParticle& sprite) {
         sprite.position.x += ScaledStep() * vx;
         sprite.position.y += ScaledStep() * vy;
     }
+    const PixelSides area = GetPixelSides();
     for (QV_BoundControl& edge : edges)
-        if (edge.React(sprite, *this)) break;
+        if (edge.React(sprite, *this, area)) break;
     if (orientation.Value() == kMirrorLeftward) {
         sprite.right = D3DXVECTOR3(SignOf(vx), 0.0f, 0.0f);
         sprite.up = D3DXVECTOR3(0.0f, 1.0f, 0.0f);

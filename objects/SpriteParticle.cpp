@@ -55,32 +55,6 @@ void SpriteParticle::UpdateColor(const QV_BaseSpriteProp& d) {
     colour = D3DCOLOR(a << 24 | red << 16 | green << 8 | blue);
 }
 
-bool SpriteParticle::IsLeftOfArea(const QV_ViewObjCtrl& d) const {
-    return d.GetLeftPx() > position.x + std::fabs(halfWidth);
-}
-
-bool SpriteParticle::IsRightOfArea(const QV_ViewObjCtrl& d) const {
-    return d.GetRightPx() < position.x - std::fabs(halfWidth);
-}
-
-bool SpriteParticle::IsAboveArea(const QV_ViewObjCtrl& d) const {
-    return d.GetTopPx() > position.y + std::fabs(halfHeight);
-}
-
-bool SpriteParticle::IsBelowArea(const QV_ViewObjCtrl& d) const {
-    return d.GetBottomPx() < position.y - std::fabs(halfHeight);
-}
-
-bool SpriteParticle::CrossesLeft(const QV_ViewObjCtrl& d) const { return d.GetLeftPx() > position.x - halfWidth; }
-
-bool SpriteParticle::CrossesRight(const QV_ViewObjCtrl& d) const { return d.GetRightPx() < position.x + halfWidth; }
-
-bool SpriteParticle::CrossesTop(const QV_ViewObjCtrl& d) const { return d.GetTopPx() > position.y - halfHeight; }
-
-bool SpriteParticle::CrossesBottom(const QV_ViewObjCtrl& d) const {
-    return d.GetBottomPx() < position.y + halfHeight;
-}
-
 unsigned int ScaleAlphaByte(unsigned int alphaByte, float factor) {
     const float scaled = float(alphaByte) * factor;
     if (!(scaled > 0.0f)) return 0;

@@ -5,8 +5,11 @@
 #include <d3d9.h>
 #include <d3dx9math.h>
 
+#include <cmath>
+
+#include "document/PixelSides.h"
+
 class QV_BaseSpriteProp;
-class QV_ViewObjCtrl;
 
 struct SpriteParticle {
     // Scale, aspect and half extents from the description; every other field to its start.
@@ -23,16 +26,17 @@ struct SpriteParticle {
     // ARGB of the description's colour with alpha = the transparency's alpha byte × alpha.
     void UpdateColor(const QV_BaseSpriteProp& d);
 
-    // The whole sprite lies beyond that side of the description's area.
-    bool IsLeftOfArea(const QV_ViewObjCtrl& d) const;
-    bool IsRightOfArea(const QV_ViewObjCtrl& d) const;
-    bool IsAboveArea(const QV_ViewObjCtrl& d) const;
-    bool IsBelowArea(const QV_ViewObjCtrl& d) const;
+    // The whole sprite lies beyond that side of the area. Inline: every sprite of a large
+    // system meets several of them each frame.
+    bool IsLeftOfArea(const PixelSides& area) const { return area.left > position.x + std::fabs(halfWidth); }
+    bool IsRightOfArea(const PixelSides& area) const { return area.right < position.x - std::fabs(halfWidth); }
+    bool IsAboveArea(const PixelSides& area) const { return area.top > position.y + std::fabs(halfHeight); }
+    bool IsBelowArea(const PixelSides& area) const { return area.bottom < position.y - std::fabs(halfHeight); }
     // The sprite reaches over that side (signed half extents).
-    bool CrossesLeft(const QV_ViewObjCtrl& d) const;
-    bool CrossesRight(const QV_ViewObjCtrl& d) const;
-    bool CrossesTop(const QV_ViewObjCtrl& d) const;
-    bool CrossesBottom(const QV_ViewObjCtrl& d) const;
+    bool CrossesLeft(const PixelSides& area) const { return area.left > position.x - halfWidth; }
+    bool CrossesRight(const PixelSides& area) const { return area.right < position.x + halfWidth; }
+    bool CrossesTop(const PixelSides& area) const { return area.top > position.y - halfHeight; }
+    bool CrossesBottom(const PixelSides& area) const { return area.bottom < position.y + halfHeight; }
 
     D3DXVECTOR3 factor{0.0f, 0.0f, 0.0f};
     float motion[3] = {0.0f, 0.0f, 0.0f};  // each emitter says what it keeps here

@@ -208,6 +208,33 @@ TEST_F(GlassBallScene, WithoutAPictureTheBallShowsTheClearedSlide) {
     EXPECT_LE(vgtest::ChannelDistance(Pixel(4, 4), kBlue), 40);
 }
 
+// Behind its gradient the ball takes only the backdrop picture's size, from the module
+// picture's header: it draws as it does with the picture decoded, and holds no texture of it.
+// A 32 x 448 strip filled across the screen leaves a narrow band of the red-to-blue gradient.
+TEST_F(GlassBallScene, AHiddenBackdropPictureIsPlacedByItsDeclaredSizeWithoutADecode) {
+    const LinkValue strip{"common_res.dll", 40};
+    GlassBallRecord ball{.backdrop = strip, .scrollMode = QV_GlassBallLight::kStill,
+                         .gradientTop = Rgb(255, 0, 0), .gradientBottom = Rgb(0, 0, 255)};
+    ball.layer.picture = {"C:\\nowhere.png", 9};
+    const std::vector<uint8_t> document = vgtest::OneSlideDocument(MakeGlassBall(ball), {});
+    std::vector<uint32_t> frames[2];
+    size_t held[2] = {};
+    for (int decodedFirst = 0; decodedFirst < 2; ++decodedFirst) {
+        ASSERT_EQ(scene.OpenBytes(document), S_OK);
+        if (decodedFirst) ASSERT_TRUE(scene.Manager()->GetTextures({L"common_res.dll", strip.stamp}).CurrentFrame());
+        scene.PrepareSlides();
+        scene.SetFitMode(1);
+        DrawFrame(0.0f);
+        frames[decodedFirst] = device.ReadBack();
+        held[decodedFirst] = scene.Manager()->HeldDeviceObjects().size();
+        scene.Close();
+    }
+    EXPECT_EQ(frames[0], frames[1]);
+    EXPECT_EQ(held[0] + 1, held[1]);
+    auto at = [&](int x, int y) { return frames[0][size_t(y) * 320 + size_t(x)]; };
+    EXPECT_LE(vgtest::ChannelDistance(at(4, 4), at(4, 236)), 24) << std::hex << at(4, 4) << " " << at(4, 236);
+}
+
 // The render targets gone (out of video memory): the slide is drawn flat, as a plain layer
 // draws it, never a black or stale screen.
 TEST_F(GlassBallScene, WithoutRenderTargetsTheSlideShowsFlat) {

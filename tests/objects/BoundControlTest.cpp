@@ -135,9 +135,9 @@ TEST_F(EdgeRules, AnOwnedSpriteIsLeftToItsEdgeAlone) {
     sprite_.owningEdge = QV_BoundControl::kBottom;
     const D3DXVECTOR3 factor = sprite_.factor;
     for (int edge : {QV_BoundControl::kTop, QV_BoundControl::kLeft, QV_BoundControl::kRight})
-        EXPECT_FALSE(flow_.edges[edge].React(sprite_, flow_)) << edge;
+        EXPECT_FALSE(flow_.edges[edge].React(sprite_, flow_, flow_.GetPixelSides())) << edge;
     EXPECT_EQ(sprite_.factor, factor);
-    EXPECT_TRUE(flow_.edges[QV_BoundControl::kBottom].React(sprite_, flow_));
+    EXPECT_TRUE(flow_.edges[QV_BoundControl::kBottom].React(sprite_, flow_, flow_.GetPixelSides()));
 }
 
 TEST_F(EdgeRules, AnEdgeOfAnUnknownModeNeverReacts) {

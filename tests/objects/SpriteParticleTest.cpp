@@ -127,15 +127,16 @@ TEST_F(SpriteHelpers, AreaTestsTellWhollyBeyondFromReachingOver) {
         sprite.position = D3DXVECTOR3(c.x, c.y, 0.0f);
         sprite.halfWidth = -10.0f;  // mirrored: the whole-sprite tests take its size
         sprite.halfHeight = 10.0f;
-        EXPECT_EQ(sprite.IsLeftOfArea(d), c.left);
-        EXPECT_EQ(sprite.IsRightOfArea(d), c.right);
-        EXPECT_EQ(sprite.IsAboveArea(d), c.above);
-        EXPECT_EQ(sprite.IsBelowArea(d), c.below);
-        EXPECT_EQ(sprite.CrossesTop(d), c.crossesTop);
-        EXPECT_EQ(sprite.CrossesBottom(d), c.crossesBottom);
+        const PixelSides area = d.GetPixelSides();
+        EXPECT_EQ(sprite.IsLeftOfArea(area), c.left);
+        EXPECT_EQ(sprite.IsRightOfArea(area), c.right);
+        EXPECT_EQ(sprite.IsAboveArea(area), c.above);
+        EXPECT_EQ(sprite.IsBelowArea(area), c.below);
+        EXPECT_EQ(sprite.CrossesTop(area), c.crossesTop);
+        EXPECT_EQ(sprite.CrossesBottom(area), c.crossesBottom);
         sprite.halfWidth = 10.0f;
-        EXPECT_EQ(sprite.CrossesLeft(d), c.crossesLeft);
-        EXPECT_EQ(sprite.CrossesRight(d), c.crossesRight);
+        EXPECT_EQ(sprite.CrossesLeft(area), c.crossesLeft);
+        EXPECT_EQ(sprite.CrossesRight(area), c.crossesRight);
     }
 }
 

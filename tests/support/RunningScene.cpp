@@ -50,15 +50,4 @@ void RunningScene::Close() {
     manager_.reset();
 }
 
-std::vector<std::vector<uint8_t>> RunningScene::EmbeddedPictures() const {
-    std::vector<std::vector<uint8_t>> pictures;
-    if (!manager_) return pictures;
-    // The documents measured here store pictures only: every named record with bytes.
-    for (const auto& [key, records] : manager_->Storage().store)
-        for (const EmbeddedFile& record : records)
-            if (!record.Name().empty() && record.Bytes())
-                pictures.emplace_back(record.Bytes(), record.Bytes() + record.Size());
-    return pictures;
-}
-
 }  // namespace vgtest

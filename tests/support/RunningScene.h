@@ -33,8 +33,6 @@ public:
     QV_DocResManager* Manager() const { return manager_.get(); }
     // Seconds of one round through every slide: fade-in, show and fade-out of each.
     float RoundSeconds() const;
-    // The bytes of every picture the document embeds, in the manager's order.
-    std::vector<std::vector<uint8_t>> EmbeddedPictures() const;
 
 private:
     HRESULT Adopt(HRESULT result, QV_SlideShow_Light* show);
