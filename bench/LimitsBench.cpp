@@ -4,7 +4,6 @@
 // add to a start. Each memory figure runs in a process of its own (the peak is per process):
 //   bench_limits windows | inflated | budget | picture LARGE_PNG | sounds COUNT | tracks COUNT
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include "BenchDocuments.h"
 #include "DocumentRecords.h"
 #include "FigureLine.h"
+#include "ProcessMemory.h"
 #include "RunningScene.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
@@ -34,18 +34,6 @@ using namespace scenewriter;
 namespace {
 
 constexpr double kMiB = 1024.0 * 1024.0;
-
-struct Memory {
-    double working = 0;  // MiB
-    double peak = 0;     // MiB, the most the process has had in memory so far
-};
-
-Memory ProcessMemory() {
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return {double(counters.WorkingSetSize) / kMiB, double(counters.PeakWorkingSetSize) / kMiB};
-}
 
 std::string Verdict(bool met, const char* target) {
     return std::string(" (target ") + target + (met ? " met)" : " MISSED)");
@@ -116,12 +104,12 @@ int InflatedCount(bool withinBudget) {
     // Within the budget: all of it but the one entry of the image section.
     const uint32_t count = withinBudget ? QV_IOF_Virtual::kEntryBudget - 1 : (48u << 20) / 16;
     const std::vector<uint8_t> document = InflatedDocument(count);
-    const Memory before = ProcessMemory();
+    const bench::ProcessMemory before = bench::CurrentProcessMemory();
     vgtest::RunningScene scene;
     const double start = bench::WallSeconds();
     const HRESULT result = scene.OpenBytes(document);
     const double seconds = bench::WallSeconds() - start;
-    const double peak = ProcessMemory().peak - before.working;
+    const double peak = bench::CurrentProcessMemory().peak - before.working;
     const double size = document.size() / kMiB;
     bench::PrintFigure(std::string("refused document of ") + std::to_string(count) + " empty records",
                        bench::Format(peak, 1, "MiB"),
@@ -145,13 +133,13 @@ int LargePicture(const char* path) {
     ResourceSection section;
     section.images = {{"C:\\pics\\huge.png", 1, {StoredFile{0, "", png, "C:\\pics\\huge.png"}}}};
     const std::vector<uint8_t> document = MakeDocument({MakeSlide(slide)}, {}, section);
-    const Memory before = ProcessMemory();
+    const bench::ProcessMemory before = bench::CurrentProcessMemory();
     vgtest::RunningScene scene;
     const double start = bench::WallSeconds();
     const HRESULT result = scene.OpenBytes(document);
     if (SUCCEEDED(result)) scene.PrepareSlides();
     const double seconds = bench::WallSeconds() - start;
-    const double peak = ProcessMemory().peak - before.working;
+    const double peak = bench::CurrentProcessMemory().peak - before.working;
     bench::PrintFigure("opening, a 16384 x 16384 PNG picture", bench::Format(seconds * 1000, 0, "ms"),
                        bench::Format(png.size() / 1024.0, 0, "KiB") + " of PNG, peak " + bench::Format(peak, 1, "MiB") +
                            " above the baseline" + Verdict(seconds < 1 && peak < 100, "< 1 s and < 100 MB"));
@@ -167,11 +155,11 @@ int SoundObjects(int count) {
     }
     const std::vector<uint8_t> document = bench::SoundObjectsDocument(count);
 
-    const Memory before = ProcessMemory();
+    const bench::ProcessMemory before = bench::CurrentProcessMemory();
     vgtest::RunningScene scene;
     if (FAILED(scene.OpenBytes(document))) return 1;
     scene.PrepareSlides();
-    const double added = ProcessMemory().working - before.working;
+    const double added = bench::CurrentProcessMemory().working - before.working;
     bench::PrintFigure("sound objects of one 1 MiB WAVE, " + std::to_string(count),
                        bench::Format(added, 1, "MiB"), "in memory after their slide is prepared, document bytes included");
     scene.Close();

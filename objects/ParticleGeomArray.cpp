@@ -25,7 +25,7 @@ void ParticleGeomArray::OnCountChanged(unsigned int n) {
 
 void ParticleGeomArray::Update(float localTime) {
     StepClocks(localTime);
-    MoveSprites(false);
+    MoveSprites(true);
 }
 
 void ParticleGeomArray::StepClocks(float localTime) {

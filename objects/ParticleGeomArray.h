@@ -21,7 +21,8 @@ public:
     void Bind(QV_BaseSpriteProp* description);
     // Buffers for n quads and sprites up to n, each placed by the emitter.
     void OnCountChanged(unsigned int n);
-    // The description's clocks, then every sprite of the list moved by one frame.
+    // The description's clocks, then every sprite of the list moved by one frame and its
+    // quad written in the same pass.
     void Update(float localTime);
     void StepClocks(float localTime);
     // Every sprite moved by one frame; with writeQuads the quads too, as BuildQuads writes

@@ -100,25 +100,23 @@ bool QV_BoundControl::FirstReaction(SpriteParticle& sprite, const QV_BaseSpriteP
 }
 
 void QV_BoundControl::PlaceBeyondOppositeEdge(SpriteParticle& sprite, const PixelSides& area) const {
-    const float left = area.left, right = area.right;
-    const float top = area.top, bottom = area.bottom;
     switch (edge_) {
         case kBottom:
-            sprite.position.y = top - sprite.halfHeight + 1.0f;
+            sprite.position.y = area.top - sprite.halfHeight + 1.0f;
             break;
         case kLeft:
-            sprite.position.x = right + sprite.halfWidth - 1.0f;
+            sprite.position.x = area.right + sprite.halfWidth - 1.0f;
             break;
         case kRight:
-            sprite.position.x = left - sprite.halfWidth + 1.0f;
+            sprite.position.x = area.left - sprite.halfWidth + 1.0f;
             break;
         default:
-            sprite.position.y = bottom + sprite.halfHeight - 1.0f;
+            sprite.position.y = area.bottom + sprite.halfHeight - 1.0f;
     }
     if (edge_ == kLeft || edge_ == kRight)
-        sprite.position.y = RandomRange(top, bottom);
+        sprite.position.y = RandomRange(area.top, area.bottom);
     else
-        sprite.position.x = RandomRange(left, right);
+        sprite.position.x = RandomRange(area.left, area.right);
     sprite.reentry = 1;
 }
 

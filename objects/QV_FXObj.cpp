@@ -19,5 +19,4 @@ void QV_FXObj::OnScreenChanged() {}
 
 void QV_FXObj::Update(float localTime) {
     ParticleGeomArray::Update(localTime);
-    BuildQuads(*description_);
 }

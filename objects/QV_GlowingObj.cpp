@@ -66,7 +66,6 @@ bool QV_GlowingObj::NeedsBackground() { return true; }
 void QV_GlowingObj::Update(float localTime) {
     description_->OnFrame();
     ParticleGeomArray::Update(localTime);
-    BuildQuads(*description_);
 }
 
 D3DXVECTOR4 QV_GlowingObj::BlendColor(unsigned long colour, float glow) {

@@ -1,0 +1,16 @@
+#include "ProcessMemory.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+namespace bench {
+
+ProcessMemory CurrentProcessMemory() {
+    constexpr double kMiB = 1024.0 * 1024.0;
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return {double(counters.WorkingSetSize) / kMiB, double(counters.PeakWorkingSetSize) / kMiB};
+}
+
+}  // namespace bench
