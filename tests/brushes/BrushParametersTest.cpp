@@ -255,17 +255,30 @@ TEST_F(BrushParameters, WaterBumpMatrixTurnsWithThePhaseAndColourComesFromTheLow
     ExpectFloats(Floats("Color"), {1.0f, 128.0f / 255.0f, 0.0f}, 1e-6f);
 }
 
-TEST(WaterHighlight, PFactorsThatWouldNotBeFiniteAreBroughtIntoRange) {
-    // 0 makes q infinite, 1 makes q - 1 zero, above 2 the root is of a negative number.
-    for (float pFactor : {0.0f, 1.0f, 1.5f, 2.0f, 2.5f, 400000.0f, 0.002f, 0.5f}) {
+TEST(WaterHighlight, EveryFinitePFactorKeepsItsShapeAndTheOthersTakeTheirNeighbouringSteps) {
+    // P1 = (A - 1, -1, A - 1), P2 = (1, (sqrt q + q) / (q - 1), 1), q = 2 / A - 1. Between 1 and
+    // 2 the shape is finite with a negative P2; 0 (q infinite), 1 (q - 1 zero) and above 2 (no
+    // root of a negative q) take 0.0001 and 0.9999.
+    struct Case {
+        float pFactor;
+        float p1x, p2y, tolerance;
+    } cases[] = {
+        {0.002f, -0.998f, 1.03267f, 1e-5f},  {0.5f, -0.5f, 2.36603f, 1e-5f},
+        {1.25f, 0.25f, -3.43649f, 1e-5f},    {1.5f, 0.5f, -1.36603f, 1e-5f},
+        {1.9999f, 0.9999f, -0.00712f, 1e-5f}, {2.0f, 1.0f, 0.0f, 1e-6f},
+        {0.0f, -0.9999f, 1.00712f, 1e-4f},   {1.0f, -0.0001f, 10000.0f, 10.0f},
+        {2.0001f, -0.0001f, 10000.0f, 10.0f}, {400000.0f, -0.0001f, 10000.0f, 10.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pFactor);
         float p1[3], p2[3];
-        QV_WaterFX::HighlightShape(pFactor, p1, p2);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(std::isfinite(p1[i]) && std::isfinite(p2[i])) << pFactor;
-            // The shader divides by P1 x + P2 for x in 0..1: never zero.
-            EXPECT_GT(p2[i], 0.0f) << pFactor;
-            EXPECT_GT(p1[i] + p2[i], 0.0f) << pFactor;
-        }
+        QV_WaterFX::HighlightShape(c.pFactor, p1, p2);
+        EXPECT_NEAR(p1[0], c.p1x, 1e-6f);
+        EXPECT_EQ(p1[1], -1.0f);
+        EXPECT_NEAR(p1[2], c.p1x, 1e-6f);
+        EXPECT_EQ(p2[0], 1.0f);
+        EXPECT_NEAR(p2[1], c.p2y, c.tolerance);
+        EXPECT_EQ(p2[2], 1.0f);
     }
 }
 
