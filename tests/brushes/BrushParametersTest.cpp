@@ -61,14 +61,17 @@ FxBaseRecord HalfFaded(EffectId effect) {
 
 class BrushParameters : public ::testing::Test {
 protected:
-    // A 1024 x 768 picture, a 256 x 128 tile and the mask, on a device of the same shape.
-    void Open(std::vector<SceneWriter> objects) {
+    // A 1024 x 768 picture, a 256 x 128 tile and the mask, on a device of the same shape, and
+    // the images and durations of `more`.
+    void Open(std::vector<SceneWriter> objects, const ResourceSection& more = {}) {
         ASSERT_NE(stage_.Device().Device(), nullptr) << "no Direct3D 9 device";
         IDirect3DDevice9* d = stage_.Device().Device();
         ResourceSection section;
         section.images = {
             {kPicture.path, kPicture.stamp, {StoredFile{0, "", vgtest::MakePicture(d, 1024, 768, D3DXIFF_PNG, 0xFF408020), kPicture.path}}},
             {kTile.path, kTile.stamp, {StoredFile{0, "", vgtest::MakePicture(d, 256, 128, D3DXIFF_PNG, 0xFF0000FF), kTile.path}}}};
+        section.images.insert(section.images.end(), more.images.begin(), more.images.end());
+        section.durations = more.durations;
         section.guidImages = {{kMaskGuid, "", 1, vgtest::MakePicture(d, 64, 64, D3DXIFF_PNG, 0xFFFFFFFF), ""}};
         ASSERT_EQ(stage_.Open(section, kPicture, std::move(objects)), S_OK);
         for (int id : kEffectIds) stage_.Manager().HoldEffect({L"common_res.dll", id}, &effect_);
@@ -373,6 +376,45 @@ TEST(PatternFrames, StepOncePerUpdateAtMost) {
     QV_PatternBrush still;
     for (float t : {0.0f, 0.2f, 0.4f}) still.Update(t);
     EXPECT_EQ(still.frameIndex, 0u);
+}
+
+TEST_F(BrushParameters, AFrameWhosePictureIsMissingKeepsThePatternShownLast) {
+    // A tenth of a second a frame (one phase unit a second), a frame every 0.15 s. A frame's
+    // picture is missing when its bytes do not decode or when there are more durations than
+    // frames; before any picture was shown there is nothing to draw.
+    struct Case {
+        const char* name;
+        std::vector<bool> decodes;
+        size_t durations;
+        std::vector<int> shown;  // per frame; -1: nothing drawn
+    } cases[] = {{"a missing middle frame and a duration past the last", {true, false, true}, 4, {0, 0, 2, 2, 0}},
+                 {"a missing first frame", {false, true}, 2, {-1, 1, 1}}};
+    const LinkValue petals{"C:\\scene\\petals.png", 3};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(stage_.Device().Device(), nullptr) << "no Direct3D 9 device";
+        StoreEntry frames{petals.path, petals.stamp, {}};
+        for (bool decodes : c.decodes) {
+            std::vector<uint8_t> bytes = decodes ? vgtest::MakePicture(stage_.Device().Device(), 64, 64, D3DXIFF_PNG, 0xFF00FF00)
+                                                 : std::vector<uint8_t>{1, 2, 3, 4};
+            frames.files.push_back(StoredFile{0, "", bytes, petals.path});
+        }
+        ResourceSection more;
+        more.images = {frames};
+        more.durations = {{petals.path, petals.stamp, std::vector<float>(c.durations, 0.1f)}};
+        Open({MakePatternBrush({.image = petals, .fx = Fx(kPattern)})}, more);
+        const auto& pattern = static_cast<QV_PatternBrush&>(stage_.Brush(0).Brush());
+        for (size_t i = 0; i < c.shown.size(); ++i) {
+            SCOPED_TRACE(i);
+            Frame(0.15f * float(i));
+            EXPECT_EQ(pattern.frameIndex, i % c.durations);
+            EXPECT_EQ(Drew(), c.shown[i] >= 0);
+            if (c.shown[i] >= 0) {
+                EXPECT_EQ(effect_.textures["Pattern"], pattern.frames.frames[c.shown[i]].Get());
+                EXPECT_NE(effect_.textures["Pattern"], nullptr);
+            }
+        }
+    }
 }
 
 TEST_F(BrushParameters, PatternFramesComeFromAModuleFrameSet) {
