@@ -210,6 +210,25 @@ TEST_F(BrushParameters, LightMultiplierByModeAtPhaseZero) {
     }
 }
 
+TEST_F(BrushParameters, TheLightsFlickerIsTwoOctavesOfNoiseAtTenTimesThePhase) {
+    // Intensity 0.4 x (noise + 1) / 2 x opacity, the noise summed over 10 p / 75 and twice
+    // that at half weight, 40 phase units a second; mode 2 and above flicker alike.
+    struct Case {
+        int32_t mode;
+        bool halfFaded;
+        float t, multiplier;
+    } cases[] = {{2, false, 0.1f, 0.1276937f}, {2, false, 0.2f, 0.1828440f}, {7, false, 0.3f, 0.2051260f},
+                 {2, true, 0.3f, 0.1025630f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.halfFaded << " " << c.t);
+        Open({MakeLight({.mode = c.mode, .fx = c.halfFaded ? HalfFaded(kLight) : Fx(kLight)})});
+        for (float t = 0.0f; t < c.t - 0.01f; t += 0.1f) Frame(t);
+        Frame(c.t);
+        EXPECT_NEAR(stage_.Brush(0).Brush().Phase(), 40.0f * c.t, 1e-4f);
+        ExpectFloats(Floats("multiplier"), {c.multiplier}, 1e-5f);
+    }
+}
+
 TEST(LightBrightness, PulseAndBlinkStayWithinZeroToOneAndTheFlickerWithinItsNoise) {
     // Two octaves of noise in -1..1 at persistence 0.5 sum to -1.5..1.5.
     struct Case {
