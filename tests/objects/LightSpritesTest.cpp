@@ -164,6 +164,29 @@ TEST_F(LightSprites, GrassLeansFromItsFoot) {
     EXPECT_NEAR(blade.position.x, -2.6204f, 1e-3);
 }
 
+// The sway's wave runs once across the picture; a picture without width has none, and its
+// blades sway by their own phase alone instead of losing their place.
+TEST_F(LightSprites, GrassOnAPictureWithoutWidthSwaysByItsPhaseAlone) {
+    struct Case {
+        int width;
+        float x, phase;  // each gives s = 1: lean 93 degrees
+    };
+    const Case cases[] = {{800, 200.0f, 0.0f}, {0, 0.0f, kSinglePi / 2.0f}, {0, 37.0f, kSinglePi / 2.0f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "width " << c.width << " x " << c.x);
+        spritetest::PublishPicture(c.width, 600);
+        QV_GrassConstructor grass;  // sway 3
+        SpriteParticle blade;
+        blade.halfHeight = 50.0f;
+        blade.position.x = c.x;
+        blade.motion[2] = 100.0f;  // base
+        blade.motion[1] = c.phase;
+        grass.UpdateParticle(blade);
+        EXPECT_NEAR(blade.up.x, 0.0524078f, 1e-5);
+        EXPECT_NEAR(blade.position.x, 100.0f - 2.6204f, 1e-3);
+    }
+}
+
 TEST_F(LightSprites, NewBladesStandOnTheRectanglesBottom) {
     QV_GrassConstructor grass;
     grass.SetRelative({0.5f, 1.0f, 0.0f, 0.75f});
