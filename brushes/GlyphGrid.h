@@ -74,7 +74,8 @@ public:
     static int SpawnChance(int density);
 
     void ReseedFlicker();
-    // Writes a glyph (0 empties) at a row of a column; row -1 first scrolls the column down.
+    // Writes a glyph (0 empties) at a row of a column above its last; row -1 first scrolls the
+    // column down. Any other row writes nothing and draws nothing.
     void SetCell(int32_t row, int32_t glyph, int32_t column);
     // Every drop waits or writes its next glyph; `full` writes blanks instead.
     void Step(bool full);

@@ -45,6 +45,32 @@ TEST(GlyphGrid, CellsCoverThePictureAndStayBounded) {
     }
 }
 
+// A head writes down to the row above the last; at the last row and beyond it writes nothing
+// and draws nothing from the generator that every later object shares.
+TEST(GlyphGrid, AHeadAtOrBeyondTheLastRowWritesNothing) {
+    struct Case {
+        int32_t row;
+        int32_t writtenRow;  // -1 for none
+        uint32_t draws;      // the head-colour countdown of a glyph written at a row
+    } cases[] = {{-1, 0, 0}, {0, 0, 1}, {3, 3, 1}, {4, -1, 0}, {5, -1, 0}, {-2, -1, 0}};
+    const uint32_t seed = SharedRandom::CurrentSeed();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        auto grid = GlyphGrid::Create({.flickerCount = 1, .glyphCount = 3}, 64, 64);  // 5 × 5
+        SharedRandom::Seed(2024);
+        grid->SetCell(c.row, 2, 1);
+        const uint32_t after = SharedRandom::CurrentSeed();
+        SharedRandom::Seed(2024);
+        SharedRandom::Skip(c.draws);
+        EXPECT_EQ(after, SharedRandom::CurrentSeed());
+        for (int32_t row = 0; row < grid->Rows(); ++row)
+            for (int32_t column = 0; column < grid->Columns(); ++column)
+                EXPECT_EQ(GlyphGrid::GlyphOf(grid->Cell(row, column)), row == c.writtenRow && column == 1 ? 2 : 0)
+                    << row << "," << column;
+    }
+    SharedRandom::Seed(seed);
+}
+
 TEST(GlyphGrid, GlyphsInAStripOfEveryShape) {
     struct Case {
         uint32_t width, height;
