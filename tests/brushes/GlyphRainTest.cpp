@@ -240,6 +240,34 @@ TEST_F(GlyphRainScene, AFadeOf100OrMoreHidesEveryGlyph) {
     }
 }
 
+// Beneath the glyphs each background mode shows its own: the picture, black, or (any other
+// mode) nothing at all, so what the target held before the frame stays between the glyphs.
+TEST_F(GlyphRainScene, BeneathTheGlyphsEachBackgroundModeShowsItsOwn) {
+    constexpr uint32_t kWhite = 0xFFFFFFFF, kBefore = 0xFFFF00FF;
+    struct Case {
+        int32_t mode;
+        uint32_t beneath;
+    } cases[] = {{0, kWhite}, {1, kBlack}, {2, kBefore}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        OpenGlyphs({.density = 100, .backgroundMode = c.mode, .rainMode = 1, .trailColour = Rgb(0, 255, 0),
+                    .headColour = Rgb(255, 0, 0)},
+                   vgtest::MakePicture(device.Device(), 160, 120, D3DXIFF_PNG, kWhite));
+        for (int frame = 0; frame < 10; ++frame) {
+            device.Device()->Clear(0, nullptr, D3DCLEAR_TARGET, kBefore, 1.0f, 0);
+            DrawFrame(0.1f * float(frame));
+        }
+        EXPECT_GT(PixelsNear(kTrail, 8) + PixelsNear(kHead, 8), 1000);  // a whole glyph at least
+        for (uint32_t shown : {kWhite, kBlack, kBefore}) {
+            if (shown == c.beneath)
+                EXPECT_GT(PixelsNear(shown, 8), 10000) << std::hex << shown;
+            else
+                EXPECT_EQ(PixelsNear(shown, 8), 0) << std::hex << shown;
+        }
+        scene.Close();
+    }
+}
+
 // One drop down column 3, every other drop held below the grid: each new glyph shows the head
 // colour as it is written, then the trail colour, and nothing shows outside the column.
 TEST_F(GlyphRainScene, ADropWritesItsGlyphsDownItsColumn) {
