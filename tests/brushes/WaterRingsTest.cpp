@@ -120,7 +120,7 @@ std::vector<SurfaceVertex> Vertices(const WaterSurfaceGrid& grid) {
 }
 
 // On wide pictures the outer rays start beyond the refraction sphere (16:9) and then miss it
-// (21:9); every shape must still map the picture once across, in order.
+// (32:9); every shape must still map the picture once across, in order.
 TEST(WaterSurfaceGrid, EveryPictureShapeMapsThePictureAcrossInOrder) {
     for (float ratio : {4.0f / 3.0f, 16.0f / 9.0f, 21.0f / 9.0f, 32.0f / 9.0f}) {
         SCOPED_TRACE(ratio);
@@ -145,6 +145,37 @@ TEST(WaterSurfaceGrid, EveryPictureShapeMapsThePictureAcrossInOrder) {
             ASSERT_TRUE(std::isfinite(v.u) && std::isfinite(v.v));
             ASSERT_TRUE(v.u > -0.2f && v.u < 1.2f && v.v > -0.2f && v.v < 1.2f) << v.u << "," << v.v;
         }
+    }
+}
+
+// A flat surface's texture coordinates at a corner and at the middle of the right edge. Rays
+// that start beyond the refraction sphere meet it behind their start (16:9, 21:9); rays that
+// miss it (32:9) are taken to their nearest approach.
+TEST(WaterSurfaceGrid, TheFlatSurfaceRefractsEachPictureShapeByItsRays) {
+    struct Case {
+        const char* shape;
+        float ratio;
+        float cornerU, cornerV, edgeU, edgeV;
+    } cases[] = {
+        {"4:3", 4.0f / 3.0f, 0.997371f, 0.997371f, 0.999922f, 0.505262f},
+        {"16:10", 16.0f / 10.0f, 0.995291f, 0.995291f, 0.997934f, 0.506303f},
+        {"16:9", 16.0f / 9.0f, 0.993623f, 0.993623f, 0.996364f, 0.506991f},
+        {"21:9", 21.0f / 9.0f, 0.986016f, 0.986016f, 0.989710f, 0.509240f},
+        {"32:9", 32.0f / 9.0f, 0.974539f, 0.974539f, 0.975027f, 0.513572f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shape);
+        WaterSurfaceGrid grid;
+        grid.BuildRefractionTable();
+        grid.Resize(30 * c.ratio, 30, 1, 1);
+        const std::vector<SurfaceVertex> flat = Vertices(grid);
+        const unsigned last = grid.Columns() - 1;
+        const SurfaceVertex& corner = flat[(grid.Rows() - 1) * grid.Columns() + last];
+        const SurfaceVertex& edge = flat[grid.Rows() / 2 * grid.Columns() + last];
+        EXPECT_NEAR(corner.u, c.cornerU, 1e-5f);
+        EXPECT_NEAR(corner.v, c.cornerV, 1e-5f);
+        EXPECT_NEAR(edge.u, c.edgeU, 1e-5f);
+        EXPECT_NEAR(edge.v, c.edgeV, 1e-5f);
     }
 }
 
