@@ -94,8 +94,30 @@ TEST(WaterSurfaceGrid, DampingByLevel) {
     struct Case {
         unsigned level;
         float damping;
-    } cases[] = {{0, 0.9f}, {49, 0.9882f}, {50, 0.99f}, {100, 0.999f}};
+    } cases[] = {{0, 0.9f},       {49, 0.9882f},   {50, 0.99f},     {100, 0.999f},
+                 {105, 0.9999f},  {106, 0.9999f},  {1000, 0.9999f}, {0xFFFFFFFFu, 0.9999f}};
     for (const Case& c : cases) EXPECT_NEAR(DampingForLevel(c.level), c.damping, 1e-6f) << c.level;
+}
+
+// A damping above 1 would make every ripple grow without bound.
+TEST(WaterSurfaceGrid, RipplesDieDownAtTheHighestDampingLevels) {
+    for (unsigned level : {105u, 1000u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(level);
+        WaterSurfaceGrid grid;
+        grid.damping = DampingForLevel(level);
+        grid.Resize(40, 30, 0.2f, 0.2f);  // 24 × 18
+        for (int i = 0; i < 5; ++i) grid.Drop();
+        // The fastest cell; a velocity gone to infinity or NaN counts as infinite.
+        auto fastest = [&] {
+            float most = 0.0f;
+            for (const WaterCell& cell : grid.Cells())
+                most = std::isfinite(cell.velocity) ? std::max(most, std::fabs(cell.velocity)) : INFINITY;
+            return most;
+        };
+        const float start = fastest();
+        for (int i = 0; i < 4000; ++i) grid.SubStep();
+        EXPECT_LT(fastest(), start);
+    }
 }
 
 TEST(WaterSurfaceGrid, TheRefractionTableFadesTheGrazingView) {
