@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/PictureHeader.h"
+
 // What the layer's parameters give the grid, each already within its range.
 struct GlyphGridParams {
     int32_t cellSize = 16;  // picture pixels per cell side, at least 1
@@ -58,9 +60,11 @@ public:
     static constexpr uint32_t kChanged = 1u << 16;
     static constexpr uint32_t kFlickers = 1u << 17;
     static constexpr int kSparkleFactor = 10;
-    // One sprite a cell: a finer grid would only multiply the sprites, so the cells grow until
-    // at most this many cover the picture.
-    static constexpr int32_t kMaxCells = 65536;
+    // One sprite a cell. Every picture the decoder accepts keeps cells of this size and more
+    // as the document sets them; the most cells that takes (a picture one pixel high) bounds
+    // every grid, and a finer cell grows on a picture too large for it.
+    static constexpr int32_t kFinestKeptCell = 4;
+    static constexpr int32_t kMaxCells = int32_t(kMaxPicturePixels / kFinestKeptCell + 1);
 
     // The cell size actually used over a picture: at least 1, and large enough for kMaxCells.
     static int32_t CellSizeFor(int32_t cellSize, int32_t pictureWidth, int32_t pictureHeight);
@@ -74,7 +78,8 @@ public:
     static int SpawnChance(int density);
 
     void ReseedFlicker();
-    // Writes a glyph (0 empties) at a row of a column; row -1 first scrolls the column down.
+    // Writes a glyph (0 empties) at a row of a column above its last; row -1 first scrolls the
+    // column down. Any other row writes nothing and draws nothing.
     void SetCell(int32_t row, int32_t glyph, int32_t column);
     // Every drop waits or writes its next glyph; `full` writes blanks instead.
     void Step(bool full);
