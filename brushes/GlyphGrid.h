@@ -60,11 +60,15 @@ public:
     static constexpr uint32_t kChanged = 1u << 16;
     static constexpr uint32_t kFlickers = 1u << 17;
     static constexpr int kSparkleFactor = 10;
-    // One sprite a cell. Every picture the decoder accepts keeps cells of this size and more
-    // as the document sets them; the most cells that takes (a picture one pixel high) bounds
-    // every grid, and a finer cell grows on a picture too large for it.
+    // One sprite a cell. The largest square picture the decoder accepts keeps cells of this
+    // size and more as the document sets them, and so does every usual shape within the pixel
+    // limit; the cells that takes bound every grid (about 400 MiB of sprites), and a finer
+    // cell, or a picture of an extreme shape, grows the cell just enough to fit.
     static constexpr int32_t kFinestKeptCell = 4;
-    static constexpr int32_t kMaxCells = int32_t(kMaxPicturePixels / kFinestKeptCell + 1);
+    static constexpr int32_t kMaxSquareSide = 4096;
+    static_assert(uint64_t(kMaxSquareSide) * kMaxSquareSide == kMaxPicturePixels);
+    static constexpr int32_t kMaxCells =
+        (kMaxSquareSide / kFinestKeptCell + 1) * (kMaxSquareSide / kFinestKeptCell + 1);
 
     // The cell size actually used over a picture: at least 1, and large enough for kMaxCells.
     static int32_t CellSizeFor(int32_t cellSize, int32_t pictureWidth, int32_t pictureHeight);

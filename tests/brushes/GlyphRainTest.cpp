@@ -33,17 +33,19 @@ TEST(GlyphGrid, CellsCoverThePictureAndStayBounded) {
         {16, 800, 600, 51, 38},     // 1938 cells
         {16, 0, 0, 1, 1},           // no picture
         {1000, 64, 48, 1, 1},       // a cell larger than the picture
-        {1, 4096, 4096, 1366, 1366},  // a cell per pixel would be 16 million sprites: cells of 3
+        {1, 4096, 4096, 1025, 1025},  // a cell per pixel would be 16 million sprites: cells of 4
         // Pictures the decoder accepts keep cells of 4 and more.
         {4, 4096, 4096, 1025, 1025},
         {4, 5120, 2880, 1281, 721},
         {16, 8192, 2048, 513, 129},
-        {4, 16777216, 1, 4194305, 1},  // the most cells a picture can take
-        {4, 1, 16777216, 1, 4194305},
+        // Shapes beyond what the largest square takes grow their cells just enough.
+        {4, 8192, 2048, 1639, 410},  // cells of 5
+        {4, 16777216, 1, 1048577, 1},  // cells of 16
+        {4, 1, 16777216, 1, 1048577},
         // Finer cells are kept as far as that bound allows.
         {1, 800, 600, 801, 601},
-        {3, 4096, 4096, 1366, 1366},
-        {2, 16777216, 1, 4194305, 1},
+        {3, 4096, 4096, 1025, 1025},
+        {2, 16777216, 1, 1048577, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cell << " on " << c.width << " x " << c.height);
