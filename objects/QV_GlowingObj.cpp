@@ -54,7 +54,8 @@ void QV_GlowingObj::Composite(QV_2D_Light& layer, ID3DXEffect& effect) {
 void QV_GlowingObj::DrawSprites(QV_2D_Light& layer, ID3DXEffect& effect) {
     effect.SetTechnique("Common");
     effect.SetTexture("Texture1", description_->glowTextureB.Get());
-    if (QuadsBuilt()) layer.DrawColouredMeshWithEffect(*this, &effect);
+    // Without its picture the sprites would show as opaque black quads over the scene.
+    if (description_->glowTextureB && QuadsBuilt()) layer.DrawColouredMeshWithEffect(*this, &effect);
 }
 
 void QV_GlowingObj::Hook(void*, void*) {}

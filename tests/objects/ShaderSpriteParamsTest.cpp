@@ -94,7 +94,9 @@ TEST_F(RecordedStage, TheGlowHandsItsColourAndStrengthToTheCompositeItsBlendMode
     }
 }
 
-TEST_F(RecordedStage, AGlowMissingEitherPictureStillRunsEveryPassWithNoTextureInItsPlace) {
+// The halo runs with no texture in place of a missing second picture; without the picture
+// itself the sprites on top are left out rather than drawn as black quads.
+TEST_F(RecordedStage, AGlowMissingEitherPictureKeepsItsHaloAndDrawsOnlySpritesThatHaveAPicture) {
     for (bool secondMissing : {true, false}) {
         SCOPED_TRACE(secondMissing ? "without the second picture" : "without the picture");
         DischargeFXRecord record{.start = {16, 64, 0}, .end = {112, 64, 0}};
@@ -109,7 +111,8 @@ TEST_F(RecordedStage, AGlowMissingEitherPictureStillRunsEveryPassWithNoTextureIn
                   Joined({{"SetTexture Texture1", "SetTechnique Blend_Max"}, kOnePass,
                           {"SetTechnique Blend_Normal", "SetFloatArray BlendColor", "SetTexture Texture1",
                            "SetTexture Texture2"},
-                          kOnePass, {"SetTechnique Common", "SetTexture Texture1"}, kOnePass}));
+                          kOnePass, {"SetTechnique Common", "SetTexture Texture1"},
+                          secondMissing ? kOnePass : std::vector<std::string>{}}));
         EXPECT_EQ(recording_.textures["Texture1"], d.glowTextureB.Get());
     }
 }
