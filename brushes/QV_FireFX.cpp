@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/GridMesh.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 
 QV_FireFX::QV_FireFX()
-    : color1(0x00FFFF), color2(0x0000FF), patternLink(93, L"common_res.dll"), noiseLink(8, L"common_res.dll") {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 92));
+    : color1(0x00FFFF), color2(0x0000FF), patternLink(builtin::Link(builtin::kFirePattern)), noiseLink(builtin::Link(builtin::kTileableNoise)) {
+    effectLink.SetSilently(builtin::Link(builtin::kFireEffect));
     speed.SetScaled(50, 0.02f);
     density.SetScaled(100, 0.01f, -1.0f);
     brightness.SetScaled(15, 0.02f);

@@ -10,6 +10,7 @@
 #include "PictureBytes.h"
 #include "RecordingEffect.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
@@ -209,7 +210,7 @@ TEST_F(DocResManagerTest, BuiltinModulePicturesComeFromCommonRes) {
     EXPECT_EQ(background.width, 1024u);
     EXPECT_EQ(background.height, 768u);
     EXPECT_FLOAT_EQ(background.ratio, 0.75f);
-    EXPECT_TRUE(m.GetTextures({L"common_res.dll", 6}).frames[0]);
+    EXPECT_TRUE(m.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0]);
 }
 
 // Each manager's device objects belong to the device it was drawn with.
@@ -217,11 +218,11 @@ TEST_F(DocResManagerTest, EveryManagerMakesItsTexturesOnItsOwnDevice) {
     vgtest::TestDevice other(32, 32);
     ASSERT_NE(other.Device(), nullptr);
     QV_DocResManager first;
-    IDirect3DTexture9* firstTexture = first.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+    IDirect3DTexture9* firstTexture = first.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0].Get();
     CurrentDevice = other.Device();
     {
         QV_DocResManager second;
-        IDirect3DTexture9* secondTexture = second.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+        IDirect3DTexture9* secondTexture = second.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0].Get();
         ASSERT_NE(firstTexture, nullptr);
         ASSERT_NE(secondTexture, nullptr);
         ComHolder<IDirect3DDevice9> firstDevice, secondDevice;
@@ -247,7 +248,7 @@ TEST_F(DocResManagerTest, HeldEffectsAreSharedAndToldOfDeviceLoss) {
     vgtest::RecordingEffect effect;
     {
         QV_DocResManager& m = LoadSection({});
-        const FileKey key(L"common_res.dll", 76);
+        const FileKey key = builtin::Link(builtin::kLightEffect);
         m.HoldEffect(key, &effect);
         EXPECT_EQ(effect.references, 2u);
         ID3DXEffect* got = m.GetEffect(key);

@@ -11,6 +11,7 @@
 #include "objects/QV_SparkleConstructor.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -277,7 +278,7 @@ TEST_F(SpriteArrayObjTest, ALaterRecordWithoutAnImagePathConvertsNothingAndShows
 
 TEST_F(SpriteArrayObjTest, FrameSetSourceOneTakesTheModulesFrameSet) {
     QV_DischargeConstructor discharge;
-    discharge.image.SetSilently({L"common_res.dll", 300});
+    discharge.image.SetSilently(builtin::Link(builtin::kTwinklingStar));
     discharge.frameSetSource = 1;
     auto sprites = spritetest::CreateSprites(discharge);
     EXPECT_EQ(sprites->Frames().frames.size(), 4u);
