@@ -16,8 +16,8 @@ bool BumpDistortion::CreateResources() {
     const float corners[20] = {0, 600, 0, 0, 1, 0, 0, 0, 0, 0, 800, 600, 0, 1, 1, 800, 0, 0, 1, 0};
     Quad.CreateWithVertices(corners);
     Effect.Reset();
-    BumpTexture = QV_FX_Constructor::CurrentTexture(BumpImage.Value());
-    Effect.Attach(CurrentDocResManager ? CurrentDocResManager->GetEffect(EffectLink.Value()) : nullptr);
+    BumpTexture = CurrentFrameOfLink(BumpImage.Value());
+    Effect = CurrentEffectOfLink(EffectLink.Value());
     return bool(Effect);
 }
 

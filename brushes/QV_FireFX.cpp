@@ -4,6 +4,7 @@
 
 #include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
 #include "player/GridMesh.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
@@ -65,8 +66,8 @@ QV_FX_Constructor* QV_FireFX::Clone() const { return new QV_FireFX(*this); }
 
 void QV_FireFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
     QV_FX_Constructor::OnCreate(maskHolder);
-    patternTexture = CurrentTexture(patternLink.Value());
-    noiseTexture = CurrentTexture(noiseLink.Value());
+    patternTexture = CurrentFrameOfLink(patternLink.Value());
+    noiseTexture = CurrentFrameOfLink(noiseLink.Value());
     if (SUCCEEDED(BuildGridMesh(8, 8))) BuildMesh();
 }
 
@@ -114,8 +115,7 @@ void QV_FireFX::RenderEffect(QV_2D_Light& layer, ID3DXEffect& fx) {
     const bool targetPass = view.ViewType() == PictureView::kTargetPass;
     const float scale[2] = {targetPass ? 1.0f : view.AreaToFitX(), targetPass ? 1.0f : view.AreaToFitY()};
     fx.SetFloatArray("bg_scale_factor", scale, 2);
-    fx.SetTexture("Mask", mask.Get());
-    fx.SetTexture("Background", layer.GetSceneTexture().Get());
+    BindFrame(layer);
     const float o = Opacity();
     fx.SetFloat("Brightness", FadedBrightness(brightness.Result(), o));
     fx.SetFloat("Density", FadedDensity(density.Result(), o));

@@ -69,7 +69,7 @@ void QV_WaterFX::Save(QV_IOF_Virtual& archive) {
 QV_FX_Constructor* QV_WaterFX::Clone() const { return new QV_WaterFX(*this); }
 
 void QV_WaterFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
-    bumpTexture = CurrentTexture(bumpLink.Value());
+    bumpTexture = CurrentFrameOfLink(bumpLink.Value());
     QV_FX_Constructor::OnCreate(maskHolder);
 }
 

@@ -280,8 +280,7 @@ TEST_F(ShaderSpritePixels, ADeviceResetWithShaderSpritesAliveSucceedsAndTheyDraw
     };
     const ULONG referencesBefore = references();
     // The shared glow effect still holds the textures of the last frame's draws...
-    ComHolder<ID3DXEffect> glow;
-    glow.Attach(CurrentDocResManager->GetEffect(builtin::Link(builtin::kGlowEffect)));
+    ComHolder<ID3DXEffect> glow = CurrentDocResManager->GetEffect(builtin::Link(builtin::kGlowEffect));
     ASSERT_TRUE(glow);
     auto bound = [&](const char* name) {
         ComHolder<IDirect3DBaseTexture9> texture;

@@ -7,11 +7,12 @@
 #include "PictureBytes.h"
 #include "SpriteRecords.h"
 #include "SpriteTesting.h"
+#include "document/BuiltinResources.h"
+#include "document/QV_DocResManager.h"
 #include "objects/QV_DischargeConstructor.h"
 #include "objects/QV_SparkleConstructor.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
-#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -235,6 +236,27 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     auto again = spritetest::CreateSprites(d);
     EXPECT_EQ(d.image.GetPath(), L"spark 1");
     EXPECT_EQ(again->CurrentTexture(), sprites->CurrentTexture());
+}
+
+// A link's current frame follows one rule everywhere: an index past the set's frames shows its
+// last frame, as the picture quads and the brushes show it, rather than nothing.
+TEST_F(SpriteArrayObjTest, ASecondPictureWhoseFrameIndexIsPastItsFramesShowsItsLastFrame) {
+    SpriteRecord legacy;
+    legacy.version = 1;
+    legacy.frames = {StoredFile{0, "", Picture(16, 16, kRed), "spark"}};
+    legacy.durations = {0.25f};
+    legacy.secondFrame = StoredFile{7, "common_res.dll", Picture(16, 16, kGreen), "halo"};
+    auto read = spritetest::ReadObject<QV_SparkleConstructor>(MakeSparkle(legacy));
+    ASSERT_TRUE(read.description);
+    QV_SparkleConstructor& d = *read.description;
+    spritetest::CreateSprites(d);  // makes the inline pictures links
+    TextureSet& halo = CurrentDocResManager->GetTextures(d.secondImage.Value());
+    ASSERT_EQ(halo.frames.size(), 1u);
+    ASSERT_TRUE(halo.frames[0]);
+    halo.currentFrame = 3;
+
+    auto sprites = spritetest::CreateSprites(d);
+    EXPECT_EQ(sprites->GetSecondaryTexture().Get(), halo.frames[0].Get());
 }
 
 // A second-picture record names its picture by its resource id: without one it is not
