@@ -105,6 +105,40 @@ BuiltEffect BuildEffectFromFiles(const std::string& sourcePath, const std::strin
     return built;
 }
 
+namespace {
+
+// The name an include line names, or nothing for any other line.
+std::optional<std::string> IncludedName(const std::string& line) {
+    const size_t hash = line.find_first_not_of(" \t");
+    if (hash == std::string::npos || line.compare(hash, 1, "#") != 0) return std::nullopt;
+    const size_t open = line.find('"', hash);
+    const size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+    if (close == std::string::npos) return std::nullopt;
+    return line.substr(open + 1, close - open - 1);
+}
+
+std::string Expanded(const std::string& text, const IncludeReader& readInclude) {
+    std::istringstream lines(text);
+    std::string out, line;
+    while (std::getline(lines, line)) {
+        const std::optional<std::string> name = IncludedName(line);
+        out += name ? Expanded(readInclude(*name).value_or(""), readInclude) : line + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ExpandedSourceText(const std::string& sourcePath) {
+    const std::string text = ReadWholeFile(sourcePath);
+    const IncludeReader readInclude = IncludesBeside(sourcePath);
+    ParseEffectSource(text, sourcePath, readInclude);
+    std::string expanded = Expanded(text, readInclude);
+    // Read again without includes: the expanded text stands alone.
+    ParseEffectSource(expanded, sourcePath);
+    return expanded;
+}
+
 std::string DepfileText(const std::string& target, const std::vector<std::string>& inputs) {
     auto escaped = [](const std::string& path) {
         std::string out;

@@ -38,6 +38,11 @@ struct BuiltEffect {
 // manifest in `bytecodeDir`.
 BuiltEffect BuildEffectFromFiles(const std::string& sourcePath, const std::string& bytecodeDir);
 
+// The source's text with each `#include "Name"` line replaced by that file's text, its own
+// includes expanded in turn: effect text that compiles without an include handler, as a
+// document embeds it. The source is parsed first, so an include the writer refuses throws.
+std::string ExpandedSourceText(const std::string& sourcePath);
+
 // The rule "target: inputs" in the form of a compiler's dependency file (CMake's DEPFILE), so
 // that a build writes the target again when any input changes.
 std::string DepfileText(const std::string& target, const std::vector<std::string>& inputs);
