@@ -10,7 +10,10 @@
 #include "player/QV_2D_Light.h"
 
 QV_FireFX::QV_FireFX()
-    : color1(0x00FFFF), color2(0x0000FF), patternLink(builtin::Link(builtin::kFirePattern)), noiseLink(builtin::Link(builtin::kTileableNoise)) {
+    : color1(0x00FFFF),
+      color2(0x0000FF),
+      patternLink(builtin::Link(builtin::kFirePattern)),
+      noiseLink(builtin::Link(builtin::kTileableNoise)) {
     effectLink.SetSilently(builtin::Link(builtin::kFireEffect));
     speed.SetScaled(50, 0.02f);
     density.SetScaled(100, 0.01f, -1.0f);

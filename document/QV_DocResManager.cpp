@@ -17,11 +17,13 @@ QV_DocResManager* CurrentDocResManager = nullptr;
 DocResourceCache* CurrentResourceCache = nullptr;
 
 ComHolder<IDirect3DTexture9> CurrentFrameOfLink(const FileKey& link) {
-    return CurrentDocResManager ? CurrentDocResManager->GetTextures(link).CurrentFrame() : ComHolder<IDirect3DTexture9>();
+    if (!CurrentDocResManager) return {};
+    return CurrentDocResManager->GetTextures(link).CurrentFrame();
 }
 
 ComHolder<ID3DXEffect> CurrentEffectOfLink(const FileKey& link) {
-    return CurrentDocResManager ? CurrentDocResManager->GetEffect(link) : ComHolder<ID3DXEffect>();
+    if (!CurrentDocResManager) return {};
+    return CurrentDocResManager->GetEffect(link);
 }
 
 namespace {

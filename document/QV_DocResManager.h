@@ -108,10 +108,10 @@ private:
 
 // The manager of the screen unit being drawn.
 extern QV_DocResManager* CurrentDocResManager;
+// The cache of the most recently constructed manager.
+extern DocResourceCache* CurrentResourceCache;
 
 // Lookups on CurrentDocResManager, empty without one. A link's current frame is always
 // TextureSet::CurrentFrame: the frame at the set's index, the last one past the end.
 ComHolder<IDirect3DTexture9> CurrentFrameOfLink(const FileKey& link);
 ComHolder<ID3DXEffect> CurrentEffectOfLink(const FileKey& link);
-// The cache of the most recently constructed manager.
-extern DocResourceCache* CurrentResourceCache;

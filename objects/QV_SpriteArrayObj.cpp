@@ -7,7 +7,8 @@
 QV_SpriteArrayObj::QV_SpriteArrayObj(QV_BaseSpriteProp* description) : QV_ABObj(description) {
     if (const TextureSet* frames = description->ImageSet()) SetFrames(*frames);
     Bind(description);
-    if (!description->secondImage.GetPath().empty()) secondTexture_ = CurrentFrameOfLink(description->secondImage.Value());
+    if (!description->secondImage.GetPath().empty())
+        secondTexture_ = CurrentFrameOfLink(description->secondImage.Value());
 }
 
 void QV_SpriteArrayObj::Render(QV_2D_Light& layer) { layer.DrawSpriteArray(*this); }
