@@ -120,6 +120,10 @@ void FakeLake2D::CreateDeviceObjects() {
     BuildColouredQuad(ShoreQuad, TintRgb(), folded);
     const float a = TintAlpha.Result(), b = a * (1.0f - TintFade.Result());
     SetQuadCornerAlphas(TintQuad, a, a, b, b);
+    // The strip carries the tint's shore alpha at its foot (PlaceLake puts its bottom corners
+    // on the shore) and fades to nothing at its top, so the tint runs on across the shore.
+    // Full tint along its top edge would leave an untinted seam at the shore under a tinted
+    // line ShoreBlend pixels above it.
     SetQuadCornerAlphas(ShoreQuad, b, b, 0.0f, 0.0f);
     Reload();
     SetBumpCoordinates(BumpTiling.Result());

@@ -87,7 +87,8 @@ void GlyphGrid::ScrollColumn(int32_t column) {
 }
 
 void GlyphGrid::SetCell(int32_t row, int32_t glyph, int32_t column) {
-    if (row >= rows_ || row < -1 || column < 0 || column >= columns_) return;
+    // Heads never write the last row: only a scroll fills it.
+    if (row >= rows_ - 1 || row < -1 || column < 0 || column >= columns_) return;
     const bool scrolled = row == -1;
     if (scrolled) ScrollColumn(column);
     uint32_t& cell = At(scrolled ? 0 : row, column);

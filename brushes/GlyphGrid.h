@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "document/PictureHeader.h"
+
 // What the layer's parameters give the grid, each already within its range.
 struct GlyphGridParams {
     int32_t cellSize = 16;  // picture pixels per cell side, at least 1
@@ -58,9 +60,15 @@ public:
     static constexpr uint32_t kChanged = 1u << 16;
     static constexpr uint32_t kFlickers = 1u << 17;
     static constexpr int kSparkleFactor = 10;
-    // One sprite a cell: a finer grid would only multiply the sprites, so the cells grow until
-    // at most this many cover the picture.
-    static constexpr int32_t kMaxCells = 65536;
+    // One sprite a cell. The largest square picture the decoder accepts keeps cells of this
+    // size and more as the document sets them, and so does every usual shape within the pixel
+    // limit; the cells that takes bound every grid (about 400 MiB of sprites), and a finer
+    // cell, or a picture of an extreme shape, grows the cell just enough to fit.
+    static constexpr int32_t kFinestKeptCell = 4;
+    static constexpr int32_t kMaxSquareSide = 4096;
+    static_assert(uint64_t(kMaxSquareSide) * kMaxSquareSide == kMaxPicturePixels);
+    static constexpr int32_t kMaxCells =
+        (kMaxSquareSide / kFinestKeptCell + 1) * (kMaxSquareSide / kFinestKeptCell + 1);
 
     // The cell size actually used over a picture: at least 1, and large enough for kMaxCells.
     static int32_t CellSizeFor(int32_t cellSize, int32_t pictureWidth, int32_t pictureHeight);
@@ -74,7 +82,8 @@ public:
     static int SpawnChance(int density);
 
     void ReseedFlicker();
-    // Writes a glyph (0 empties) at a row of a column; row -1 first scrolls the column down.
+    // Writes a glyph (0 empties) at a row of a column above its last; row -1 first scrolls the
+    // column down. Any other row writes nothing and draws nothing.
     void SetCell(int32_t row, int32_t glyph, int32_t column);
     // Every drop waits or writes its next glyph; `full` writes blanks instead.
     void Step(bool full);

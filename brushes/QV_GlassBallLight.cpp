@@ -80,6 +80,20 @@ float VisibleFraction(float span, float start) {
     return span > 0.0f && whole > 0.0f ? span / whole : 1.0f;
 }
 
+// Camera-space x and y projected onto the plane at depth planeDepth and shifted by (tx, ty):
+// the picture behind the ball, enlarged by the depth factor and moved by the pan.
+D3DXMATRIX ProjectedMapping(float tx, float ty, float planeDepth, float aspect) {
+    D3DXMATRIX projection, m;
+    D3DXMatrixPerspectiveFovLH(&projection, kQuarterPi, aspect, 1.0f, 3000.0f);
+    const float q = projection._33 * planeDepth + projection._34;
+    D3DXMatrixIdentity(&m);
+    m._41 = (tx - std::floor(tx)) + 0.5f;
+    m._42 = ty + 0.5f;
+    m._11 = 0.5f * projection._11 / q;
+    m._22 = -0.5f * projection._22 / q;
+    return m;
+}
+
 HRESULT FillSquare(QV_SimpleMesh<BallVertex>& square, const float corners[4][4]) {
     HRESULT hr = square.CreateVertexBuffer(4);
     if (FAILED(hr)) return hr;
@@ -108,7 +122,6 @@ QV_GlassBallLight::QV_GlassBallLight()
     scrollSpeed.SetScale(0.02f);
     scrollSpeed.SetOffset(1.0f);
     scrollSpeed.OnParamChanged(nullptr);
-    D3DXMatrixIdentity(&textureMatrix_);
 }
 
 void QV_GlassBallLight::Load(QV_IOF_Virtual& archive, uint32_t) {
@@ -273,53 +286,62 @@ void QV_GlassBallLight::PopTarget() {
     QV_2D_Light::PopTarget();
 }
 
-void QV_GlassBallLight::SetupBallCamera(bool refraction) {
-    IDirect3DDevice9* d = CurrentDevice;
+D3DXVECTOR2 QV_GlassBallLight::BallShift() const {
     const D3DXVECTOR2 size = DrawingSize();
     const POINT position = ballPosition.Value();
     const float eye = refraction_.eyeDistance;
     const float px = ((float(position.x) + 250.0f) * scaleX_ - 250.0f) + (offsetX_ * 500.0f / size.x) / visibleFractionX_;
     const float py = ((float(position.y) + 250.0f) * scaleY_ - 250.0f) + (offsetY_ * 500.0f / size.y) / visibleFractionY_;
-    float ex = -(eye / 600.0f) * px;
-    float ey = py * eye / 600.0f;
+    D3DXVECTOR2 shift(-(eye / 600.0f) * px, py * eye / 600.0f);
     if (showBackgroundImage.Value() == 1) {
-        ey = visibleFractionY_ * ey;
-        ex = LayerAspect() * ex * visibleFractionX_;
+        shift.y = visibleFractionY_ * shift.y;
+        shift.x = LayerAspect() * shift.x * visibleFractionX_;
     }
+    return shift;
+}
+
+QV_GlassBallLight::BallCamera QV_GlassBallLight::CameraFor(bool refraction) {
+    const D3DXVECTOR2 size = DrawingSize(), shift = BallShift();
+    const float eye = refraction_.eyeDistance;
     const float pictureAspect = Aspect(GetPictureWidth(), GetPictureHeight());
     float tx = 0.0f, ty = 0.0f, depth = visibleFractionY_, mappedAspect = pictureAspect;
     if (refraction) {
         const float k = RefractionShiftFactor(distortionAmount.Value());
-        tx = refraction_.panAmplitude * pingPong_ - k * (ex / size.x) / pictureAspect;
-        ty = k * ey / size.y;
+        tx = refraction_.panAmplitude * pingPong_ - k * (shift.x / size.x) / pictureAspect;
+        ty = k * shift.y / size.y;
         depth = refraction_.refractionZoom;
     } else if (showBackgroundImage.Value() != 0) {
         mappedAspect = Aspect(backgroundEntry_.width, backgroundEntry_.height);
     }
-
-    D3DXMATRIX world, view, projection, mapped;
-    D3DXMatrixTranslation(&world, ex, ey, 0.0f);
+    BallCamera camera;
+    D3DXMatrixTranslation(&camera.world, shift.x, shift.y, 0.0f);
     const D3DXVECTOR3 from(0.0f, 0.0f, eye), at(0.0f, 0.0f, 0.0f), up(0.0f, 1.0f, 0.0f);
-    D3DXMatrixLookAtLH(&view, &from, &at, &up);
-    D3DXMatrixPerspectiveFovLH(&projection, kQuarterPi, LayerAspect(), 1.0f, 3000.0f);
-    d->SetTransform(D3DTS_WORLD, &world);
-    d->SetTransform(D3DTS_VIEW, &view);
-    d->SetTransform(D3DTS_PROJECTION, &projection);
+    D3DXMatrixLookAtLH(&camera.view, &from, &at, &up);
+    D3DXMatrixPerspectiveFovLH(&camera.projection, kQuarterPi, LayerAspect(), 1.0f, 3000.0f);
+    camera.texture = ProjectedMapping(tx, ty, std::fabs(eye) * depth, mappedAspect);
+    return camera;
+}
 
-    // Camera-space x and y projected onto the plane at depth D: the picture behind the ball,
-    // enlarged by the depth factor and shifted by the pan.
-    D3DXMatrixPerspectiveFovLH(&mapped, kQuarterPi, mappedAspect, 1.0f, 3000.0f);
-    const float planeDepth = std::fabs(eye) * depth;
-    const float q = mapped._33 * planeDepth + mapped._34;
-    D3DXMATRIX& m = textureMatrix_;
-    m._12 = m._21 = m._31 = m._32 = 0.0f;
-    m._41 = (tx - std::floor(tx)) + 0.5f;
-    m._42 = ty + 0.5f;
-    m._11 = 0.5f * mapped._11 / q;
-    m._22 = -0.5f * mapped._22 / q;
-    d->SetTransform(D3DTS_TEXTURE1, &m);
+D3DXMATRIX QV_GlassBallLight::BackdropMapping(const D3DXMATRIX& overlay) const {
+    const D3DXVECTOR2 size = DrawingSize();
+    D3DXMATRIX m = overlay;
+    m._11 /= scaleX_;
+    m._22 /= scaleY_;
+    m._41 = (m._41 - (offsetX_ / size.x) / visibleFractionX_) / scaleX_;
+    m._42 = (m._42 - (offsetY_ / size.y) / visibleFractionY_) / scaleY_;
+    return m;
+}
+
+D3DXMATRIX QV_GlassBallLight::SetupBallCamera(bool refraction) {
+    IDirect3DDevice9* d = CurrentDevice;
+    const BallCamera camera = CameraFor(refraction);
+    d->SetTransform(D3DTS_WORLD, &camera.world);
+    d->SetTransform(D3DTS_VIEW, &camera.view);
+    d->SetTransform(D3DTS_PROJECTION, &camera.projection);
+    d->SetTransform(D3DTS_TEXTURE1, &camera.texture);
     d->SetTextureStageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_COUNT2);
     d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, D3DTSS_TCI_CAMERASPACEPOSITION | 1);
+    return camera.texture;
 }
 
 void QV_GlassBallLight::DrawBall(const QV_SimpleMesh<BallVertex>& square) {
@@ -387,7 +409,7 @@ void QV_GlassBallLight::DrawRefraction(IDirect3DTexture9* slide) {
 // pass maps the backdrop onto stage 1 where the mask is opaque.
 void QV_GlassBallLight::DrawOverlaysAndMask() {
     IDirect3DDevice9* d = CurrentDevice;
-    SetupBallCamera(false);
+    const D3DXMATRIX overlay = SetupBallCamera(false);
     d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
     d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
     d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
@@ -402,14 +424,8 @@ void QV_GlassBallLight::DrawOverlaysAndMask() {
         DrawBall(ballBuffer_);
     }
 
-    const D3DXVECTOR2 size = DrawingSize();
-    D3DXMATRIX m = textureMatrix_;
-    m._11 /= scaleX_;
-    m._22 /= scaleY_;
-    m._41 = (m._41 - (offsetX_ / size.x) / visibleFractionX_) / scaleX_;
-    m._42 = (m._42 - (offsetY_ / size.y) / visibleFractionY_) / scaleY_;
-    textureMatrix_ = m;
-    d->SetTransform(D3DTS_TEXTURE1, &m);
+    const D3DXMATRIX backdrop = BackdropMapping(overlay);
+    d->SetTransform(D3DTS_TEXTURE1, &backdrop);
     d->SetTexture(0, maskTexture_.Get());
     d->SetTexture(1, backgroundQuad_.texture.Get());
     ApplyTextureStage(1, kTextureOverAlpha);

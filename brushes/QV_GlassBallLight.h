@@ -29,6 +29,12 @@ class QV_GlassBallLight : public QV_2D_Light {
 public:
     enum ScrollMode { kStill = 0, kScrollLeft = 1, kScrollRight = 2, kPan = 3 };
 
+    // The ball scene's transforms for one pass, and stage 1's mapping of camera-space positions
+    // onto the picture behind the ball.
+    struct BallCamera {
+        D3DXMATRIX world, view, projection, texture;
+    };
+
     QV_GlassBallLight();
 
     // Load: the fields after tag and version (every version alike), then the layer's record.
@@ -74,6 +80,12 @@ public:
     const BallRefraction& Refraction() const { return refraction_; }
     float PingPong() const { return pingPong_; }
     int BackdropFitType() const { return backdropFitType_; }
+    // The refraction pass's camera, mapping onto the slide; otherwise the overlay passes',
+    // whose mapping the mask pass moves onto the backdrop with BackdropMapping.
+    BallCamera CameraFor(bool refraction);
+    // The overlay mapping undone from the backdrop's scale and offset, so that the backdrop
+    // lines up with the backdrop quad around the ball.
+    D3DXMATRIX BackdropMapping(const D3DXMATRIX& overlay) const;
 
 private:
     // The backdrop's fit type for a view type: the type itself over a picture, else fill.
@@ -87,9 +99,11 @@ private:
     void FitBackdrop(const ScreenQuad& q);
     void PlaceBars(const ScreenQuad& q, float spanX, float spanY);
     void PlaceScrollQuads(float position);
-    // World, view and projection of the ball scene and stage 1's camera-space mapping: for
-    // the refraction pass onto the slide, otherwise onto the backdrop.
-    void SetupBallCamera(bool refraction);
+    // Where the ball stands in its scene: its position and the backdrop's offset under the
+    // camera.
+    D3DXVECTOR2 BallShift() const;
+    // Sets CameraFor(refraction) on the device; returns its mapping.
+    D3DXMATRIX SetupBallCamera(bool refraction);
     void LoadBackgroundImage();
     void ChooseBackground();
     HRESULT BuildBallBuffers();
@@ -108,7 +122,6 @@ private:
     int savedFitType_ = 1;
     int savedWidth_ = 0, savedHeight_ = 0;
     bool useLayerSize_ = false;
-    D3DXMATRIX textureMatrix_;
 
     ComHolder<IDirect3DTexture9> overlay1Texture_, overlay2Texture_, standTexture_;
     TextureEntry backgroundEntry_;

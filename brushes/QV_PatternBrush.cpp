@@ -54,7 +54,13 @@ void QV_PatternBrush::LoadFrames() {
     const FileKey& link = imageLink.Value();
     frames = imageLink.GetExtension() == L".dll" ? CurrentDocResManager->LoadFrameSetFromModule(link)
                                                  : CurrentDocResManager->GetTextures(link);
-    frameIndex = 0;
+    shownFrame.reset();
+    GoToFrame(0);
+}
+
+void QV_PatternBrush::GoToFrame(unsigned int index) {
+    frameIndex = index;
+    if (index < frames.frames.size() && frames.frames[index]) shownFrame = index;
 }
 
 void QV_PatternBrush::Update(float time) {
@@ -64,16 +70,16 @@ void QV_PatternBrush::Update(float time) {
     const std::vector<float>& durations = frames.durations;
     if (!durations.empty() && durations[frameIndex] < p - lastSwitch) {
         lastSwitch = p;
-        frameIndex = (frameIndex + 1) % unsigned(durations.size());
+        GoToFrame((frameIndex + 1) % unsigned(durations.size()));
     }
 }
 
-IDirect3DTexture9* QV_PatternBrush::CurrentFrame() const {
-    return frameIndex < frames.frames.size() ? frames.frames[frameIndex].Get() : nullptr;
+IDirect3DTexture9* QV_PatternBrush::ShownPicture() const {
+    return shownFrame && *shownFrame < frames.frames.size() ? frames.frames[*shownFrame].Get() : nullptr;
 }
 
 bool QV_PatternBrush::PatternShows() const {
-    return CurrentFrame() && frames.width > 0 && frames.height > 0 && patternScale.Result() > 0.0f;
+    return ShownPicture() && frames.width > 0 && frames.height > 0 && patternScale.Result() > 0.0f;
 }
 
 void QV_PatternBrush::CoordTransform(float a, float b, int angleDegrees, float out[4]) {
@@ -88,7 +94,7 @@ void QV_PatternBrush::CoordTransform(float a, float b, int angleDegrees, float o
 }
 
 void QV_PatternBrush::SetPatternParams(QV_2D_Light& layer, ID3DXEffect& effect) {
-    effect.SetTexture("Pattern", CurrentFrame());
+    effect.SetTexture("Pattern", ShownPicture());
     const float s = patternScale.Result();
     const float pw = float(frames.width), ph = float(frames.height);
     float a = float(layer.GetPictureWidth()) / (pw * s);

@@ -1,6 +1,8 @@
 #pragma once
 // Fills the masked region with a tiled pattern picture: scaled, turned, possibly mirrored,
 // moved by an offset, and stepping through its frames when it has several.
+#include <optional>
+
 #include "brushes/QV_FX_Constructor.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/TextureEntry.h"
@@ -26,7 +28,7 @@ public:
     // Update: the phase, then at most one frame step once the frame's duration has passed.
     void Update(float time) override;
 
-    // Whether there is a pattern to draw: a frame texture, a size and a scale.
+    // Whether there is a pattern to draw: a picture shown, a size and a scale.
     bool PatternShows() const;
     // The two rows of Scaling(a, b) x RotationZ(angle) that turn picture coordinates into
     // tile coordinates: a and b tiles across the picture, negated when mirrored.
@@ -42,6 +44,8 @@ public:
     TextureSet frames;
     unsigned int frameIndex = 0;
     float lastSwitch = 0.0f;
+    // The last frame that had its picture: a frame whose picture is missing keeps showing it.
+    std::optional<unsigned int> shownFrame;
 
 protected:
     // "mix_color", "Pattern", "scale", "offset", "coord_transf", then ApplyCommonParams. A
@@ -50,6 +54,8 @@ protected:
     void RenderEffect(QV_2D_Light& layer, ID3DXEffect& effect) override;
 
 private:
-    IDirect3DTexture9* CurrentFrame() const;
+    // Makes `index` the current frame, and the one shown when its picture is there.
+    void GoToFrame(unsigned int index);
+    IDirect3DTexture9* ShownPicture() const;
     void SetPatternParams(QV_2D_Light& layer, ID3DXEffect& effect);
 };

@@ -90,7 +90,9 @@ void QV_WaterFX::BumpTransform(float phase, float radius, float out[4]) {
 }
 
 void QV_WaterFX::HighlightShape(float pFactor, float p1[3], float p2[3]) {
-    const float a = std::clamp(pFactor, kMinPFactor, kMaxPFactor);
+    float a = pFactor;
+    if (!(a > 0.0f)) a = kLowestPFactor;
+    if (a == 1.0f || a > 2.0f) a = kBelowOnePFactor;
     const float q = 2.0f / a - 1.0f;
     p1[0] = a - 1.0f;
     p1[1] = -1.0f;

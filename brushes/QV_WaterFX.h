@@ -10,10 +10,11 @@
 class QV_WaterFX : public QV_FX_Constructor {
 public:
     static constexpr int32_t kRecordVersion = 1;
-    // The range of pFactor where the highlight's parameters are finite and the highlight is
-    // no brighter than white: 0 and 1 divide by zero, above 2 the root is of a negative number.
-    static constexpr float kMinPFactor = 0.0001f;
-    static constexpr float kMaxPFactor = 0.9999f;
+    // What stands in for a pFactor whose highlight would not be finite: 0.0001 for 0 (an
+    // infinite q), 0.9999 for 1 (q - 1 zero) and for anything above 2 (a negative q has no
+    // root). Every other pFactor, those between 1 and 2 too, is used as it is.
+    static constexpr float kLowestPFactor = 0.0001f;
+    static constexpr float kBelowOnePFactor = 0.9999f;
 
     QV_WaterFX();
     // Copies the parameters, observes its own angle and derives its own flow direction.
@@ -34,7 +35,7 @@ public:
     static void BumpTransform(float phase, float radius, float out[4]);
 
     // "P1" = (A - 1, -1, A - 1) and "P2" = (1, (sqrt q + q) / (q - 1), 1) with q = 2 / A - 1
-    // and A the pFactor brought into [kMinPFactor, kMaxPFactor].
+    // and A the pFactor, or its stand-in where these would not be finite.
     static void HighlightShape(float pFactor, float p1[3], float p2[3]);
 
     UINTSclaleTo<float> pFactor;

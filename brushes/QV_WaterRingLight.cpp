@@ -1,5 +1,6 @@
 #include "brushes/QV_WaterRingLight.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "brushes/TextureStageSetup.h"
@@ -24,6 +25,8 @@ float PictureRatio(const TextureEntry& picture) {
 }  // namespace
 
 float DampingForLevel(unsigned level) {
+    // Any higher level would make the velocity grow each sub-step, and the ripples without bound.
+    level = std::min(level, kHighestDampingLevel);
     return level > 49 ? 0.99f + 0.00018f * float(level - 50) : 0.9f + 0.0018f * float(level);
 }
 

@@ -12,7 +12,9 @@
 #include "document/UINTSclaleTo.h"
 #include "player/QV_2D_Light.h"
 
-// The velocity kept per sub-step at a damping level: 0.99 at 50, 0.999 at 100, 0.9882 at 49.
+// The velocity kept per sub-step at a damping level: 0.99 at 50, 0.999 at 100, 0.9882 at 49;
+// a level above the highest damps as the highest does, 0.9999.
+constexpr unsigned kHighestDampingLevel = 105;
 float DampingForLevel(unsigned level);
 
 class QV_WaterRingLight : public QV_2D_Light {

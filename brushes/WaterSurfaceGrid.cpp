@@ -10,12 +10,8 @@
 namespace {
 
 constexpr unsigned kMaxSide = WaterSurfaceGrid::kMaxCells / WaterSurfaceGrid::kMinSide;
+// Rays start below the surface and meet a sphere of radius 35 about the origin.
 constexpr float kSphereRadiusSquared = 35.0f * 35.0f;
-// Rays start below the surface and meet a sphere of radius 35 about the origin. On pictures
-// wider than about 1.6:1 the outer vertices lie beyond that sphere, where the ray would meet
-// it behind its start or (from about 2.56:1) not at all; such rays are taken as starting this
-// far inside it, so their shift fades to a small one instead of turning back or into NaN.
-constexpr float kMinDepthInside = 100.0f;
 
 std::array<RefractionEntry, 256>& SharedTable() {
     static std::array<RefractionEntry, 256> table;
@@ -182,8 +178,12 @@ SurfaceVertex WaterSurfaceGrid::MakeVertex(int y, int x, const D3DXVECTOR3& eye)
     const D3DXVECTOR3 ray = entry.slope * (entry.offset * normal + toEye);
     const D3DXVECTOR3 origin(p.x, h - 20.0f, p.z);
     const float twiceAlong = 2.0f * D3DXVec3Dot(&ray, &origin);
-    const float beyond = std::min(D3DXVec3LengthSq(&origin) - kSphereRadiusSquared, -kMinDepthInside);
-    const float t = (-twiceAlong + std::sqrt(twiceAlong * twiceAlong - 4.0f * beyond)) / 2.0f;
+    // On pictures wider than about 1.63:1 the outer rays start beyond the sphere and meet it
+    // behind their start, shifting back a little; from about 2.56:1 the outermost miss it and
+    // are taken to their nearest approach rather than into NaN.
+    const float beyond = D3DXVec3LengthSq(&origin) - kSphereRadiusSquared;
+    const float discriminant = std::max(twiceAlong * twiceAlong - 4.0f * beyond, 0.0f);
+    const float t = (-twiceAlong + std::sqrt(discriminant)) / 2.0f;
     const float k = t * textureFactor, m = 1.0f - 0.05f * textureFactor;
     return {p.x,
             p.y,

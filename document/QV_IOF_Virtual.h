@@ -2,6 +2,7 @@
 // The abstract archive every document class reads its fields through. The slot order is
 // fixed: destructor, the eleven writes, then the eleven reads in the same order.
 #include <windows.h>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -65,37 +66,41 @@ public:
     }
 
     // A list count whose entries need at least minEntryBytes each. A count the bytes left
-    // cannot hold, or one beyond what is left of the document's entry budget, fails the
-    // archive and gives 0: lists are read entry by entry up to a count both allow.
+    // cannot hold, or one beyond what the lists read before it have left of the document's
+    // entry budget, fails the archive and gives 0: lists are read entry by entry up to a
+    // count both allow.
     uint32_t ReadCount(uint32_t minEntryBytes) {
         int32_t raw = 0;
         ReadInt(raw);
         uint32_t count = uint32_t(raw);
-        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft()) {
+        if (Failed() || uint64_t(count) * minEntryBytes > BytesLeft() || count > kEntryBudget - listEntries_) {
             MarkFailed();
             return 0;
         }
-        return ChargeEntries(count) ? count : 0;
+        listEntries_ += count;
+        return count;
     }
 
-    // Takes count entries from the budget for what a record makes beyond its stored bytes
-    // (sprites, mesh instances); a count beyond what is left fails the archive.
-    bool ChargeEntries(uint32_t count) {
-        if (Failed() || count > entriesLeft_) {
-            MarkFailed();
-            return false;
-        }
-        entriesLeft_ -= count;
-        return true;
+    // How many of the `asked` entries a record may make beyond its stored bytes (sprites, mesh
+    // instances), its own cap already applied: what the lists and the asks read before it have
+    // left of the budget. An ask never fails the archive, and it never takes the lists' share:
+    // a list is refused only by the lists before it.
+    uint32_t GrantEntries(uint32_t asked) {
+        const uint32_t used = listEntries_ + grantedEntries_;
+        const uint32_t granted = used < kEntryBudget ? std::min(asked, kEntryBudget - used) : 0;
+        grantedEntries_ += granted;
+        return granted;
     }
 
-    // How many list entries (slides, objects, windows, files, frames, sprites, mesh
-    // instances...) one archive's document may hold in all: tiny stored entries become objects many times their size,
-    // so their number is what bounds the memory a document can take.
+    // How many list entries (slides, objects, windows, files, frames...) one archive's
+    // document may hold in all: tiny stored entries become objects many times their size, so
+    // their number is what bounds the memory a document can take. The entries that records
+    // ask for are given no more than this either.
     static constexpr uint32_t kEntryBudget = 1u << 18;
 
 private:
-    uint32_t entriesLeft_ = kEntryBudget;
+    uint32_t listEntries_ = 0;
+    uint32_t grantedEntries_ = 0;
 };
 
 // Smallest stored sizes, for ReadCount.

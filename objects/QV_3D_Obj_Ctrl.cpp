@@ -25,8 +25,7 @@ void QV_3D_Obj_Ctrl::RebuildDrawLists(const std::vector<OwnedFrameTree>&, std::v
 void QV_3D_Obj_Ctrl::LoadWithTag(QV_IOF_Virtual& archive) {
     archive.ReadSectionHead();
     ReadUIntParam(archive, count_);
-    count_.SetSilently(std::min(count_.Value(), kMaxMeshInstances));
-    archive.ChargeEntries(count_.Value());
+    count_.SetSilently(archive.GrantEntries(std::min(count_.Value(), kMaxMeshInstances)));
     ReadUIntParam(archive, size_);
     imageLink_.Load(archive);
     meshLink_.Load(archive);

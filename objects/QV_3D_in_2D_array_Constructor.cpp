@@ -32,8 +32,7 @@ void QV_3D_in_2D_array_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
     std::wstring name;  // the base section holds the name again
     archive.ReadString(name);
     ReadUIntParam(archive, count_);
-    count_.SetSilently(std::min(count_.Value(), kMaxMeshInstances));
-    archive.ChargeEntries(count_.Value());
+    count_.SetSilently(archive.GrantEntries(std::min(count_.Value(), kMaxMeshInstances)));
     archive.ReadEmbeddedFile(mesh_);
     archive.ReadEmbeddedFile(texture_);
     for (MediaParamT<unsigned int>* value : stream_.StoredValues()) ReadUIntParam(archive, *value);

@@ -67,9 +67,9 @@ void QV_BaseSpriteProp::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archiv
 void QV_BaseSpriteProp::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
     QV_ViewObjCtrl::LoadWithTag(archive);
     ReadUIntParam(archive, count);
-    // A count that outgrows 16-bit indices (or the memory) is cut once, here.
-    count.SetSilently(std::min(count.Value(), kMaxCount));
-    archive.ChargeEntries(count.Value());
+    // A count that outgrows 16-bit indices (or the memory) is cut once, here, and then to
+    // what is left of the document's budget.
+    count.SetSilently(archive.GrantEntries(std::min(count.Value(), kMaxCount)));
     if (version < 3) ReadUIntParam(archive, TimeScale());
     ReadUIntParam(archive, size);
     uint32_t percent = transparency.Value();

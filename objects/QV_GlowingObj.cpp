@@ -33,8 +33,8 @@ void QV_GlowingObj::DrawHalo(QV_2D_Light& layer, ID3DXEffect& effect) {
     targets_->BeginRender(*targets_);
     layer.PushTarget(*targets_, PictureView::kTargetPass);
     CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
-    // Without its picture the halo stays empty rather than a block of the sprites' colour.
-    if (description_->glowTextureA && QuadsBuilt()) layer.DrawColouredMeshWithEffect(*this, &effect);
+    // A missing picture is null: the pass still runs, with no texture bound.
+    if (QuadsBuilt()) layer.DrawColouredMeshWithEffect(*this, &effect);
     targets_->EndRender();
     layer.PopTarget();
 }
@@ -54,6 +54,7 @@ void QV_GlowingObj::Composite(QV_2D_Light& layer, ID3DXEffect& effect) {
 void QV_GlowingObj::DrawSprites(QV_2D_Light& layer, ID3DXEffect& effect) {
     effect.SetTechnique("Common");
     effect.SetTexture("Texture1", description_->glowTextureB.Get());
+    // Without its picture the sprites would show as opaque black quads over the scene.
     if (description_->glowTextureB && QuadsBuilt()) layer.DrawColouredMeshWithEffect(*this, &effect);
 }
 

@@ -22,7 +22,8 @@ public:
     // its target taken from the current manager.
     explicit QV_GlowingObj(QV_GlowEffectCtrl* description);
 
-    // The three passes; without effect or target only the scene handed over is drawn back.
+    // The three passes, a missing picture leaving its pass with no texture bound; without
+    // effect or target only the scene handed over is drawn back.
     void Render(QV_2D_Light& layer) override;
     void Hook(void* first, void* second) override;
     void OnScreenChanged() override;

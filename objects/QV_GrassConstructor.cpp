@@ -7,6 +7,17 @@
 #include "document/SharedRandom.h"
 #include "player/PictureLayout.h"
 
+namespace {
+
+// Where the sway's wave stands at picture x: a full turn across the picture's width. A
+// picture without width has no wave across it, and every blade sways by its own phase.
+float WavePhaseAt(float x) {
+    const int32_t width = GetScreenInfo().pictureWidth;
+    return width == 0 ? 0.0f : x / float(width) * 2.0f * kSinglePi;
+}
+
+}  // namespace
+
 QV_GrassConstructor::QV_GrassConstructor() {
     TimeLine().TimeMode().Assign(QV_TimeLineControl::kRunAtOpacity, nullptr);
 }
@@ -32,8 +43,7 @@ void QV_GrassConstructor::InitParticle(SpriteParticle& sprite) {
 }
 
 void QV_GrassConstructor::UpdateParticle(SpriteParticle& sprite) {
-    const float across = sprite.position.x / float(GetScreenInfo().pictureWidth) * 2.0f * kSinglePi;
-    const float s = std::sin(ScaledTime() + sprite.motion[1] + across);
+    const float s = std::sin(ScaledTime() + sprite.motion[1] + WavePhaseAt(sprite.position.x));
     const float lean = s * sway + 90.0f;
     sprite.up = D3DXVECTOR3(ShearOfAngle(180.0f - lean), 1.0f, 0.0f);
     // The foot stays at the base while the top sways.

@@ -68,9 +68,12 @@ public:
                 next = BuildSegment(point(k), point(k + 1));
                 WeldQuads(next.core, pending.core);
                 WeldQuads(next.glow, pending.glow);
-            } else {
-                core_.Put(EndCap(point(k - 1), point(k), nextU));
             }
+            // The end cap goes into the core layer in the step that built the chain's last
+            // segment (the first step for a chain of one segment) and starts in u where that
+            // segment ends.
+            if (k == std::max(last - 1, size_t(1)))
+                core_.Put(EndCap(point(last - 1), point(last), k < last ? nextU + next.lambda * ratio_ : nextU));
             core_.Put(pending.core);
             glow_.Put(pending.glow);
             pending = next;

@@ -11,8 +11,9 @@ QV_ABObj* QV_ParticleSystemCtrl::CreateObject() {
 void QV_ParticleSystemCtrl::LoadImages() {
     if (!HasLegacyImage() || !CurrentDocResManager) return;
     image.SetSilently(CurrentDocResManager->AddImageFromFrames(legacyFrames, legacyDurations));
-    // An embedded second picture carries bytes but no resource id; it is kept too.
-    if (legacySecondImage.ResourceId() != 0 || legacySecondImage.Bytes())
+    // Only a second-picture record with a resource id names a picture; one without is
+    // neither converted nor drawn, whatever bytes it carries.
+    if (legacySecondImage.ResourceId() != 0)
         secondImage.SetSilently(CurrentDocResManager->AddImageFromBuffer(legacySecondImage));
     legacyFrames.clear();
     legacyDurations.clear();

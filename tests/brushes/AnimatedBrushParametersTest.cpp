@@ -99,6 +99,23 @@ TEST_F(AnimatedBrushParameters, TheMoveSwingsFromMinusStrengthToPlusItsSecondAmp
     }
 }
 
+TEST_F(AnimatedBrushParameters, TheMovesNoiseModeSwingsOnOneOctaveOfNoiseAtFiftyTimesThePhase) {
+    // Strength 1 and second amplitude 0.5 along (1, 0), one phase unit a second: the shift is
+    // -o (c 0.75 + 0.25), c the value noise at 50 p / 75.
+    struct Case {
+        float phase;
+        bool halfFaded;
+        float x;
+    } cases[] = {{0.3f, false, -0.0426257f}, {1.0f, false, -0.0698294f}, {2.5f, true, -0.1863618f}, {4.0f, false, -0.1603895f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.phase);
+        const FxBaseRecord fx = c.halfFaded ? HalfFaded(Fx(kMove, 50)) : Fx(kMove, 50);
+        Open({MakeMove({.mode = 1, .amplitude2 = 2500, .direction = {.strength = 5000, .fx = fx}})});
+        RunTo(c.phase);
+        ExpectFloats(Floats("Direction"), {c.x, 0.0f});
+    }
+}
+
 TEST_F(AnimatedBrushParameters, TheWaterfallsWavesAreStaggeredRampsThatFadeInAndOut) {
     // Four waves, transluency 1, strength 0.1 along (1, 0), one phase unit a second.
     WaterfallRecord waterfall{.waveCount = 4, .noiseAmplitude = 10, .threshold = 200, .baseColor = 0x0080FF,
@@ -237,6 +254,47 @@ TEST_F(AnimatedBrushParameters, TheRotationTurnsPlainlyAtRatioOneAndAtTheRatioZe
         ExpectFloats(Floats("coord_transf"), {std::cos(c.r), std::sin(c.r), -std::sin(c.r), std::cos(c.r)});
         ExpectFloats(Floats("offset"), {-0.5f, -0.25f});
         ExpectFloats(Floats("mix_color"), {1.0f, 1.0f, 1.0f, 1.0f});
+    }
+}
+
+TEST_F(AnimatedBrushParameters, TheRotationTurnsOnAnEllipseOfItsRatioTurnedByItsAngle) {
+    // Rotation(-angle) x the core (cos r, z sin r; -sin r / z, cos r) x Rotation(angle) at
+    // r = 0.5 (-0.5 with the direction flag); 90 degrees swaps the axes, and at the angles
+    // between the order of the products shows.
+    struct Case {
+        uint32_t axisRatio, angle;
+        int32_t directionFlag;
+        std::initializer_list<float> transform;
+    } cases[] = {
+        {500, 0, 0, {0.877583f, 0.239713f, -0.958851f, 0.877583f}},
+        {500, 90, 0, {0.877583f, 0.958851f, -0.239713f, 0.877583f}},
+        {250, 30, 0, {1.656073f, 0.569318f, -1.468241f, 0.099092f}},
+        {500, 45, 1, {0.518013f, -0.599282f, 0.599282f, 1.237152f}},
+        {800, 150, 0, {0.784164f, 0.437476f, -0.545347f, 0.971001f}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.axisRatio << " " << c.angle << " " << c.directionFlag);
+        Open({MakeRotation({.axisRatio = c.axisRatio, .angle = c.angle, .directionFlag = c.directionFlag,
+                            .central = {.center = {512.0f, 192.0f, 0.0f}, .fx = Fx(kRotation, 200)}})});
+        RunTo(0.5f);
+        ExpectFloats(Floats("coord_transf"), c.transform, 1e-5f);
+    }
+}
+
+TEST_F(AnimatedBrushParameters, TheBendsNoiseModeScalesItsSwingByOnePlusTheSineOfThreeOctavesOfNoise) {
+    // Amplitudes 0.5 and 0.2, one phase unit a second: the angle is o (0.35 sin p + 0.15)
+    // (1 + sin n), n the noise summed over 50 p / 75 and its double and quadruple.
+    struct Case {
+        float phase;
+        bool halfFaded;
+        float angle;
+    } cases[] = {{0.3f, false, 0.1396203f}, {1.0f, false, 0.3054098f}, {2.5f, true, 0.2124293f}, {4.0f, false, -0.0932845f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.phase);
+        const FxBaseRecord fx = c.halfFaded ? HalfFaded(Fx(kBend, 50)) : Fx(kBend, 50);
+        Open({MakeBend({.amplitudeA = 250, .amplitudeB = 100, .bend = 10, .mode = 1, .central = {.fx = fx}})});
+        RunTo(c.phase);
+        ExpectFloats(Floats("Angle"), {c.angle});
     }
 }
 

@@ -61,14 +61,17 @@ FxBaseRecord HalfFaded(EffectId effect) {
 
 class BrushParameters : public ::testing::Test {
 protected:
-    // A 1024 x 768 picture, a 256 x 128 tile and the mask, on a device of the same shape.
-    void Open(std::vector<SceneWriter> objects) {
+    // A 1024 x 768 picture, a 256 x 128 tile and the mask, on a device of the same shape, and
+    // the images and durations of `more`.
+    void Open(std::vector<SceneWriter> objects, const ResourceSection& more = {}) {
         ASSERT_NE(stage_.Device().Device(), nullptr) << "no Direct3D 9 device";
         IDirect3DDevice9* d = stage_.Device().Device();
         ResourceSection section;
         section.images = {
             {kPicture.path, kPicture.stamp, {StoredFile{0, "", vgtest::MakePicture(d, 1024, 768, D3DXIFF_PNG, 0xFF408020), kPicture.path}}},
             {kTile.path, kTile.stamp, {StoredFile{0, "", vgtest::MakePicture(d, 256, 128, D3DXIFF_PNG, 0xFF0000FF), kTile.path}}}};
+        section.images.insert(section.images.end(), more.images.begin(), more.images.end());
+        section.durations = more.durations;
         section.guidImages = {{kMaskGuid, "", 1, vgtest::MakePicture(d, 64, 64, D3DXIFF_PNG, 0xFFFFFFFF), ""}};
         ASSERT_EQ(stage_.Open(section, kPicture, std::move(objects)), S_OK);
         for (int id : kEffectIds) stage_.Manager().HoldEffect({L"common_res.dll", id}, &effect_);
@@ -207,6 +210,25 @@ TEST_F(BrushParameters, LightMultiplierByModeAtPhaseZero) {
     }
 }
 
+TEST_F(BrushParameters, TheLightsFlickerIsTwoOctavesOfNoiseAtTenTimesThePhase) {
+    // Intensity 0.4 x (noise + 1) / 2 x opacity, the noise summed over 10 p / 75 and twice
+    // that at half weight, 40 phase units a second; mode 2 and above flicker alike.
+    struct Case {
+        int32_t mode;
+        bool halfFaded;
+        float t, multiplier;
+    } cases[] = {{2, false, 0.1f, 0.1276937f}, {2, false, 0.2f, 0.1828440f}, {7, false, 0.3f, 0.2051260f},
+                 {2, true, 0.3f, 0.1025630f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.halfFaded << " " << c.t);
+        Open({MakeLight({.mode = c.mode, .fx = c.halfFaded ? HalfFaded(kLight) : Fx(kLight)})});
+        for (float t = 0.0f; t < c.t - 0.01f; t += 0.1f) Frame(t);
+        Frame(c.t);
+        EXPECT_NEAR(stage_.Brush(0).Brush().Phase(), 40.0f * c.t, 1e-4f);
+        ExpectFloats(Floats("multiplier"), {c.multiplier}, 1e-5f);
+    }
+}
+
 TEST(LightBrightness, PulseAndBlinkStayWithinZeroToOneAndTheFlickerWithinItsNoise) {
     // Two octaves of noise in -1..1 at persistence 0.5 sum to -1.5..1.5.
     struct Case {
@@ -255,17 +277,30 @@ TEST_F(BrushParameters, WaterBumpMatrixTurnsWithThePhaseAndColourComesFromTheLow
     ExpectFloats(Floats("Color"), {1.0f, 128.0f / 255.0f, 0.0f}, 1e-6f);
 }
 
-TEST(WaterHighlight, PFactorsThatWouldNotBeFiniteAreBroughtIntoRange) {
-    // 0 makes q infinite, 1 makes q - 1 zero, above 2 the root is of a negative number.
-    for (float pFactor : {0.0f, 1.0f, 1.5f, 2.0f, 2.5f, 400000.0f, 0.002f, 0.5f}) {
+TEST(WaterHighlight, EveryFinitePFactorKeepsItsShapeAndTheOthersTakeTheirNeighbouringSteps) {
+    // P1 = (A - 1, -1, A - 1), P2 = (1, (sqrt q + q) / (q - 1), 1), q = 2 / A - 1. Between 1 and
+    // 2 the shape is finite with a negative P2; 0 (q infinite), 1 (q - 1 zero) and above 2 (no
+    // root of a negative q) take 0.0001 and 0.9999.
+    struct Case {
+        float pFactor;
+        float p1x, p2y, tolerance;
+    } cases[] = {
+        {0.002f, -0.998f, 1.03267f, 1e-5f},  {0.5f, -0.5f, 2.36603f, 1e-5f},
+        {1.25f, 0.25f, -3.43649f, 1e-5f},    {1.5f, 0.5f, -1.36603f, 1e-5f},
+        {1.9999f, 0.9999f, -0.00712f, 1e-5f}, {2.0f, 1.0f, 0.0f, 1e-6f},
+        {0.0f, -0.9999f, 1.00712f, 1e-4f},   {1.0f, -0.0001f, 10000.0f, 10.0f},
+        {2.0001f, -0.0001f, 10000.0f, 10.0f}, {400000.0f, -0.0001f, 10000.0f, 10.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pFactor);
         float p1[3], p2[3];
-        QV_WaterFX::HighlightShape(pFactor, p1, p2);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(std::isfinite(p1[i]) && std::isfinite(p2[i])) << pFactor;
-            // The shader divides by P1 x + P2 for x in 0..1: never zero.
-            EXPECT_GT(p2[i], 0.0f) << pFactor;
-            EXPECT_GT(p1[i] + p2[i], 0.0f) << pFactor;
-        }
+        QV_WaterFX::HighlightShape(c.pFactor, p1, p2);
+        EXPECT_NEAR(p1[0], c.p1x, 1e-6f);
+        EXPECT_EQ(p1[1], -1.0f);
+        EXPECT_NEAR(p1[2], c.p1x, 1e-6f);
+        EXPECT_EQ(p2[0], 1.0f);
+        EXPECT_NEAR(p2[1], c.p2y, c.tolerance);
+        EXPECT_EQ(p2[2], 1.0f);
     }
 }
 
@@ -360,6 +395,45 @@ TEST(PatternFrames, StepOncePerUpdateAtMost) {
     QV_PatternBrush still;
     for (float t : {0.0f, 0.2f, 0.4f}) still.Update(t);
     EXPECT_EQ(still.frameIndex, 0u);
+}
+
+TEST_F(BrushParameters, AFrameWhosePictureIsMissingKeepsThePatternShownLast) {
+    // A tenth of a second a frame (one phase unit a second), a frame every 0.15 s. A frame's
+    // picture is missing when its bytes do not decode or when there are more durations than
+    // frames; before any picture was shown there is nothing to draw.
+    struct Case {
+        const char* name;
+        std::vector<bool> decodes;
+        size_t durations;
+        std::vector<int> shown;  // per frame; -1: nothing drawn
+    } cases[] = {{"a missing middle frame and a duration past the last", {true, false, true}, 4, {0, 0, 2, 2, 0}},
+                 {"a missing first frame", {false, true}, 2, {-1, 1, 1}}};
+    const LinkValue petals{"C:\\scene\\petals.png", 3};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(stage_.Device().Device(), nullptr) << "no Direct3D 9 device";
+        StoreEntry frames{petals.path, petals.stamp, {}};
+        for (bool decodes : c.decodes) {
+            std::vector<uint8_t> bytes = decodes ? vgtest::MakePicture(stage_.Device().Device(), 64, 64, D3DXIFF_PNG, 0xFF00FF00)
+                                                 : std::vector<uint8_t>{1, 2, 3, 4};
+            frames.files.push_back(StoredFile{0, "", bytes, petals.path});
+        }
+        ResourceSection more;
+        more.images = {frames};
+        more.durations = {{petals.path, petals.stamp, std::vector<float>(c.durations, 0.1f)}};
+        Open({MakePatternBrush({.image = petals, .fx = Fx(kPattern)})}, more);
+        const auto& pattern = static_cast<QV_PatternBrush&>(stage_.Brush(0).Brush());
+        for (size_t i = 0; i < c.shown.size(); ++i) {
+            SCOPED_TRACE(i);
+            Frame(0.15f * float(i));
+            EXPECT_EQ(pattern.frameIndex, i % c.durations);
+            EXPECT_EQ(Drew(), c.shown[i] >= 0);
+            if (c.shown[i] >= 0) {
+                EXPECT_EQ(effect_.textures["Pattern"], pattern.frames.frames[c.shown[i]].Get());
+                EXPECT_NE(effect_.textures["Pattern"], nullptr);
+            }
+        }
+    }
 }
 
 TEST_F(BrushParameters, PatternFramesComeFromAModuleFrameSet) {

@@ -277,6 +277,70 @@ TEST_F(EffectBackgrounds, TheLakeMirrorsThePictureBelowItsWaterLine) {
     }
 }
 
+// The tint runs from TintAlpha at the bottom edge to TintAlpha × (1 − TintFade) at the shore
+// and on over the ShoreBlend rows above it down to nothing: a row whose strip edge, ramp or
+// alpha slipped by one is off by more than the tolerance.
+TEST_F(EffectBackgrounds, TheLakeTintFadesTowardsTheShoreAndOverTheStripAboveIt) {
+    struct Case {
+        const char* name;
+        uint32_t waterLevel, tintAlpha, tintFade, shoreBlend;
+        int shore;                    // row of the shore on the 256-row picture
+        int bottomAlpha, shoreAlpha;  // vertex alphas as bytes
+    } cases[] = {
+        {"defaults", 25, 31, 58, 7, 160, 63, 26},             // 0.248 and 0.104
+        {"half the picture", 0, 100, 50, 20, 128, 204, 102},  // 0.8 and 0.4
+        {"no fade, a short strip", 25, 100, 0, 3, 160, 204, 204},  // steep enough to show one row more
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A pure blue tint (COLORREF, red in the low byte).
+        Open(MakeLake({.waterLevel = c.waterLevel, .tintAlpha = c.tintAlpha, .tintFade = c.tintFade,
+                       .shoreBlend = c.shoreBlend, .tintColour = 0xFF0000, .layer = Ramps()}));
+        RunTo(0.0f);
+        const std::vector<uint32_t> pixels = stage_.Device().ReadBack();
+        const int stripTop = c.shore - int(c.shoreBlend);
+        auto alpha = [&](int y) {  // the tint's alpha at a row's centre, from 0 to 255
+            const double centre = y + 0.5;
+            if (centre < stripTop) return 0.0;
+            if (centre < c.shore) return c.shoreAlpha * (centre - stripTop) / c.shoreBlend;
+            return c.shoreAlpha + (c.bottomAlpha - c.shoreAlpha) * (centre - c.shore) / (kSize - c.shore);
+        };
+        for (int x : {10, 100, 200})
+            for (int y = stripTop - 3; y < int(kSize); ++y) {
+                const uint32_t under = y < c.shore ? Picture(x, y) : Picture(x, 2 * c.shore - y - 1);
+                const double a = alpha(y) / 255.0;
+                auto mix = [&](int shift, double tint) { return tint * a + ((under >> shift) & 0xFF) * (1.0 - a); };
+                const uint32_t want = Rgb(mix(16, 0.0), mix(8, 0.0), mix(0, 255.0));
+                EXPECT_LE(vgtest::ChannelDistance(At(pixels, x, y), want), 3)
+                    << x << ", " << y << " " << std::hex << At(pixels, x, y) << " " << want;
+            }
+    }
+}
+
+// The mirror copy is 128 × 2^n texels square; at 512 the lake mirrors the picture as at 256.
+TEST_F(EffectBackgrounds, TheLakesMirrorCopyIsAsLargeAsItsExponentSays) {
+    struct Case {
+        int32_t exponent;
+        UINT side;
+    } cases[] = {{0, 128}, {2, 512}, {4, 2048}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.exponent);
+        Open(MakeLake({.tintAlpha = 0, .shoreBlend = 0, .mirrorSizeExponent = c.exponent, .layer = Ramps()}));
+        auto& lake = As<FakeLake2D>(&stage_.Layer());
+        ASSERT_TRUE(lake.MirrorTexture);
+        D3DSURFACE_DESC level{};
+        ASSERT_EQ(lake.MirrorTexture->GetLevelDesc(0, &level), D3D_OK);
+        EXPECT_EQ(level.Width, c.side);
+        EXPECT_EQ(level.Height, c.side);
+        if (c.side < kSize) continue;  // a smaller copy loses the ramps' single steps
+        RunTo(0.0f);
+        const std::vector<uint32_t> pixels = stage_.Device().ReadBack();
+        for (int x : {10, 100, 200})
+            for (int y : {170, 200, 250})
+                EXPECT_LE(vgtest::ChannelDistance(At(pixels, x, y), Picture(x, 320 - y - 1)), 3) << x << ", " << y;
+    }
+}
+
 TEST_F(EffectBackgrounds, ADeviceResetOnEachLayerResetsTheSharedObjectsAndItDrawsAgain) {
     // A recording effect and a GUID target stand for the glow, lightning and text objects'
     // effects and targets that the manager's reset brings back.

@@ -2,6 +2,7 @@
 // generated textures, and what it shows on a real device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -118,21 +119,55 @@ TEST(GlassBallTextures, TheGradientIsOneLevelFromTopToBottom) {
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
 
+const LinkValue kHalves{"C:\\halves.png", 1}, kBackdrop{"C:\\backdrop.png", 2};
+
+// The backdrop picture at (u, v) as a linear filter reads it: dimmer to the right and down,
+// never near the bars' black.
+uint32_t BackdropAt(double u, double v) {
+    auto channel = [](double t) { return uint32_t(std::lround(255.0 - 240.0 * std::clamp(t, 0.0, 1.0))); };
+    return 0xFF000000u | channel(u) << 16 | channel(v) << 8 | 128u;
+}
+
 class GlassBallScene : public vgtest::EffectLayerScene {
 protected:
     // A still ball without overlays or stand over a picture red on its left half and green on
     // its right, before a plain blue gradient.
-    void OpenBall(const LinkValue& picture, unsigned distortion = 0, bool decorated = false) {
-        const int32_t shown = decorated ? 1 : 0;
-        GlassBallRecord ball{.distortion = distortion, .showOverlay1 = shown, .showOverlay2 = shown,
-                             .showStand = shown, .scrollMode = QV_GlassBallLight::kStill,
+    static GlassBallRecord PlainBall(const LinkValue& picture = kHalves) {
+        GlassBallRecord ball{.showOverlay1 = 0, .showOverlay2 = 0, .scrollMode = QV_GlassBallLight::kStill,
                              .gradientTop = Rgb(0, 0, 255), .gradientBottom = Rgb(0, 0, 255)};
         ball.layer.picture = picture;
+        return ball;
+    }
+    void OpenBall(const LinkValue& picture, unsigned distortion = 0, bool decorated = false) {
+        const int32_t shown = decorated ? 1 : 0;
+        GlassBallRecord ball = PlainBall(picture);
+        ball.distortion = distortion;
+        ball.showOverlay1 = ball.showOverlay2 = ball.showStand = shown;
+        OpenRecord(ball);
+    }
+    // The ball with the halves picture stored and, when a size is given, a backdrop picture
+    // of that size.
+    void OpenRecord(const GlassBallRecord& ball, UINT backdropWidth = 0, UINT backdropHeight = 0, int fitMode = 1) {
         // Red, then a white band over the middle fifth, then green.
         const auto halves = vgtest::MakePatternPicture(device.Device(), 80, 60, D3DXIFF_PNG, [](UINT x, UINT) {
             return x < 32 ? kRed : x < 48 ? kWhite : kGreen;
         });
-        Open(vgtest::OneSlideDocument(MakeGlassBall(ball), {vgtest::StoredPicture("C:\\halves.png", 1, halves)}));
+        std::vector<StoreEntry> pictures{vgtest::StoredPicture(kHalves.path, kHalves.stamp, halves)};
+        if (backdropWidth) {
+            const auto backdrop = vgtest::MakePatternPicture(
+                device.Device(), backdropWidth, backdropHeight, D3DXIFF_PNG,
+                [=](UINT x, UINT y) { return BackdropAt((x + 0.5) / backdropWidth, (y + 0.5) / backdropHeight); });
+            pictures.push_back(vgtest::StoredPicture(kBackdrop.path, kBackdrop.stamp, backdrop));
+        }
+        Open(vgtest::OneSlideDocument(MakeGlassBall(ball), pictures), fitMode);
+    }
+    // The first frame, at which the shared scroll stands a whole number of cycles (2 units)
+    // past `position` (at speed 1), wherever it stood before.
+    void DrawFrameAtScroll(float position) {
+        ScrollClock& clock = SharedScrollClock();
+        clock.Advance(1.0f, 0.0f);
+        const float target = position + 2.0f * std::ceil((clock.Position() - position) / 2.0f);
+        DrawFrame(1.0f + (target - clock.Position()) * 16.0f);
     }
     uint32_t Pixel(int x, int y) const { return device.PixelAt(UINT(x), UINT(y)); }
 };
@@ -140,7 +175,7 @@ protected:
 // The square spans about 247 pixels of the 240-pixel-high screen; its disc has a radius of
 // about 122 pixels about the centre (160, 120).
 TEST_F(GlassBallScene, TheDiscShowsTheRefractedSlideAndTheBackdropAroundIt) {
-    OpenBall({"C:\\halves.png", 1});
+    OpenBall(kHalves);
     DrawFrame(0.0f);
     DrawFrame(0.5f);
     struct Probe {
@@ -161,7 +196,7 @@ TEST_F(GlassBallScene, TheDiscShowsTheRefractedSlideAndTheBackdropAroundIt) {
 TEST_F(GlassBallScene, DistortionEnlargesWhatTheBallShows) {
     int widths[2] = {};
     for (int i = 0; i < 2; ++i) {
-        OpenBall({"C:\\halves.png", 1}, i == 0 ? 0 : 100);
+        OpenBall(kHalves, i == 0 ? 0 : 100);
         DrawFrame(0.0f);
         for (int x = 40; x < 280; ++x) widths[i] += vgtest::ChannelDistance(Pixel(x, 120), kWhite) <= 40;
         scene.Close();
@@ -174,7 +209,7 @@ TEST_F(GlassBallScene, DistortionEnlargesWhatTheBallShows) {
 TEST_F(GlassBallScene, TheOverlaysAndTheStandLieOnTheBall) {
     std::vector<uint32_t> frames[2];
     for (int decorated = 0; decorated < 2; ++decorated) {
-        OpenBall({"C:\\halves.png", 1}, 0, decorated == 1);
+        OpenBall(kHalves, 0, decorated == 1);
         DrawFrame(0.0f);
         frames[decorated] = device.ReadBack();
         scene.Close();
@@ -238,13 +273,178 @@ TEST_F(GlassBallScene, AHiddenBackdropPictureIsPlacedByItsDeclaredSizeWithoutADe
 // The render targets gone (out of video memory): the slide is drawn flat, as a plain layer
 // draws it, never a black or stale screen.
 TEST_F(GlassBallScene, WithoutRenderTargetsTheSlideShowsFlat) {
-    OpenBall({"C:\\halves.png", 1});
+    OpenBall(kHalves);
     DrawFrame(0.0f);
     scene.Show()->SlideAt(0)->InvalidateDeviceObjects();
     DrawFrame(0.5f);
     EXPECT_LE(vgtest::ChannelDistance(Pixel(40, 120), kRed), 40);
     EXPECT_LE(vgtest::ChannelDistance(Pixel(280, 120), kGreen), 40);
     EXPECT_EQ(PixelsNear(kBlue), 0);
+}
+
+// Over its backdrop picture the ball stands in the picture's fitted rectangle: letterboxed
+// with black bars (each reaching a pixel into the picture, so the other pair is a pixel wide),
+// or enlarged to fill or stretched over the screen. Around the disc the mask pass maps the
+// backdrop so that it lines up with the backdrop quad; beside the square the quad itself shows.
+TEST_F(GlassBallScene, ABackdropPictureIsFittedAndFramedByBlackBars) {
+    // A bar is black; the backdrop is its picture where the quad puts it; at the picture's
+    // edge, where the mask pass's wrapping sampler may blend in the opposite edge, it is only
+    // not black.
+    enum Kind { kBar, kPicture, kEdge };
+    struct Probe {
+        int x, y;
+        Kind kind;
+    };
+    struct Case {
+        const char* name;
+        UINT width, height;
+        int fitMode;
+        float left, top, right, bottom;  // the backdrop quad on the screen
+        std::vector<Probe> probes;
+    } cases[] = {
+        {"square, fit", 240, 240, 1, 40, 0, 280, 240,
+         {{20, 120, kBar}, {300, 120, kBar}, {40, 10, kBar}, {41, 10, kEdge}, {279, 10, kEdge}, {280, 10, kBar},
+          {100, 0, kBar}, {239, 0, kBar}, {240, 0, kEdge}, {100, 1, kEdge}, {100, 4, kPicture}, {50, 230, kPicture},
+          {270, 230, kPicture}, {60, 30, kPicture}, {260, 20, kPicture}}},
+        {"square, fill", 240, 240, 2, 0, -40, 320, 280,
+         {{4, 4, kPicture}, {316, 4, kPicture}, {4, 236, kPicture}, {316, 236, kPicture}, {30, 10, kPicture},
+          {290, 230, kPicture}}},
+        {"square, stretch", 240, 240, 0, 0, 0, 320, 240,
+         {{4, 4, kPicture}, {316, 4, kPicture}, {4, 236, kPicture}, {316, 236, kPicture}, {30, 10, kPicture},
+          {290, 230, kPicture}}},
+        {"wide, fit", 320, 160, 1, 0, 40, 320, 200,
+         {{160, 20, kBar}, {40, 40, kBar}, {40, 41, kPicture}, {280, 199, kPicture}, {280, 200, kBar},
+          {300, 239, kBar}, {0, 100, kBar}, {0, 170, kPicture}, {1, 100, kPicture}, {40, 120, kPicture},
+          {280, 120, kPicture}, {85, 45, kPicture}, {235, 195, kPicture}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GlassBallRecord ball = PlainBall();
+        ball.backdrop = kBackdrop;
+        ball.showBackdropPicture = 1;
+        OpenRecord(ball, c.width, c.height, c.fitMode);
+        DrawFrame(0.0f);
+        const std::vector<uint32_t> frame = device.ReadBack();
+        for (const Probe& p : c.probes) {
+            const uint32_t got = frame[size_t(p.y) * 320 + size_t(p.x)] | 0xFF000000u;
+            const int fromBlack = vgtest::ChannelDistance(got, 0xFF000000u);
+            if (p.kind == kBar) {
+                EXPECT_EQ(fromBlack, 0) << p.x << "," << p.y << " " << std::hex << got;
+            } else if (p.kind == kEdge) {
+                EXPECT_GT(fromBlack, 100) << p.x << "," << p.y << " " << std::hex << got;
+            } else {
+                const uint32_t want = BackdropAt((p.x + 0.5 - c.left) / (c.right - c.left),
+                                                 (p.y + 0.5 - c.top) / (c.bottom - c.top));
+                EXPECT_LE(vgtest::ChannelDistance(got, want), 3) << p.x << "," << p.y << " " << std::hex << got << " " << want;
+            }
+        }
+        scene.Close();
+    }
+}
+
+// Scrolling left or right, the slide is copied shifted right by the fraction f of its width
+// (f = frac(∓position / 2)) and the ball shows the copy; the pan moves what the ball shows by
+// 0.125 of the slide either way (1.375 wraps to 0.375).
+TEST_F(GlassBallScene, TheBallShowsTheSlideScrolledOrPanned) {
+    struct Case {
+        const char* name;
+        int mode;
+        float position;
+        float shift;      // of the slide's copy, in fractions of its width
+        uint32_t centre;  // what the middle of the ball shows
+    } cases[] = {
+        {"still", QV_GlassBallLight::kStill, 0.5f, 0.0f, kWhite},
+        {"left", QV_GlassBallLight::kScrollLeft, 0.5f, 0.75f, kGreen},
+        {"right", QV_GlassBallLight::kScrollRight, 0.5f, 0.25f, kRed},
+        {"pan at 1", QV_GlassBallLight::kPan, 0.0f, 0.0f, kGreen},
+        {"pan at 0", QV_GlassBallLight::kPan, 0.5f, 0.0f, kWhite},
+        {"pan at -1", QV_GlassBallLight::kPan, 1.0f, 0.0f, kRed},
+    };
+    // The slide across the screen: red, white from 128, green from 192.
+    auto slide = [](int x) { return x < 128 ? kRed : x < 192 ? kWhite : kGreen; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GlassBallRecord ball = PlainBall();
+        ball.scrollMode = c.mode;
+        OpenRecord(ball);
+        DrawFrameAtScroll(c.position);
+        auto* layer = Layer<QV_GlassBallLight>();
+        ASSERT_NE(layer, nullptr);
+        const std::vector<uint32_t> copy = device.ReadBack(layer->Targets().Current().Get());
+        ASSERT_EQ(copy.size(), 320u * 240u);
+        const int shift = int(std::lround(c.shift * 320.0f));
+        for (int x = 0; x < 320; ++x) {
+            const int from = (x - shift + 320) % 320;
+            // The picture's steps are 4 pixels wide on the slide, so its bands blur over 5.
+            if (std::min({std::abs(from - 128), std::abs(from - 192)}) < 5 || std::abs(x - shift) < 3) continue;
+            EXPECT_LE(vgtest::ChannelDistance(copy[120 * 320 + size_t(x)] | 0xFF000000u, slide(from)), 8) << x;
+        }
+        for (int x : {155, 160, 165})
+            EXPECT_LE(vgtest::ChannelDistance(Pixel(x, 120), c.centre), 40) << x << " " << std::hex << Pixel(x, 120);
+        scene.Close();
+    }
+}
+
+// The ball camera's mappings: stage 1's texture matrix for the refraction pass, and the
+// overlay mapping moved onto the backdrop for the mask pass (what the device is left with).
+TEST_F(GlassBallScene, TheBallCameraMapsTheSlideAndTheBackdropByValue) {
+    struct Mapping {
+        float m11, m22, m41, m42;
+    };
+    struct Case {
+        const char* name;
+        int mode;
+        float position;
+        int32_t ballX, ballY;
+        unsigned distortion;
+        int32_t showPicture;
+        int fitMode;
+        float shiftX, shiftY;  // the world translation
+        Mapping refraction, backdrop;
+    } cases[] = {
+        // Behind the gradient the square backdrop fills the screen: scale 4/3, offset -40.
+        {"still, gradient", QV_GlassBallLight::kStill, 0.0f, 0, 0, 0, 0, 1, -0.196533f, 0.393066f,
+         {0.00102821f, -0.00137094f, 0.500691f, 0.502457f}, {0.00150504f, -0.00200672f, 0.500391f, 0.500781f}},
+        // Pan at -1 with distortion 100 (k 1, amplitude 0.1875) and the ball moved: 1.218625 wraps.
+        {"pan, moved, distorted", QV_GlassBallLight::kPan, 1.0f, 40, -30, 100, 0, 1, 40.053467f, 30.580566f,
+         {0.000685732f, -0.000914309f, 1.218625f, 0.627419f}, {0.00150504f, -0.00200672f, 0.500391f, 0.500781f}},
+        // The picture fitted between bars: the shift widens by the aspect and the visible fractions.
+        {"picture, fit, moved", QV_GlassBallLight::kStill, 0.0f, 40, -30, 0, 1, 1, 40.082816f, 30.0f,
+         {0.000961037f, -0.00128138f, 1.359084f, 0.6875f}, {0.00200783f, -0.00200783f, 0.5f, 0.5f}},
+        {"picture, fill, moved", QV_GlassBallLight::kStill, 0.0f, 40, -30, 0, 1, 2, 39.928690f, 30.390625f,
+         {0.00102821f, -0.00137094f, 1.359626f, 0.689941f}, {0.00200672f, -0.00200672f, 0.500391f, 0.500781f}},
+    };
+    auto expectMapping = [](const D3DXMATRIX& m, const Mapping& want) {
+        EXPECT_NEAR(m._11, want.m11, 2e-8f);
+        EXPECT_NEAR(m._22, want.m22, 2e-8f);
+        EXPECT_NEAR(m._41, want.m41, 2e-5f);
+        EXPECT_NEAR(m._42, want.m42, 2e-5f);
+        for (float unused : {m._12, m._21, m._31, m._32}) EXPECT_EQ(unused, 0.0f);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GlassBallRecord ball = PlainBall();
+        ball.backdrop = kBackdrop;
+        ball.scrollMode = c.mode;
+        ball.ballX = c.ballX;
+        ball.ballY = c.ballY;
+        ball.distortion = c.distortion;
+        ball.showBackdropPicture = c.showPicture;
+        OpenRecord(ball, 240, 240, c.fitMode);
+        DrawFrameAtScroll(c.position);
+        auto* layer = Layer<QV_GlassBallLight>();
+        ASSERT_NE(layer, nullptr);
+        const QV_GlassBallLight::BallCamera refraction = layer->CameraFor(true);
+        EXPECT_NEAR(refraction.world._41, c.shiftX, 1e-3f);
+        EXPECT_NEAR(refraction.world._42, c.shiftY, 1e-3f);
+        expectMapping(refraction.texture, c.refraction);
+        const D3DXMATRIX backdrop = layer->BackdropMapping(layer->CameraFor(false).texture);
+        expectMapping(backdrop, c.backdrop);
+        D3DXMATRIX set;
+        ASSERT_EQ(device.Device()->GetTransform(D3DTS_TEXTURE1, &set), D3D_OK);
+        expectMapping(set, c.backdrop);
+        scene.Close();
+    }
 }
 
 }  // namespace

@@ -33,7 +33,19 @@ TEST(GlyphGrid, CellsCoverThePictureAndStayBounded) {
         {16, 800, 600, 51, 38},     // 1938 cells
         {16, 0, 0, 1, 1},           // no picture
         {1000, 64, 48, 1, 1},       // a cell larger than the picture
-        {1, 4096, 4096, 241, 241},  // a cell per pixel would be 16 million sprites: cells of 17
+        {1, 4096, 4096, 1025, 1025},  // a cell per pixel would be 16 million sprites: cells of 4
+        // Pictures the decoder accepts keep cells of 4 and more.
+        {4, 4096, 4096, 1025, 1025},
+        {4, 5120, 2880, 1281, 721},
+        {16, 8192, 2048, 513, 129},
+        // Shapes beyond what the largest square takes grow their cells just enough.
+        {4, 8192, 2048, 1639, 410},  // cells of 5
+        {4, 16777216, 1, 1048577, 1},  // cells of 16
+        {4, 1, 16777216, 1, 1048577},
+        // Finer cells are kept as far as that bound allows.
+        {1, 800, 600, 801, 601},
+        {3, 4096, 4096, 1025, 1025},
+        {2, 16777216, 1, 1048577, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cell << " on " << c.width << " x " << c.height);
@@ -43,6 +55,32 @@ TEST(GlyphGrid, CellsCoverThePictureAndStayBounded) {
         EXPECT_EQ(GlyphGrid::CellCountFor(c.cell, c.width, c.height), c.columns * c.rows);
         EXPECT_LE(c.columns * c.rows, GlyphGrid::kMaxCells);
     }
+}
+
+// A head writes down to the row above the last; at the last row and beyond it writes nothing
+// and draws nothing from the generator that every later object shares.
+TEST(GlyphGrid, AHeadAtOrBeyondTheLastRowWritesNothing) {
+    struct Case {
+        int32_t row;
+        int32_t writtenRow;  // -1 for none
+        uint32_t draws;      // the head-colour countdown of a glyph written at a row
+    } cases[] = {{-1, 0, 0}, {0, 0, 1}, {3, 3, 1}, {4, -1, 0}, {5, -1, 0}, {-2, -1, 0}};
+    const uint32_t seed = SharedRandom::CurrentSeed();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        auto grid = GlyphGrid::Create({.flickerCount = 1, .glyphCount = 3}, 64, 64);  // 5 × 5
+        SharedRandom::Seed(2024);
+        grid->SetCell(c.row, 2, 1);
+        const uint32_t after = SharedRandom::CurrentSeed();
+        SharedRandom::Seed(2024);
+        SharedRandom::Skip(c.draws);
+        EXPECT_EQ(after, SharedRandom::CurrentSeed());
+        for (int32_t row = 0; row < grid->Rows(); ++row)
+            for (int32_t column = 0; column < grid->Columns(); ++column)
+                EXPECT_EQ(GlyphGrid::GlyphOf(grid->Cell(row, column)), row == c.writtenRow && column == 1 ? 2 : 0)
+                    << row << "," << column;
+    }
+    SharedRandom::Seed(seed);
 }
 
 TEST(GlyphGrid, GlyphsInAStripOfEveryShape) {
@@ -204,6 +242,34 @@ TEST_F(GlyphRainScene, AFadeOf100OrMoreHidesEveryGlyph) {
     }
 }
 
+// Beneath the glyphs each background mode shows its own: the picture, black, or (any other
+// mode) nothing at all, so what the target held before the frame stays between the glyphs.
+TEST_F(GlyphRainScene, BeneathTheGlyphsEachBackgroundModeShowsItsOwn) {
+    constexpr uint32_t kWhite = 0xFFFFFFFF, kBefore = 0xFFFF00FF;
+    struct Case {
+        int32_t mode;
+        uint32_t beneath;
+    } cases[] = {{0, kWhite}, {1, kBlack}, {2, kBefore}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        OpenGlyphs({.density = 100, .backgroundMode = c.mode, .rainMode = 1, .trailColour = Rgb(0, 255, 0),
+                    .headColour = Rgb(255, 0, 0)},
+                   vgtest::MakePicture(device.Device(), 160, 120, D3DXIFF_PNG, kWhite));
+        for (int frame = 0; frame < 10; ++frame) {
+            device.Device()->Clear(0, nullptr, D3DCLEAR_TARGET, kBefore, 1.0f, 0);
+            DrawFrame(0.1f * float(frame));
+        }
+        EXPECT_GT(PixelsNear(kTrail, 8) + PixelsNear(kHead, 8), 1000);  // a whole glyph at least
+        for (uint32_t shown : {kWhite, kBlack, kBefore}) {
+            if (shown == c.beneath)
+                EXPECT_GT(PixelsNear(shown, 8), 10000) << std::hex << shown;
+            else
+                EXPECT_EQ(PixelsNear(shown, 8), 0) << std::hex << shown;
+        }
+        scene.Close();
+    }
+}
+
 // One drop down column 3, every other drop held below the grid: each new glyph shows the head
 // colour as it is written, then the trail colour, and nothing shows outside the column.
 TEST_F(GlyphRainScene, ADropWritesItsGlyphsDownItsColumn) {
@@ -225,7 +291,8 @@ TEST_F(GlyphRainScene, ADropWritesItsGlyphsDownItsColumn) {
         const std::vector<uint32_t> pixels = device.ReadBack();
         auto cellColour = [&](int column, int row) { return pixels[size_t(32 * row + 16) * 320 + size_t(32 * column + 16)] | 0xFF000000u; };
         int run = 0;
-        for (int row = 0; row < grid.Rows(); ++row)
+        // The centres on screen: the last row's and column's lie beyond it.
+        for (int row = 0; row < grid.Rows() - 1; ++row)
             for (int column = 0; column < 10; ++column) {
                 const uint32_t colour = cellColour(column, row);
                 const bool glyph = colour != kBlack;

@@ -94,8 +94,30 @@ TEST(WaterSurfaceGrid, DampingByLevel) {
     struct Case {
         unsigned level;
         float damping;
-    } cases[] = {{0, 0.9f}, {49, 0.9882f}, {50, 0.99f}, {100, 0.999f}};
+    } cases[] = {{0, 0.9f},       {49, 0.9882f},   {50, 0.99f},     {100, 0.999f},
+                 {105, 0.9999f},  {106, 0.9999f},  {1000, 0.9999f}, {0xFFFFFFFFu, 0.9999f}};
     for (const Case& c : cases) EXPECT_NEAR(DampingForLevel(c.level), c.damping, 1e-6f) << c.level;
+}
+
+// A damping above 1 would make every ripple grow without bound.
+TEST(WaterSurfaceGrid, RipplesDieDownAtTheHighestDampingLevels) {
+    for (unsigned level : {105u, 1000u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(level);
+        WaterSurfaceGrid grid;
+        grid.damping = DampingForLevel(level);
+        grid.Resize(40, 30, 0.2f, 0.2f);  // 24 × 18
+        for (int i = 0; i < 5; ++i) grid.Drop();
+        // The fastest cell; a velocity gone to infinity or NaN counts as infinite.
+        auto fastest = [&] {
+            float most = 0.0f;
+            for (const WaterCell& cell : grid.Cells())
+                most = std::isfinite(cell.velocity) ? std::max(most, std::fabs(cell.velocity)) : INFINITY;
+            return most;
+        };
+        const float start = fastest();
+        for (int i = 0; i < 4000; ++i) grid.SubStep();
+        EXPECT_LT(fastest(), start);
+    }
 }
 
 TEST(WaterSurfaceGrid, TheRefractionTableFadesTheGrazingView) {
@@ -120,7 +142,7 @@ std::vector<SurfaceVertex> Vertices(const WaterSurfaceGrid& grid) {
 }
 
 // On wide pictures the outer rays start beyond the refraction sphere (16:9) and then miss it
-// (21:9); every shape must still map the picture once across, in order.
+// (32:9); every shape must still map the picture once across, in order.
 TEST(WaterSurfaceGrid, EveryPictureShapeMapsThePictureAcrossInOrder) {
     for (float ratio : {4.0f / 3.0f, 16.0f / 9.0f, 21.0f / 9.0f, 32.0f / 9.0f}) {
         SCOPED_TRACE(ratio);
@@ -145,6 +167,37 @@ TEST(WaterSurfaceGrid, EveryPictureShapeMapsThePictureAcrossInOrder) {
             ASSERT_TRUE(std::isfinite(v.u) && std::isfinite(v.v));
             ASSERT_TRUE(v.u > -0.2f && v.u < 1.2f && v.v > -0.2f && v.v < 1.2f) << v.u << "," << v.v;
         }
+    }
+}
+
+// A flat surface's texture coordinates at a corner and at the middle of the right edge. Rays
+// that start beyond the refraction sphere meet it behind their start (16:9, 21:9); rays that
+// miss it (32:9) are taken to their nearest approach.
+TEST(WaterSurfaceGrid, TheFlatSurfaceRefractsEachPictureShapeByItsRays) {
+    struct Case {
+        const char* shape;
+        float ratio;
+        float cornerU, cornerV, edgeU, edgeV;
+    } cases[] = {
+        {"4:3", 4.0f / 3.0f, 0.997371f, 0.997371f, 0.999922f, 0.505262f},
+        {"16:10", 16.0f / 10.0f, 0.995291f, 0.995291f, 0.997934f, 0.506303f},
+        {"16:9", 16.0f / 9.0f, 0.993623f, 0.993623f, 0.996364f, 0.506991f},
+        {"21:9", 21.0f / 9.0f, 0.986016f, 0.986016f, 0.989710f, 0.509240f},
+        {"32:9", 32.0f / 9.0f, 0.974539f, 0.974539f, 0.975027f, 0.513572f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shape);
+        WaterSurfaceGrid grid;
+        grid.BuildRefractionTable();
+        grid.Resize(30 * c.ratio, 30, 1, 1);
+        const std::vector<SurfaceVertex> flat = Vertices(grid);
+        const unsigned last = grid.Columns() - 1;
+        const SurfaceVertex& corner = flat[(grid.Rows() - 1) * grid.Columns() + last];
+        const SurfaceVertex& edge = flat[grid.Rows() / 2 * grid.Columns() + last];
+        EXPECT_NEAR(corner.u, c.cornerU, 1e-5f);
+        EXPECT_NEAR(corner.v, c.cornerV, 1e-5f);
+        EXPECT_NEAR(edge.u, c.edgeU, 1e-5f);
+        EXPECT_NEAR(edge.v, c.edgeV, 1e-5f);
     }
 }
 

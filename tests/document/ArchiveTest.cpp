@@ -283,6 +283,23 @@ TEST(Archive, TheCountsOfOneDocumentShareOneBudgetOfEntries) {
     EXPECT_TRUE(whole.Failed());
 }
 
+TEST(Archive, AsksTakeWhatIsLeftOfTheBudgetWithoutFailingOrStarvingTheLists) {
+    const uint32_t budget = QV_IOF_Virtual::kEntryBudget;
+    SceneWriter out;
+    out.UInt(budget / 2).UInt(budget / 2).UInt(1);
+    out.Raw(std::vector<uint8_t>(budget + 8, 0));
+    ArchiveOver in(out.Bytes());
+    EXPECT_EQ(in.Archive().ReadCount(1), budget / 2);
+    EXPECT_EQ(in.Archive().GrantEntries(budget), budget / 2);
+    EXPECT_EQ(in.Archive().GrantEntries(16384), 0u);
+    EXPECT_FALSE(in.Failed());
+    // The lists are refused only by what the lists before them took.
+    EXPECT_EQ(in.Archive().ReadCount(1), budget / 2);
+    EXPECT_FALSE(in.Failed());
+    EXPECT_EQ(in.Archive().ReadCount(1), 0u);
+    EXPECT_TRUE(in.Failed());
+}
+
 TEST(Archive, WritesOfTheReadingArchiveDoNothing) {
     SceneWriter out;
     out.Int(5);

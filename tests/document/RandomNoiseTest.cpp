@@ -114,6 +114,10 @@ TEST(ValueNoise1D, MatchesTheLatticeAtIntegersAndTheMeanHalfway) {
         EXPECT_EQ(NoiseLattice(x), Lattice(x));
         double mean = (NoiseLattice(x) + NoiseLattice(x + 1)) / 2.0;
         EXPECT_NEAR(ValueNoise1D(x + 0.5), mean, 1e-7);
+        // A quarter of the way the next value weighs (1 - cos(pi / 4)) / 2: the interpolation
+        // is a cosine, not a straight line.
+        const double quarter = 0.14644660940672624;
+        EXPECT_NEAR(ValueNoise1D(x + 0.25), NoiseLattice(x) * (1.0 - quarter) + NoiseLattice(x + 1) * quarter, 1e-7);
         double v = ValueNoise1D(x + 0.3);
         EXPECT_GE(v, -1.0);
         EXPECT_LE(v, 1.0);

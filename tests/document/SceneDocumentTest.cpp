@@ -13,10 +13,13 @@
 #include "GeneratorRecords.h"
 #include "OpenedDocument.h"
 #include "SlideRecords.h"
+#include "SpriteRecords.h"
 #include "TestSlide.h"
 #include "document/QV_DocResManager.h"
 #include "document/ResourceBuffer.h"
 #include "document/SceneDocument.h"
+#include "objects/QV_SparkleConstructor.h"
+#include "player/QV_SlideContainer.h"
 #include "player/QV_SlideShow_Light.h"
 
 using namespace scenewriter;
@@ -174,6 +177,50 @@ TEST_F(SceneDocument, AnImageRecordCountBeyondTheEntryBudgetRefusesTheDocument) 
     Opened opened = OpenGuarded(out.Bytes());
     EXPECT_EQ(opened.result, kSceneDocumentFailure);
     EXPECT_EQ(CurrentDocResManager, nullptr);
+}
+
+// Each sprite system is capped on its own; a document of more of them than its budget holds
+// opens with the last of them short of sprites, while its lists still answer to the budget.
+TEST_F(SceneDocument, ADocumentAskingForMoreSpritesThanItsBudgetOpensAndItsListsStillAnswerToIt) {
+    constexpr uint32_t kSprites = 16384;
+    const uint32_t whole = QV_IOF_Virtual::kEntryBudget / kSprites;
+    SpriteRecord sparkles;
+    sparkles.count = kSprites;
+    SlideRecord slide{.layer = MakeLayer({})};
+    slide.objects.assign(whole + 1, MakeSparkle(sparkles));
+    struct Case {
+        const char* images;
+        uint32_t count;  // empty image records after the sprites
+        HRESULT result;
+    };
+    const Case cases[] = {
+        {"a few", 2, S_OK},
+        {"more than the budget", QV_IOF_Virtual::kEntryBudget + 1, kSceneDocumentFailure},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.images);
+        SceneWriter out;
+        WriteDocumentHead(out);
+        WriteSlideShow(out, {MakeSlide(slide)}, {});
+        out.Section("QV_DocResManager", 3).UInt(1).String("C:\\pics\\many.png").Int64(1).UInt(c.count);
+        out.Raw(std::vector<uint8_t>(size_t(c.count) * 16, 0));
+        out.UInt(0).UInt(0).UInt(0);
+        Opened opened = OpenGuarded(out.Bytes());
+        ASSERT_EQ(opened.result, c.result);
+        if (c.result != S_OK) continue;
+        const auto& read = static_cast<QV_SlideContainer&>(*opened.show->SlideAt(0).Get()).ObjectDescriptions();
+        ASSERT_EQ(read.size(), whole + 1);
+        // The lists read before them (a slide and its whole + 1 objects) have taken their
+        // share: the last whole system gets the rest, the one after it none.
+        const uint32_t listed = 1 + whole + 1;
+        for (uint32_t i = 0; i <= whole; ++i) {
+            const uint32_t granted = i + 1 < whole ? kSprites : i + 1 == whole ? kSprites - listed : 0u;
+            EXPECT_EQ(dynamic_cast<QV_SparkleConstructor&>(*read[i]).count.Value(), granted) << i;
+        }
+        EXPECT_EQ(CurrentDocResManager->Storage().store.size(), 1u);
+        delete CurrentDocResManager;
+        CurrentDocResManager = nullptr;
+    }
 }
 
 TEST_F(SceneDocument, RunningModuleWithoutTheDocumentResourceFails) {

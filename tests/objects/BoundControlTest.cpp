@@ -2,6 +2,8 @@
 // and the owner's exclusivity.
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "SpriteTesting.h"
 #include "objects/QV_FlowConstructor.h"
 
@@ -72,6 +74,84 @@ TEST_F(EdgeRules, WrapWithoutFadesTakesFiveFramesToBringASpriteBackAtTheOpposite
     // Frozen at k+4, on the move again at k+5.
     EXPECT_FLOAT_EQ(sprite_.position.y, -19.0f + 10.0f);
     EXPECT_FLOAT_EQ(sprite_.position.x, placedX);
+}
+
+TEST_F(EdgeRules, WrapWithAPauseAndAFadeInBringsTheSpriteBackStepByStep) {
+    Flow(270, 100.0f);  // 12.5 down a frame
+    QV_BoundControl& bottom = flow_.edges[QV_BoundControl::kBottom];
+    bottom.minDelay.Assign(250, nullptr);
+    bottom.maxDelay.Assign(250, nullptr);
+    bottom.fadeInTime.Assign(300, nullptr);  // 0.125 × 1000 / 300 a frame
+    sprite_.position = D3DXVECTOR3(400.0f, 625.0f, 0.0f);
+    struct Expected {
+        int owner;
+        float alpha;
+        bool frozen;
+        int reentry;
+        float y;
+    };
+    const Expected frames[] = {
+        {QV_BoundControl::kBottom, 1.0f, false, 0, 637.5f},
+        {QV_BoundControl::kBottom, 0.0f, false, 0, 650.0f},
+        {-1, 0.0f, true, 0, 662.5f},                                // a pause of 0.25 from T 0.375
+        {QV_BoundControl::kBottom, 0.0f, true, 1, -19.0f},          // placed above the top
+        {QV_BoundControl::kBottom, 0.0f, true, 1, -19.0f},          // timer 0.5
+        {QV_BoundControl::kBottom, 0.0f, true, 1, -19.0f},          // timer 0.625: not yet past
+        {QV_BoundControl::kBottom, 0.41666666f, false, 1, -19.0f},  // the pause is over
+        {QV_BoundControl::kBottom, 0.8333333f, false, 1, -6.5f},
+        {QV_BoundControl::kBottom, 1.0f, false, 1, 6.0f},  // 1.25 held at 1
+        {-1, 1.0f, false, 0, 18.5f},                       // whole: let go
+    };
+    for (size_t k = 0; k < std::size(frames); ++k) {
+        SCOPED_TRACE(k);
+        Frame(0.125f);
+        EXPECT_EQ(sprite_.owningEdge, frames[k].owner);
+        EXPECT_FLOAT_EQ(sprite_.alpha, frames[k].alpha);
+        EXPECT_EQ(sprite_.frozen, frames[k].frozen);
+        EXPECT_EQ(sprite_.reentry, frames[k].reentry);
+        EXPECT_FLOAT_EQ(sprite_.position.y, frames[k].y);
+    }
+    EXPECT_EQ(sprite_.delayDeadline, 0.625f);
+}
+
+// A sprite that leaves the area already invisible has no fade-out, so no pause of its own: it
+// is placed beyond the opposite edge at once and waits against the deadline and timer it kept
+// from its last pause, moving on unseen, as it was never frozen. A new sprite has both at 0.
+TEST_F(EdgeRules, AnInvisibleSpriteReentersAtOnceAndWaitsOutItsOldDeadline) {
+    struct Case {
+        const char* label;
+        float deadline, timer;
+        int hiddenFrames;  // after the one that placed it
+    };
+    const Case cases[] = {{"new", 0.0f, 0.0f, 0}, {"a pause still to run", 5.0f, 4.5f, 4}};
+    Flow(270, 100.0f);
+    const SpriteParticle start = sprite_;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        sprite_ = start;
+        sprite_.alpha = 0.0f;
+        sprite_.delayDeadline = c.deadline;
+        sprite_.delayTimer = c.timer;
+        sprite_.position = D3DXVECTOR3(400.0f, 625.0f, 0.0f);
+        Frame(0.125f);
+        EXPECT_EQ(sprite_.owningEdge, QV_BoundControl::kBottom);
+        EXPECT_EQ(sprite_.reentry, 1);
+        EXPECT_EQ(sprite_.position.y, -19.0f);
+        EXPECT_EQ(sprite_.delayDeadline, c.deadline);
+        EXPECT_EQ(sprite_.delayTimer, c.timer);
+        for (int k = 1; k <= c.hiddenFrames; ++k) {
+            Frame(0.125f);
+            EXPECT_EQ(sprite_.alpha, 0.0f) << k;
+            EXPECT_EQ(sprite_.delayTimer, c.timer + 0.125f * float(k)) << k;
+        }
+        Frame(0.125f);
+        EXPECT_EQ(sprite_.alpha, 1.0f);
+        EXPECT_EQ(sprite_.owningEdge, QV_BoundControl::kBottom);
+        EXPECT_FLOAT_EQ(sprite_.position.y, -19.0f + 12.5f * float(c.hiddenFrames + 1));
+        Frame(0.125f);
+        EXPECT_EQ(sprite_.owningEdge, -1);
+        EXPECT_EQ(sprite_.reentry, 0);
+    }
 }
 
 TEST_F(EdgeRules, AFadeOutOfHalfASecondTakesAFifthOfTheAlphaInATenthOfASecond) {

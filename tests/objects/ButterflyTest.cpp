@@ -236,4 +236,66 @@ TEST_F(ButterflyTest, GlidesWhenAskedOnceTheWingsHaveSunk) {
     EXPECT_LT(std::fabs(flight.flapRate), 2.0f);
 }
 
+// The draws of one frame's behaviour, from seed 1 (41, 18467, 6334, 26500, 19169, 15724,
+// 11478, 29358, 26962, 24464, 5705, ...; 19718, 19895, 5447, 21726, 14771 after 28) after
+// `skipped` draws. A change is due 0.25 after the last one: k := draw % 5 picks what
+// changes, then the ranges draw in order; a turn (3 or 4) draws its rate, then the side by
+// parity (even: back), then the heading. Between changes only the end of a glide draws, its
+// new flap rate.
+TEST_F(ButterflyTest, BehaviourChangesDrawInOrder) {
+    struct Case {
+        const char* label;
+        uint32_t skipped;
+        bool due;
+        int behaviour;
+        bool gliding;
+        float headingTarget, forwardSpeed;  // the heading's value is 90
+        int behaviourAfter;
+        float verticalTarget, forwardTarget, headingTargetAfter, headingRate, flapRate, flapMax;
+        int nextDraw;
+    };
+    constexpr int kFlapping = ButterflyFlight::kFlapping, kGliding = ButterflyFlight::kGliding;
+    const Case cases[] = {
+        {"not due", 0, false, kFlapping, false, 90, 50, kFlapping, 50, 50, 90, 350, 100, 55, 41},
+        {"k 0: sink", 3, true, kFlapping, false, 90, 50, kFlapping, -78.848228f, 50, 90, 350, 100, 55, 15724},
+        {"k 1: glide up", 0, true, kFlapping, false, 90, 50, kGliding, 128.17926f, 50, 90, 350, 100, 55, 6334},
+        {"k 2: speed", 1, true, kFlapping, false, 90, 50, kFlapping, 50, 37.823879f, 90, 350, 100, 55, 26500},
+        {"k 3, even: back", 6, true, kFlapping, false, 90, 50, kFlapping, 50, 50, 192.33025f, 318.78873f, 100, 55,
+         5705},
+        {"k 3, odd: ahead", 28, true, kFlapping, false, 90, 50, kFlapping, 50, 50, 8.1522560f, -232.14972f, 100, 55,
+         14771},
+        {"k 4, odd: ahead", 2, true, kFlapping, false, 90, 50, kFlapping, 50, 50, -1.0063477f, -292.62214f, 100, 55,
+         11478},
+        {"k 4, still turning", 5, true, kFlapping, false, 120, 50, kFlapping, 50, 50, 120, 350, 100, 55, 11478},
+        // A held glide (flap maximum 0) turns the wings down in this frame's flap.
+        {"k 3, gliding", 6, true, kGliding, true, 90, 50, kGliding, 50, 50, 90, 350, -160, 0, 29358},
+        {"the glide ends", 0, false, kFlapping, true, 90, 50, kFlapping, 50, 50, 90, 350, -159.84151f, 55, 18467},
+        {"the glide ends slowly", 0, false, kFlapping, true, 90, 20, kFlapping, 50, 20, 90, 350, 160, 55, 41},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        auto object = Make(1);
+        ButterflyFlight& flight = ControllerOf<AC_Butterfly>(*object, 0).Flight();
+        flight.position = {500, 250, 0};  // inside the area: no steering
+        flight.heading = {.value = 90, .target = c.headingTarget, .rate = 350};
+        flight.forwardSpeed = {.value = c.forwardSpeed, .target = c.forwardSpeed, .rate = 350};
+        flight.behaviour = c.behaviour;
+        flight.gliding = c.gliding;
+        flight.flapMax = c.gliding ? 0.0f : 55.0f;
+        flight.lastBehaviourTime = c.due ? -1.0f : 0.0f;
+        SharedRandom::Seed(1);
+        SharedRandom::Skip(c.skipped);
+        object->Update(0.01f);
+        EXPECT_EQ(flight.behaviour, c.behaviourAfter);
+        EXPECT_FLOAT_EQ(flight.verticalSpeed.target, c.verticalTarget);
+        EXPECT_FLOAT_EQ(flight.forwardSpeed.target, c.forwardTarget);
+        EXPECT_FLOAT_EQ(flight.heading.target, c.headingTargetAfter);
+        EXPECT_FLOAT_EQ(flight.heading.rate, c.headingRate);
+        EXPECT_FLOAT_EQ(flight.flapRate, c.flapRate);
+        EXPECT_EQ(flight.flapMax, c.flapMax);
+        EXPECT_FLOAT_EQ(flight.lastBehaviourTime, c.due ? 0.01f : 0.0f);
+        EXPECT_EQ(SharedRandom::Next(), c.nextDraw);
+    }
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SpriteTesting.h"
+#include "document/SharedRandom.h"
 #include "objects/QV_RainConstructor.h"
 
 namespace {
@@ -194,6 +195,48 @@ TEST_F(Flows, ARainDropWhosePulseFallsBelowAlphaMinStartsAgainAtARandomPoint) {
     EXPECT_EQ(sprite.alpha, 0.3f);
     EXPECT_EQ(sprite.pulseSpeed, 1.0f);
     EXPECT_NE(sprite.position, D3DXVECTOR3(400.0f, 300.0f, 0.0f));
+}
+
+// The rain sets a drop's alpha back after every flow step, so a wrap edge's fade-out never
+// ends: the edge that takes a drop keeps it, no other edge looks at it, and it flies on until
+// its pulse places it anew (from seed 1: drift 41, then x 18467 and y 6334, the alpha 26500
+// given up for alpha min), still owned.
+TEST_F(Flows, ARainDropTakenByAWrapEdgeFliesOnUntilItsPulsePlacesItAnew) {
+    QV_RainConstructor source;
+    source.flowSpeed = 100.0f;  // straight down, 10 a frame
+    source.pulseSpeed = 1.0f;
+    source.alphaMin = 0.2f;
+    std::unique_ptr<QV_ParticleSystemCtrl> rain(source.Clone());
+    SpriteParticle drop = Middle(0.0f);
+    drop.position = D3DXVECTOR3(400.0f, 625.0f, 0.0f);  // wholly below
+    drop.alpha = 0.55f;
+    drop.pulseSpeed = -1.0f;
+    const float alphas[] = {0.45f, 0.35f, 0.25f};
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        rain->StepTime(0.1f * float(k));
+        rain->UpdateParticle(drop);
+        EXPECT_EQ(drop.owningEdge, QV_BoundControl::kBottom);
+        EXPECT_NEAR(drop.alpha, alphas[k - 1], 1e-5);
+        EXPECT_FALSE(drop.frozen);
+        EXPECT_EQ(drop.reentry, 0);
+        EXPECT_NEAR(drop.position.y, 625.0f + 10.0f * float(k), 1e-3);
+    }
+    SharedRandom::Seed(1);
+    rain->StepTime(0.4f);
+    rain->UpdateParticle(drop);
+    EXPECT_FLOAT_EQ(drop.motion[2], -0.9974975f);
+    EXPECT_FLOAT_EQ(drop.position.x, 450.86829f);
+    EXPECT_FLOAT_EQ(drop.position.y, 115.98254f);
+    EXPECT_EQ(drop.alpha, 0.2f);
+    EXPECT_EQ(drop.pulseSpeed, 1.0f);
+    EXPECT_EQ(drop.owningEdge, QV_BoundControl::kBottom);
+    EXPECT_EQ(SharedRandom::Next(), 19169);
+    rain->StepTime(0.5f);
+    rain->UpdateParticle(drop);
+    EXPECT_EQ(drop.owningEdge, QV_BoundControl::kBottom);
+    EXPECT_NEAR(drop.position.y, 125.98254f, 1e-3);
+    EXPECT_NEAR(drop.alpha, 0.3f, 1e-5);
 }
 
 }  // namespace

@@ -94,6 +94,29 @@ TEST_F(RecordedStage, TheGlowHandsItsColourAndStrengthToTheCompositeItsBlendMode
     }
 }
 
+// The halo runs with no texture in place of a missing second picture; without the picture
+// itself the sprites on top are left out rather than drawn as black quads.
+TEST_F(RecordedStage, AGlowMissingEitherPictureKeepsItsHaloAndDrawsOnlySpritesThatHaveAPicture) {
+    for (bool secondMissing : {true, false}) {
+        SCOPED_TRACE(secondMissing ? "without the second picture" : "without the picture");
+        DischargeFXRecord record{.start = {16, 64, 0}, .end = {112, 64, 0}};
+        record.glow.effectSprite.sprite.secondImage = {secondMissing ? "C:\\nowhere.png" : "common_res.dll", 98};
+        Start({MakeDischargeFX(record)}, kGlowEffect);
+        auto& d = stage_.DescriptionOf<QV_DischargeFXConstructor>(0);
+        // The bolt pictures are the module's whatever the record says; this one is lost.
+        if (!secondMissing) d.glowTextureB.Reset();
+        ASSERT_EQ(bool(d.glowTextureA), !secondMissing);
+        Frame(0.05f);
+        EXPECT_EQ(recording_.calls,
+                  Joined({{"SetTexture Texture1", "SetTechnique Blend_Max"}, kOnePass,
+                          {"SetTechnique Blend_Normal", "SetFloatArray BlendColor", "SetTexture Texture1",
+                           "SetTexture Texture2"},
+                          kOnePass, {"SetTechnique Common", "SetTexture Texture1"},
+                          secondMissing ? kOnePass : std::vector<std::string>{}}));
+        EXPECT_EQ(recording_.textures["Texture1"], d.glowTextureB.Get());
+    }
+}
+
 TEST(GlowBlendColor, RedIsTheColoursLowByte) {
     const D3DXVECTOR4 blend = QV_GlowingObj::BlendColor(0x00FF0080, 0.25f);
     EXPECT_NEAR(blend.x, 0.502f, 1e-3f);
@@ -207,6 +230,47 @@ TEST_F(DischargeSegments, EveryTenthOfScaledTimeANewBoltReplacesTheOld) {
     // The last point still ends at the end point.
     const BoltPoint& last = d.newBolt.back();
     EXPECT_NEAR(last.position.x + last.direction.x * last.length / 2, 500.0f, 1e-2f);
+}
+
+TEST_F(DischargeSegments, EachSegmentInTurnDrawsItsHalfThenWhetherItIsUpsideDown) {
+    struct VRange {
+        float va, vb;
+    };
+    struct Case {
+        const char* frame;
+        std::vector<float> before;  // frames after the first, unseeded
+        float t;
+        unsigned flicker;  // stored: 100 is an interval of 0, 0 one of 0.1
+        uint32_t seed;
+        int draws;  // from the shared generator in the frame
+        std::vector<VRange> segments;  // none: as the frame before left them
+    };
+    // Even first draw: the upper half (0.5, 1), odd: the lower (0, 0.5); odd second draw: upside down.
+    const Case cases[] = {
+        {"between two bolts", {}, 0.1f, 100, 3, 6, {{0.5f, 1.0f}, {1.0f, 0.5f}, {0.5f, 0.0f}}},
+        // The new bolt's two jitters for each point but the last come first.
+        {"with a new bolt", {0.15f}, 0.2f, 100, 2, 4 + 6, {{0.5f, 1.0f}, {1.0f, 0.5f}, {0.0f, 0.5f}}},
+        {"within the flicker interval", {}, 0.1f, 0, 3, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.frame);
+        QV_GlowingObj& glow = Make(3, {100, 100, 0}, {500, 100, 0});
+        Description().flickerInterval.Assign(c.flicker, nullptr);
+        for (float t : c.before) glow.Update(t);
+        std::vector<VRange> before;
+        for (const SpriteParticle& s : glow.Sprites()) before.push_back({s.va, s.vb});
+        SharedRandom::Seed(c.seed);
+        glow.Update(c.t);
+        uint32_t expectedSeed = c.seed;
+        for (int i = 0; i < c.draws; ++i) expectedSeed = expectedSeed * 214013u + 2531011u;
+        EXPECT_EQ(SharedRandom::CurrentSeed(), expectedSeed);
+        const std::vector<VRange>& expected = c.segments.empty() ? before : c.segments;
+        ASSERT_EQ(glow.Sprites().size(), expected.size());
+        for (size_t k = 0; k < expected.size(); ++k) {
+            EXPECT_EQ(glow.Sprites()[k].va, expected[k].va) << k;
+            EXPECT_EQ(glow.Sprites()[k].vb, expected[k].vb) << k;
+        }
+    }
 }
 
 TEST(ExplosionPhases, TheStateAndOpacityGiveTheSizeAndTheEffectsPhases) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -202,6 +203,66 @@ TEST_F(ShaderSpritePixels, WithoutItsEffectOrPicturesAShaderSpriteLeavesTheScene
         Show({c.record, MakeDischargeFX(unlit)});
         EXPECT_TRUE(Changed().empty()) << Changed().size() << " pixels, the first at " << Changed()[0].first
                                        << "," << Changed()[0].second;
+    }
+}
+
+TEST_F(ShaderSpritePixels, WithoutItsSecondPictureADischargeStillLaysItsGlowOverItsSegments) {
+    // One segment, 96 × 32 about (64, 64): with no picture bound its halo is its whole quad,
+    // and the glow colour (0, 0.6, 1) covers the scene there (Blend_Normal) or is screened
+    // over it (Blend_Screen).
+    auto glowOver = [](int32_t blendMode, uint32_t scene) {
+        if (blendMode != 1) return 0xFF0099FFu;
+        const double light[3] = {0.0, 0.6, 1.0};
+        uint32_t pixel = 0xFF000000u;
+        for (int i = 0; i < 3; ++i) {
+            const int shift = 16 - 8 * i;
+            const double under = (scene >> shift & 0xFF) / 255.0;
+            pixel |= uint32_t(std::lround((1 - (1 - under) * (1 - light[i])) * 255)) << shift;
+        }
+        return pixel;
+    };
+    for (int32_t blendMode : {0, 1}) {
+        SCOPED_TRACE(blendMode);
+        DischargeFXRecord d = Discharge({16, 64, 0}, {112, 64, 0}, blendMode);
+        d.glow.effectSprite.sprite.count = 1;
+        d.glow.effectSprite.sprite.secondImage = {"C:\\nowhere.png", 1};
+        Show({MakeDischargeFX(d)});
+        // Just inside the quad's long edges, where the bolt on top is clear.
+        for (auto [x, y] : {std::pair{64u, 50u}, std::pair{64u, 78u}, std::pair{20u, 50u}, std::pair{108u, 78u}})
+            EXPECT_LE(vgtest::ChannelDistance(Pixel(x, y), glowOver(blendMode, ShaderSpriteStage::Picture(x, y))), 24)
+                << x << "," << y;
+        for (auto [x, y] : Changed()) EXPECT_TRUE(x >= 14 && x < 114 && y >= 46 && y < 82) << x << "," << y;
+    }
+}
+
+// A text that cannot draw into its target does not draw its sprite either: the glow effect it
+// shares would still hold what the last object drew with it (here a bolt's picture).
+TEST_F(ShaderSpritePixels, ATextWithoutItsTargetOrASizeDrawsNothingWhateverTheEffectLastHeld) {
+    struct Case {
+        const char* text;
+        uint32_t width, height;
+        bool targetLost;
+    };
+    const Case cases[] = {
+        {"without its target's texture", 100, 40, true},
+        {"of no width", 0, 40, false},
+        {"of no height", 100, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        // The discharge is drawn first, the text over it.
+        ASSERT_EQ(stage_.Open({MakeStaticText(Text({64, 96, 0}, c.width, c.height)),
+                               MakeDischargeFX(Discharge({16, 24, 0}, {112, 24, 0}))}),
+                  S_OK);
+        stage_.Start();
+        Draw(0.05f);
+        RenderTargetPair* target = stage_.DescriptionOf<QV_StaticTextConstructor>(0).target;
+        ASSERT_NE(target, nullptr);
+        if (c.targetLost) target->ReleaseTextures();
+        Draw(0.1f);
+        EXPECT_EQ(bool(target->Current()), !c.targetLost);
+        EXPECT_GT(BrightestGain(64, 18, 30), 60);
+        for (auto [x, y] : Changed()) EXPECT_LT(y, 48u) << x << "," << y;
     }
 }
 

@@ -211,7 +211,7 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     legacy.frames = {StoredFile{0, "", Picture(16, 16, kRed), "spark 1"},
                      StoredFile{0, "", Picture(16, 16, kGreen), "spark 2"}};
     legacy.durations = {0.25f, 0.5f};
-    legacy.secondFrame = StoredFile{0, "", Picture(16, 16, kGreen), "halo"};  // embedded, no id
+    legacy.secondFrame = StoredFile{7, "common_res.dll", Picture(16, 16, kGreen), "halo"};
     auto read = spritetest::ReadObject<QV_SparkleConstructor>(MakeSparkle(legacy));
     ASSERT_TRUE(read.description);
     ASSERT_TRUE(read.exact);
@@ -222,7 +222,8 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
 
     auto sprites = spritetest::CreateSprites(d);
     EXPECT_EQ(d.image.GetPath(), L"spark 1");
-    EXPECT_EQ(d.secondImage.GetPath(), L"halo");
+    EXPECT_EQ(d.secondImage.GetPath(), L"common_res.dll");
+    EXPECT_EQ(d.secondImage.Value().stamp, 7);
     EXPECT_TRUE(d.legacyFrames.empty());
     EXPECT_TRUE(d.legacyDurations.empty());
     EXPECT_EQ(sprites->Frames().frames.size(), 2u);
@@ -233,6 +234,34 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     auto again = spritetest::CreateSprites(d);
     EXPECT_EQ(d.image.GetPath(), L"spark 1");
     EXPECT_EQ(again->CurrentTexture(), sprites->CurrentTexture());
+}
+
+// A second-picture record names its picture by its resource id: without one it is not
+// drawn, even when it carries bytes.
+TEST_F(SpriteArrayObjTest, AVersionOneSecondPictureWithoutAResourceIdIsNotDrawn) {
+    struct Case {
+        const char* label;
+        StoredFile secondFrame;
+    };
+    const Case cases[] = {
+        {"bytes, no id", StoredFile{0, "", Picture(16, 16, kGreen), "halo"}},
+        {"nothing", StoredFile{}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        SpriteRecord legacy;
+        legacy.version = 1;
+        legacy.frames = {StoredFile{0, "", Picture(16, 16, kRed), "spark"}};
+        legacy.durations = {0.25f};
+        legacy.secondFrame = c.secondFrame;
+        auto read = spritetest::ReadObject<QV_SparkleConstructor>(MakeSparkle(legacy));
+        ASSERT_TRUE(read.description);
+        auto sprites = spritetest::CreateSprites(*read.description);
+        EXPECT_EQ(read.description->image.GetPath(), L"spark");
+        EXPECT_TRUE(read.description->secondImage.GetPath().empty());
+        EXPECT_TRUE(sprites->CurrentTexture());
+        EXPECT_FALSE(sprites->GetSecondaryTexture());
+    }
 }
 
 TEST_F(SpriteArrayObjTest, ALaterRecordWithoutAnImagePathConvertsNothingAndShowsNoPicture) {

@@ -68,16 +68,29 @@ TestDevice::~TestDevice() {
 }
 
 std::vector<uint32_t> TestDevice::ReadBack() const {
-    std::vector<uint32_t> pixels;
-    if (!device_) return pixels;
     IDirect3DSurface9* target = nullptr;
-    if (FAILED(device_->GetRenderTarget(0, &target))) return pixels;
+    if (!device_ || FAILED(device_->GetRenderTarget(0, &target))) return {};
+    std::vector<uint32_t> pixels = ReadSurface(target);
+    target->Release();
+    return pixels;
+}
+
+std::vector<uint32_t> TestDevice::ReadBack(IDirect3DTexture9* target) const {
+    IDirect3DSurface9* level = nullptr;
+    if (!device_ || !target || FAILED(target->GetSurfaceLevel(0, &level))) return {};
+    std::vector<uint32_t> pixels = ReadSurface(level);
+    level->Release();
+    return pixels;
+}
+
+std::vector<uint32_t> TestDevice::ReadSurface(IDirect3DSurface9* surface) const {
+    std::vector<uint32_t> pixels;
     D3DSURFACE_DESC desc;
-    target->GetDesc(&desc);
+    surface->GetDesc(&desc);
     IDirect3DSurface9* copy = nullptr;
     if (SUCCEEDED(device_->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format,
                                                        D3DPOOL_SYSTEMMEM, &copy, nullptr)) &&
-        SUCCEEDED(device_->GetRenderTargetData(target, copy))) {
+        SUCCEEDED(device_->GetRenderTargetData(surface, copy))) {
         D3DLOCKED_RECT locked;
         if (SUCCEEDED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY))) {
             pixels.resize(size_t(desc.Width) * desc.Height);
@@ -90,7 +103,6 @@ std::vector<uint32_t> TestDevice::ReadBack() const {
         }
     }
     if (copy) copy->Release();
-    target->Release();
     return pixels;
 }
 

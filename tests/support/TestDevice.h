@@ -29,11 +29,14 @@ public:
 
     // Copies the current render target (0) to system memory: width*height X8R8G8B8 values.
     std::vector<uint32_t> ReadBack() const;
+    // The same for level 0 of a render-target texture, row by row at its own width.
+    std::vector<uint32_t> ReadBack(IDirect3DTexture9* target) const;
     // One pixel of the current render target, alpha forced to 0xFF.
     uint32_t PixelAt(UINT x, UINT y) const;
 
 private:
     D3DPRESENT_PARAMETERS PresentParameters() const;
+    std::vector<uint32_t> ReadSurface(IDirect3DSurface9* surface) const;
 
     UINT width_, height_;
     HWND window_ = nullptr;
