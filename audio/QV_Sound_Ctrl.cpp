@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/QV_Sound.h"
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/QV_ImageFileLink.h"
@@ -11,7 +12,6 @@ namespace {
 
 // The old records held the hidden range in seconds; the time line counts hundredths.
 constexpr uint32_t kHundredthsPerSecond = 100;
-constexpr int32_t kSoundIconId = 2016;
 
 }  // namespace
 
@@ -27,7 +27,7 @@ void QV_Sound_Ctrl::Save(QV_IOF_Virtual& archive) {
 
 void QV_Sound_Ctrl::GetTextureFrameInfo(TextureFrameInfo& info) {
     // One icon link for the process, made at the first question.
-    static QV_ImageFileLink icon(kSoundIconId, L"common_res.dll");
+    static QV_ImageFileLink icon(builtin::Link(builtin::kSoundIcon));
     info = TextureFrameInfo{};
     info.imageLink = &icon;
 }

@@ -17,6 +17,7 @@
 #include "SpriteRecords.h"
 #include "BenchScene.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/ReaderRegistry.h"
@@ -46,7 +47,7 @@ std::vector<uint8_t> DustRecord() {
     dust.sprite.placed.relativeTop = 0.0f, dust.sprite.placed.relativeBottom = 1.0f;
     dust.sprite.count = kSprites;
     dust.sprite.size = 14;
-    dust.sprite.image = {"common_res.dll", 44};
+    dust.sprite.image = {builtin::kModuleName, builtin::kSoftDot.id};
     dust.sprite.colour = Rgb(255, 230, 190);
     dust.sprite.scaleMin = 0.4f;
     for (EdgeRecord& edge : dust.edges) edge = {.fadeOut = 600, .fadeIn = 600, .minDelay = 200, .maxDelay = 1500};

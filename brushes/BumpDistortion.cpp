@@ -1,11 +1,12 @@
 #include "brushes/BumpDistortion.h"
 
 #include "brushes/QV_FX_Constructor.h"
+#include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "player/QV_2D_Light.h"
 
-BumpDistortion::BumpDistortion() : BumpImage(62, L"common_res.dll") {
-    EffectLink.SetSilently(FileKey(L"common_res.dll", 63));
+BumpDistortion::BumpDistortion() : BumpImage(builtin::Link(builtin::kShimmerBump)) {
+    EffectLink.SetSilently(builtin::Link(builtin::kHeatShimmerEffect));
     Speed.SetScaled(50, 0.001f);
     Strength.SetScaled(25, 0.002f);
     BumpScale.SetScaled(88, -0.009f, 1.0f);
@@ -15,8 +16,8 @@ bool BumpDistortion::CreateResources() {
     const float corners[20] = {0, 600, 0, 0, 1, 0, 0, 0, 0, 0, 800, 600, 0, 1, 1, 800, 0, 0, 1, 0};
     Quad.CreateWithVertices(corners);
     Effect.Reset();
-    BumpTexture = QV_FX_Constructor::CurrentTexture(BumpImage.Value());
-    Effect.Attach(CurrentDocResManager ? CurrentDocResManager->GetEffect(EffectLink.Value()) : nullptr);
+    BumpTexture = CurrentFrameOfLink(BumpImage.Value());
+    Effect = CurrentEffectOfLink(EffectLink.Value());
     return bool(Effect);
 }
 

@@ -1,9 +1,10 @@
 #include "brushes/QV_BackgroundCopy.h"
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/QV_2D_Light.h"
 
-QV_BackgroundCopy::QV_BackgroundCopy() { effectLink.SetSilently(FileKey(L"common_res.dll", 75)); }
+QV_BackgroundCopy::QV_BackgroundCopy() { effectLink.SetSilently(builtin::Link(builtin::kBackgroundCopyEffect)); }
 
 void QV_BackgroundCopy::Load(QV_IOF_Virtual& archive, uint32_t) {
     rect.Read(archive);

@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 
 QV_ExpandFX::QV_ExpandFX() {
     amplitudeA.SetScaled(50, 0.005f);
     amplitudeB.SetScaled(0, 0.005f);
     speed.SetScaled(50, 0.02f);
-    effectLink.SetSilently(FileKey(L"common_res.dll", 102));
+    effectLink.SetSilently(builtin::Link(builtin::kExpandEffect));
     TimeLine().SetEditorValue(0, 1);
     TimeLine().SetEditorValue(1, 1);
     TimeLine().SetEditorValue(2, 0);

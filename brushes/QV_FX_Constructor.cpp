@@ -70,7 +70,7 @@ void QV_FX_Constructor::NewIdentity() {
 }
 
 void QV_FX_Constructor::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
-    effect.Attach(CurrentDocResManager ? CurrentDocResManager->GetEffect(effectLink.Value()) : nullptr);
+    effect = CurrentEffectOfLink(effectLink.Value());
     SetMask(maskHolder);
 }
 
@@ -117,10 +117,6 @@ float QV_FX_Constructor::PictureAspect(uint32_t width, uint32_t height) {
 
 float QV_FX_Constructor::UsableEffectScale(float stored) { return stored > 0.0f ? stored : kMinEffectScale; }
 
-ComHolder<IDirect3DTexture9> QV_FX_Constructor::CurrentTexture(const FileKey& link) {
-    return CurrentDocResManager ? CurrentDocResManager->GetTextures(link).CurrentFrame() : ComHolder<IDirect3DTexture9>();
-}
-
 void QV_FX_Constructor::ColourFloats(unsigned long colour, float rgb[3]) {
     for (int k = 0; k < 3; ++k) rgb[k] = float((colour >> (8 * k)) & 0xFF) / 255.0f;
 }
@@ -134,7 +130,7 @@ void QV_FX_Constructor::TextureScale(QV_2D_Light& layer, float scale[4]) const {
     scale[3] = s;
 }
 
-void QV_FX_Constructor::BindMaskAndBackground(QV_2D_Light& layer) {
+void QV_FX_Constructor::BindFrame(QV_2D_Light& layer) {
     effect->SetTexture("Mask", mask.Get());
     effect->SetTexture("Background", layer.GetSceneTexture().Get());
 }
@@ -144,7 +140,7 @@ void QV_FX_Constructor::ApplyCommonParams(QV_2D_Light& layer) {
     float scale[4];
     TextureScale(layer, scale);
     effect->SetFloatArray("Scale", scale, 2);
-    BindMaskAndBackground(layer);
+    BindFrame(layer);
     layer.DrawWithEffect(layer.GetPictureQuad(), effect.Get());
 }
 
@@ -152,7 +148,7 @@ void QV_FX_Constructor::ApplyCommonParams4(QV_2D_Light& layer) {
     float scale[4];
     TextureScale(layer, scale);
     effect->SetFloatArray("Scale", scale, 4);
-    BindMaskAndBackground(layer);
+    BindFrame(layer);
     effect->SetTechnique(Technique());
 }
 

@@ -83,6 +83,9 @@ public:
     void RestoreSceneUnderMesh(QV_2D_Light& layer);
     // A managed grid of (columns + 1) x (rows + 1) vertices, indexed as a triangle list.
     HRESULT BuildGridMesh(UINT columns, UINT rows);
+    // The frame every brush effect shares: "Mask" and "Background" (the layer's scene). The
+    // helpers above bind it; a brush that draws through techniques of its own binds it here.
+    void BindFrame(QV_2D_Light& layer);
 
     // Time -> value.
     float Phase() const { return speed.Time(); }
@@ -91,8 +94,6 @@ public:
     static float PictureAspect(uint32_t width, uint32_t height);
     // effectScale as the effect may divide by it.
     static float UsableEffectScale(float stored);
-    // The current frame of a picture link's texture set; none when it has no frames.
-    static ComHolder<IDirect3DTexture9> CurrentTexture(const FileKey& link);
     // (r, g, b) / 255 of a colour with red in the low byte.
     static void ColourFloats(unsigned long colour, float rgb[3]);
 
@@ -116,5 +117,4 @@ private:
     // (aspect / s, 1 / s, s / aspect, s) with s the usable effectScale: "Scale" in its two- and
     // four-float forms.
     void TextureScale(QV_2D_Light& layer, float scale[4]) const;
-    void BindMaskAndBackground(QV_2D_Light& layer);
 };

@@ -2,14 +2,19 @@
 
 #include <algorithm>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
 #include "player/GridMesh.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 
 QV_FireFX::QV_FireFX()
-    : color1(0x00FFFF), color2(0x0000FF), patternLink(93, L"common_res.dll"), noiseLink(8, L"common_res.dll") {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 92));
+    : color1(0x00FFFF),
+      color2(0x0000FF),
+      patternLink(builtin::Link(builtin::kFirePattern)),
+      noiseLink(builtin::Link(builtin::kTileableNoise)) {
+    effectLink.SetSilently(builtin::Link(builtin::kFireEffect));
     speed.SetScaled(50, 0.02f);
     density.SetScaled(100, 0.01f, -1.0f);
     brightness.SetScaled(15, 0.02f);
@@ -64,8 +69,8 @@ QV_FX_Constructor* QV_FireFX::Clone() const { return new QV_FireFX(*this); }
 
 void QV_FireFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
     QV_FX_Constructor::OnCreate(maskHolder);
-    patternTexture = CurrentTexture(patternLink.Value());
-    noiseTexture = CurrentTexture(noiseLink.Value());
+    patternTexture = CurrentFrameOfLink(patternLink.Value());
+    noiseTexture = CurrentFrameOfLink(noiseLink.Value());
     if (SUCCEEDED(BuildGridMesh(8, 8))) BuildMesh();
 }
 
@@ -113,8 +118,7 @@ void QV_FireFX::RenderEffect(QV_2D_Light& layer, ID3DXEffect& fx) {
     const bool targetPass = view.ViewType() == PictureView::kTargetPass;
     const float scale[2] = {targetPass ? 1.0f : view.AreaToFitX(), targetPass ? 1.0f : view.AreaToFitY()};
     fx.SetFloatArray("bg_scale_factor", scale, 2);
-    fx.SetTexture("Mask", mask.Get());
-    fx.SetTexture("Background", layer.GetSceneTexture().Get());
+    BindFrame(layer);
     const float o = Opacity();
     fx.SetFloat("Brightness", FadedBrightness(brightness.Result(), o));
     fx.SetFloat("Density", FadedDensity(density.Result(), o));

@@ -2,14 +2,15 @@
 
 #include <memory>
 
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"
 
 QV_FlameLight::QV_FlameLight() : FireOn(1), DistortionOn(1) {
-    Fire.patternLink.SetSilently(FileKey(L"common_res.dll", 7));
-    Fire.noiseLink.SetSilently(FileKey(L"common_res.dll", 8));
+    Fire.patternLink.SetSilently(builtin::Link(builtin::kFlamePattern));
+    Fire.noiseLink.SetSilently(builtin::Link(builtin::kTileableNoise));
 }
 
 void QV_FlameLight::Load(QV_IOF_Virtual& archive, uint32_t version) {

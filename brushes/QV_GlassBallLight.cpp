@@ -7,6 +7,7 @@
 
 #include "brushes/GlassBallTextures.h"
 #include "brushes/TextureStageSetup.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
@@ -111,10 +112,10 @@ HRESULT FillSquare(QV_SimpleMesh<BallVertex>& square, const float corners[4][4])
 }  // namespace
 
 QV_GlassBallLight::QV_GlassBallLight()
-    : overlayImage1(58, L"common_res.dll"),
-      overlayImage2(59, L"common_res.dll"),
-      standImage(60, L"common_res.dll"),
-      backgroundImage(5, L"common_res.dll"),
+    : overlayImage1(builtin::Link(builtin::kGlassHighlight)),
+      overlayImage2(builtin::Link(builtin::kGlassRim)),
+      standImage(builtin::Link(builtin::kGlassStand)),
+      backgroundImage(builtin::Link(builtin::kDefaultPicture)),
       ballSize(100),
       showOverlay1(1),
       showOverlay2(1),

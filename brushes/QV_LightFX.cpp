@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/ValueNoise.h"
 
 QV_LightFX::QV_LightFX() {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 76));
+    effectLink.SetSilently(builtin::Link(builtin::kLightEffect));
     speed.SetScaled(40, 1.0f);
     intensity.SetScaled(40, 0.01f);
     TimeLine().SetEditorValue(0, 1);

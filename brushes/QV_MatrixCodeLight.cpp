@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "brushes/TextureStageSetup.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
@@ -33,7 +34,7 @@ int32_t GlyphCountFor(uint32_t width, uint32_t height) {
 }
 
 QV_MatrixCodeLight::QV_MatrixCodeLight()
-    : cellSize(16), density(20), flickerCount(50), rainMode(2), glyphLink(40, L"common_res.dll") {
+    : cellSize(16), density(20), flickerCount(50), rainMode(2), glyphLink(builtin::Link(builtin::kGlyphStrip)) {
     trailColour.SetSilently(0);
     headColour.SetSilently(0);
     fade.SetScale(-0.01f);

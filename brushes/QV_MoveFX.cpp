@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/ValueNoise.h"
 
@@ -9,7 +10,7 @@ QV_MoveFX::QV_MoveFX() {
     strength.SetScaled(50, 0.0002f);
     amplitude2.SetScaled(0, 0.0002f);
     speed.SetScaled(50, 0.02f);
-    effectLink.SetSilently(FileKey(L"common_res.dll", 91));
+    effectLink.SetSilently(builtin::Link(builtin::kMoveEffect));
     TimeLine().SetEditorValue(0, 1);
     TimeLine().SetEditorValue(1, 1);
     TimeLine().SetEditorValue(2, 0);

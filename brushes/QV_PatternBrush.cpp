@@ -1,12 +1,13 @@
 #include "brushes/QV_PatternBrush.h"
 
 #include "brushes/BrushAngles.h"
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/QV_2D_Light.h"
 
 QV_PatternBrush::QV_PatternBrush() {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 78));
+    effectLink.SetSilently(builtin::Link(builtin::kPatternEffect));
     speed.SetScaled(50, 0.02f);
     patternScale.SetScaled(100, 0.01f);
     offsetX.SetScaled(0, -0.01f);

@@ -1,5 +1,6 @@
 #include "brushes/QV_RadialWaveFX.h"
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/QV_2D_Light.h"
 
@@ -8,7 +9,7 @@ QV_RadialWaveFX::QV_RadialWaveFX() {
     wavelength.SetScaled(50, 0.0001f, 0.001f);
     backgroundScale.SetScaled(50, 1.0f, 25.0f);
     speed.SetScaled(50, 1.0f);
-    effectLink.SetSilently(FileKey(L"common_res.dll", 103));
+    effectLink.SetSilently(builtin::Link(builtin::kRadialWaveEffect));
     TimeLine().SetEditorValue(0, 1);
     TimeLine().SetEditorValue(1, 1);
     TimeLine().SetEditorValue(2, 0);

@@ -1,10 +1,11 @@
 #include "brushes/QV_UnderwaterFX.h"
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "player/QV_2D_Light.h"
 
 QV_UnderwaterFX::QV_UnderwaterFX() {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 88));
+    effectLink.SetSilently(builtin::Link(builtin::kUnderwaterEffect));
     speed.SetScaled(25, 1.0f);
     amplitude.SetScaled(50, 0.000125f);
     wavelength.SetScaled(50, 0.002f, 0.001f);

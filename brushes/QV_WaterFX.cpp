@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "brushes/BrushAngles.h"
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 
-QV_WaterFX::QV_WaterFX() : angle(40), color(0xFFFFFF), bumpLink(89, L"common_res.dll") {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 90));
+QV_WaterFX::QV_WaterFX() : angle(40), color(0xFFFFFF), bumpLink(builtin::Link(builtin::kWaterBump)) {
+    effectLink.SetSilently(builtin::Link(builtin::kWaterEffect));
     speed.SetScaled(50, 0.02f);
     effectScale.Assign(30, nullptr);
     pFactor.SetScaled(20, 0.0001f);
@@ -68,7 +69,7 @@ void QV_WaterFX::Save(QV_IOF_Virtual& archive) {
 QV_FX_Constructor* QV_WaterFX::Clone() const { return new QV_WaterFX(*this); }
 
 void QV_WaterFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
-    bumpTexture = CurrentTexture(bumpLink.Value());
+    bumpTexture = CurrentFrameOfLink(bumpLink.Value());
     QV_FX_Constructor::OnCreate(maskHolder);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
 #include "player/QV_2D_Light.h"
 
 QV_WaterfallFX::QV_WaterfallFX() {
@@ -41,7 +42,7 @@ QV_FX_Constructor* QV_WaterfallFX::Clone() const { return new QV_WaterfallFX(*th
 
 void QV_WaterfallFX::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {
     waves.resize(std::min(waveCount.Value(), kMaxWaves));
-    noiseTexture = CurrentTexture(noiseLink.Value());
+    noiseTexture = CurrentFrameOfLink(noiseLink.Value());
     QV_FX_Constructor::OnCreate(maskHolder);
     if (SUCCEEDED(BuildGridMesh(2, 2))) BuildMesh();
 }
@@ -64,8 +65,7 @@ void QV_WaterfallFX::Update(float time) {
 }
 
 void QV_WaterfallFX::RenderEffect(QV_2D_Light& layer, ID3DXEffect& fx) {
-    fx.SetTexture("Mask", mask.Get());
-    fx.SetTexture("Background", layer.GetSceneTexture().Get());
+    BindFrame(layer);
     if (off.Value() != 0) return;
     RestoreSceneUnderMesh(layer);
     if (noiseAmplitude.Value() > 0) DrawNoise(layer);

@@ -1,10 +1,11 @@
 #include "brushes/QV_WavesFX.h"
 
 #include "brushes/BrushAngles.h"
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 
 QV_WavesFX::QV_WavesFX() {
-    effectLink.SetSilently(FileKey(L"common_res.dll", 77));
+    effectLink.SetSilently(builtin::Link(builtin::kWavesEffect));
     speed.SetScaled(25, 1.0f);
     amplitude.SetScaled(50, 0.00025f);
     wavelength.SetScaled(50, 0.0005f, 0.001f);

@@ -18,33 +18,46 @@ ExternalProject_Add(host_tools
                    ${VG_HOST_TOOLS_DIR}/write_authored_document
 )
 
-# vg_generate(TOOL name ARGS arg... OUTPUTS file... [DEPENDS file...]): runs a host generator
-# that makes files.
+# vg_generate(TOOL name ARGS arg... OUTPUTS file... [DEPENDS file...] [DEPFILE file]): runs a
+# host generator that makes files; a DEPFILE the generator writes names further inputs.
 function(vg_generate)
-  cmake_parse_arguments(G "" "TOOL" "ARGS;OUTPUTS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(G "" "TOOL;DEPFILE" "ARGS;OUTPUTS;DEPENDS" ${ARGN})
+  set(depfile "")
+  if(G_DEPFILE)
+    set(depfile DEPFILE ${G_DEPFILE})
+  endif()
   add_custom_command(OUTPUT ${G_OUTPUTS}
     COMMAND ${VG_HOST_TOOLS_DIR}/${G_TOOL} ${G_ARGS}
     DEPENDS host_tools ${VG_HOST_TOOLS_DIR}/${G_TOOL} ${G_DEPENDS}
+    ${depfile}
     COMMENT "Generating with ${G_TOOL}")
 endfunction()
 
-# vg_effect_resources(LINES_VAR FILES_VAR id source.fx [id source.fx ...]): writes each effect
-# binary from its source and the bytecode committed in bytecode/ beside it, and gives the
-# resource-script lines that embed the binaries as RT_RCDATA under their ids, and the binaries.
-# The build fails, naming scripts/effects, when a source changed after its bytecode was made.
+# vg_effect_binary(BINARY_VAR source.fx): writes the effect binary of a source from the bytecode
+# committed in bytecode/ beside it, into this folder's effects/. Its dependency file names the
+# files the source includes, so an edited include writes the binary again. The build fails,
+# naming scripts/effects, when a source or an include changed after its bytecode was made.
+function(vg_effect_binary binary_var source)
+  get_filename_component(dir ${source} DIRECTORY)
+  get_filename_component(name ${source} NAME_WE)
+  file(GLOB bytecode CONFIGURE_DEPENDS ${dir}/bytecode/${name}.*.d3dbc)
+  set(binary ${CMAKE_CURRENT_BINARY_DIR}/effects/${name}.fxo)
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/effects)
+  vg_generate(TOOL write_effect ARGS ${source} ${dir}/bytecode ${binary} --depfile ${binary}.d
+    OUTPUTS ${binary} DEPENDS ${source} ${dir}/bytecode/manifest.sha256 ${bytecode} DEPFILE ${binary}.d)
+  set(${binary_var} ${binary} PARENT_SCOPE)
+endfunction()
+
+# vg_effect_resources(LINES_VAR FILES_VAR id source.fx [id source.fx ...]): the effect binaries
+# of the sources (vg_effect_binary), and the resource-script lines that embed them as RT_RCDATA
+# under their ids.
 function(vg_effect_resources lines_var files_var)
   set(lines "")
   set(files "")
   set(pairs ${ARGN})
   while(pairs)
     list(POP_FRONT pairs id source)
-    get_filename_component(dir ${source} DIRECTORY)
-    get_filename_component(name ${source} NAME_WE)
-    file(GLOB bytecode CONFIGURE_DEPENDS ${dir}/bytecode/${name}.*.d3dbc)
-    set(binary ${CMAKE_CURRENT_BINARY_DIR}/effects/${name}.fxo)
-    file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/effects)
-    vg_generate(TOOL write_effect ARGS ${source} ${dir}/bytecode ${binary} OUTPUTS ${binary}
-      DEPENDS ${source} ${dir}/bytecode/manifest.sha256 ${bytecode})
+    vg_effect_binary(binary ${source})
     string(APPEND lines "${id} RCDATA \"${binary}\"\n")
     list(APPEND files ${binary})
   endwhile()

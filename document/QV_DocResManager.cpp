@@ -1,6 +1,9 @@
 #include "document/QV_DocResManager.h"
 
+#include <cstring>
+#include <cwchar>
 #include <set>
+#include <string>
 
 #include "document/ArchiveValues.h"
 #include "document/CurrentDevice.h"
@@ -13,6 +16,16 @@
 QV_DocResManager* CurrentDocResManager = nullptr;
 DocResourceCache* CurrentResourceCache = nullptr;
 
+ComHolder<IDirect3DTexture9> CurrentFrameOfLink(const FileKey& link) {
+    if (!CurrentDocResManager) return {};
+    return CurrentDocResManager->GetTextures(link).CurrentFrame();
+}
+
+ComHolder<ID3DXEffect> CurrentEffectOfLink(const FileKey& link) {
+    if (!CurrentDocResManager) return {};
+    return CurrentDocResManager->GetEffect(link);
+}
+
 namespace {
 
 // Path string, stamp and a count: the head of every keyed entry.
@@ -21,6 +34,25 @@ constexpr uint32_t kMinKeyedEntryBytes = ArchiveSize::kString + 8 + 4;
 constexpr uint32_t kMinGuidImageBytes = 3 * ArchiveSize::kString + 1 + 4;
 // What Load reports for a section the archive could not read; the document is refused.
 constexpr HRESULT kSectionUnreadable = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
+
+// An effect from the record's bytes; a failure leaves the link, the code and D3DX's own
+// reason in the debug trace, as an empty effect otherwise leaves no sign of why.
+void CreateEffect(const FileKey& link, const EmbeddedFile& record, ComHolder<ID3DXEffect>& effect) {
+    ComHolder<ID3DXBuffer> errors;
+    const HRESULT hr = D3DXCreateEffect(CurrentDevice, record.Bytes(), record.Size(), nullptr, nullptr, 0, nullptr,
+                                        effect.Receive(), errors.Receive());
+    if (SUCCEEDED(hr)) return;
+    wchar_t code[16];
+    swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(hr));
+    std::wstring trace = L"Velmora Glow: effect " + link.path + L" " + std::to_wstring(link.stamp) +
+                         L" was not made (" + code + L")";
+    if (errors && errors->GetBufferSize() > 0) {
+        const char* text = static_cast<const char*>(errors->GetBufferPointer());
+        const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+        trace += L": " + std::wstring(bytes, bytes + strnlen(text, errors->GetBufferSize()));
+    }
+    OutputDebugStringW((trace + L"\n").c_str());
+}
 
 FileKey ReadFileKey(QV_IOF_Virtual& archive) {
     FileKey key;
@@ -267,7 +299,7 @@ MeshEntry& QV_DocResManager::GetMesh(const FileKey& link, uint32_t vertexSize) {
     return mesh;
 }
 
-ID3DXEffect* QV_DocResManager::GetEffect(const FileKey& link) {
+ComHolder<ID3DXEffect> QV_DocResManager::GetEffect(const FileKey& link) {
     ComHolder<ID3DXEffect>& held = effects_[link];
     if (!held) {
         std::vector<EmbeddedFile>& stored = EnsureStoreEntry(link);
@@ -279,12 +311,9 @@ ID3DXEffect* QV_DocResManager::GetEffect(const FileKey& link) {
             if (resource.bytes) stored.back().SetBytes(resource.size, resource.bytes);
         }
         const EmbeddedFile& last = stored.back();
-        if (CurrentDevice && last.Bytes())
-            D3DXCreateEffect(CurrentDevice, last.Bytes(), last.Size(), nullptr, nullptr, 0, nullptr,
-                             held.Receive(), nullptr);
+        if (CurrentDevice && last.Bytes()) CreateEffect(link, last, held);
     }
-    if (held) held->AddRef();
-    return held.Get();
+    return held;
 }
 
 void QV_DocResManager::HoldEffect(const FileKey& link, ID3DXEffect* effect) {

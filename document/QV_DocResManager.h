@@ -63,8 +63,9 @@ public:
     TextureEntry GetPictureSize(const FileKey& link);
     const EmbeddedFile* GetEmbeddedFile(const FileKey& link);
     MeshEntry& GetMesh(const FileKey& link, uint32_t vertexSize);
-    // One reference added for the caller, or null (created again at the next call).
-    ID3DXEffect* GetEffect(const FileKey& link);
+    // The link's effect, shared with the manager, or null (created again at the next call).
+    // When D3DX refuses the bytes, its reason goes to the debug trace.
+    ComHolder<ID3DXEffect> GetEffect(const FileKey& link);
     // Always a new font, replacing the key's previous one; one reference for the caller.
     ID3DXFont* GetFont(const GuidKey& key, const FontMediaParam& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
@@ -109,3 +110,8 @@ private:
 extern QV_DocResManager* CurrentDocResManager;
 // The cache of the most recently constructed manager.
 extern DocResourceCache* CurrentResourceCache;
+
+// Lookups on CurrentDocResManager, empty without one. A link's current frame is always
+// TextureSet::CurrentFrame: the frame at the set's index, the last one past the end.
+ComHolder<IDirect3DTexture9> CurrentFrameOfLink(const FileKey& link);
+ComHolder<ID3DXEffect> CurrentEffectOfLink(const FileKey& link);

@@ -45,8 +45,7 @@ void QV_3D_Obj_Ctrl::DrawRootsAndChildren(const std::vector<OwnedFrameTree>& ins
 
 void LoadMeshBatch(const QV_ImageFileLink& imageLink, MeshBatch& batch, const QV_MeshFile& meshLink) {
     batch.texture.Reset();
-    QV_DocResManager* manager = CurrentDocResManager;
-    if (!manager) return;
-    batch.texture = manager->GetTextures(imageLink.Value()).CurrentFrame();
-    TakeMeshEntry(batch, manager->GetMesh(meshLink.Value(), sizeof(MeshVertex)));
+    if (!CurrentDocResManager) return;
+    batch.texture = CurrentFrameOfLink(imageLink.Value());
+    TakeMeshEntry(batch, CurrentDocResManager->GetMesh(meshLink.Value(), sizeof(MeshVertex)));
 }

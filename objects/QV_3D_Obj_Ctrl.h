@@ -10,9 +10,6 @@
 #include "player/MeshBatch.h"
 #include "player/QV_Frame.h"
 
-// The module whose meshes and pictures the descriptions name by default.
-inline constexpr wchar_t kBuiltinModule[] = L"common_res.dll";
-
 class QV_3D_Obj_Ctrl : public QV_ViewObjCtrl {
 public:
     static constexpr uint32_t kSectionVersion = 1;

@@ -1,14 +1,12 @@
 #include "objects/QV_ButterflyConstructor.h"
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/AC_Butterfly.h"
 #include "objects/Rotations.h"
 
 namespace {
-constexpr int32_t kBodyPicture = 6;
-constexpr int32_t kBodyMesh = 68;
-constexpr int32_t kWingMesh = 69;
 constexpr unsigned int kDefaultSize = 100;
 constexpr unsigned int kDefaultKeptValue = 50;
 constexpr float kBodyScale = 0.5f;
@@ -21,9 +19,9 @@ void ReadAssigned(QV_IOF_Virtual& archive, UINTSclaleTo<float>& param) {
 }  // namespace
 
 QV_ButterflyConstructor::QV_ButterflyConstructor()
-    : bodyImageLink_(kBodyPicture, kBuiltinModule), bodyMeshLink_(kBodyMesh, kBuiltinModule) {
+    : bodyImageLink_(builtin::Link(builtin::kBorderPicture)), bodyMeshLink_(builtin::Link(builtin::kButterflyBody)) {
     Size().SetSilently(kDefaultSize);
-    MeshLink().SetSilently(FileKey(kBuiltinModule, kWingMesh));
+    MeshLink().SetSilently(builtin::Link(builtin::kButterflyWing));
     keptValue1_.Assign(kDefaultKeptValue, nullptr);
     keptValue2_.Assign(kDefaultKeptValue, nullptr);
 }

@@ -1,5 +1,6 @@
 #include "objects/QV_ClockConstructor.h"
 
+#include "document/BuiltinResources.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/AC_ClockArrow.h"
 #include "objects/AC_Static.h"
@@ -8,9 +9,6 @@
 #include "player/ScreenQuad.h"
 
 namespace {
-constexpr int32_t kDiscMesh = 70;
-constexpr int32_t kDialPicture = 71;
-constexpr int32_t kHandsPicture = 72;
 constexpr unsigned int kDefaultSize = 400;
 
 // A hand is the disc squeezed to a narrow blade and moved out along its length.
@@ -19,9 +17,9 @@ D3DXMATRIX HandLocal(float width, float length, float offset) {
 }
 }  // namespace
 
-QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(kHandsPicture, kBuiltinModule) {
-    MeshLink().SetSilently(FileKey(kBuiltinModule, kDiscMesh));
-    ImageLink().SetSilently(FileKey(kBuiltinModule, kDialPicture));
+QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(builtin::Link(builtin::kClockHands)) {
+    MeshLink().SetSilently(builtin::Link(builtin::kClockDisc));
+    ImageLink().SetSilently(builtin::Link(builtin::kClockDial));
     Size().SetSilently(kDefaultSize);
     const PictureLayout& layout = CurrentPictureLayout();
     rectangle_.further1.SetSilently(layout.pictureWidth / 2);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
@@ -34,7 +35,7 @@ uint32_t DrawsPerBolt(size_t n) { return n == 0 ? 0 : 2 * uint32_t(n - 1); }
 }  // namespace
 
 QV_DischargeFXConstructor::QV_DischargeFXConstructor() {
-    effectLink.SetSilently({L"common_res.dll", 97});
+    effectLink.SetSilently(builtin::Link(builtin::kGlowEffect));
     size.SetSilently(50);
     blendMode.SetSilently(1);
     colour.SetSilently(0xFFFFCC);
@@ -68,7 +69,7 @@ void QV_DischargeFXConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
 QV_DischargeFXConstructor* QV_DischargeFXConstructor::Clone() const { return new QV_DischargeFXConstructor(*this); }
 
 void QV_DischargeFXConstructor::Prepare() {
-    image.SetSilently({L"common_res.dll", textureChoice.Value() != 0 ? kThinBolt : kThickBolt});
+    image.SetSilently(builtin::Link(textureChoice.Value() != 0 ? builtin::kThinBolt : builtin::kThickBolt));
     QV_GlowEffectCtrl::Prepare();
 }
 

@@ -26,8 +26,6 @@ public:
     // The picture's end caps: the first segment shows u up to 0.195, the last from 0.805.
     static constexpr float kCapEnd = 0.195f;
     static constexpr float kCapStart = 0.805f;
-    static constexpr int32_t kThinBolt = 95;   // texture choice non-zero
-    static constexpr int32_t kThickBolt = 98;  // texture choice 0
 
     QV_DischargeFXConstructor();
     QV_DischargeFXConstructor(const QV_DischargeFXConstructor&) = default;

@@ -5,6 +5,7 @@
 
 #include "document/AnimationState.h"
 #include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 #include "objects/SpriteParticle.h"
@@ -103,8 +104,8 @@ QV_ExplosionConstructor* QV_ExplosionConstructor::Clone() const {
 
 void QV_ExplosionConstructor::Prepare() {
     QV_StatBaseFXCtrl::Prepare();
-    gradientTexture = CurrentFrameOf(image);
-    noiseTexture = CurrentFrameOf(secondImage);
+    gradientTexture = CurrentFrameOfLink(image.Value());
+    noiseTexture = CurrentFrameOfLink(secondImage.Value());
     NewNoiseTargets();
 }
 

@@ -10,12 +10,7 @@ void QV_FXParticleSystemCtrl::Save(QV_IOF_Virtual& archive) {
 }
 
 void QV_FXParticleSystemCtrl::Prepare() {
-    effect.Attach(CurrentDocResManager ? CurrentDocResManager->GetEffect(effectLink.Value()) : nullptr);
-}
-
-ComHolder<IDirect3DTexture9> QV_FXParticleSystemCtrl::CurrentFrameOf(const QV_FileLink3& link) {
-    if (!CurrentDocResManager) return {};
-    return CurrentDocResManager->GetTextures(link.Value()).CurrentFrame();
+    effect = CurrentEffectOfLink(effectLink.Value());
 }
 
 void QV_FXParticleSystemCtrl::LoadWithTag(QV_IOF_Virtual& archive) {

@@ -22,8 +22,4 @@ public:
     QV_HLSLEffectFile effectLink;
     // Shared by the description's copies.
     ComHolder<ID3DXEffect> effect;
-
-protected:
-    // The current frame of the link's picture on the current manager, or none.
-    static ComHolder<IDirect3DTexture9> CurrentFrameOf(const QV_FileLink3& link);
 };

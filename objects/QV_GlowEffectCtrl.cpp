@@ -1,6 +1,7 @@
 #include "objects/QV_GlowEffectCtrl.h"
 
 #include "document/ParamArchive.h"
+#include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_GlowingObj.h"
 
@@ -21,8 +22,8 @@ QV_ABObj* QV_GlowEffectCtrl::CreateObject() { return new QV_GlowingObj(Clone());
 
 void QV_GlowEffectCtrl::Prepare() {
     QV_FXParticleSystemCtrl::Prepare();
-    glowTextureA = CurrentFrameOf(secondImage);
-    glowTextureB = CurrentFrameOf(image);
+    glowTextureA = CurrentFrameOfLink(secondImage.Value());
+    glowTextureB = CurrentFrameOfLink(image.Value());
 }
 
 void QV_GlowEffectCtrl::OnFrame() {}

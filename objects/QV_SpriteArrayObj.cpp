@@ -4,20 +4,11 @@
 #include "objects/QV_BaseSpriteProp.h"
 #include "player/QV_2D_Light.h"
 
-namespace {
-
-// The set's current frame, or null.
-ComHolder<IDirect3DTexture9> CurrentFrameOf(const TextureSet& set) {
-    return set.currentFrame < set.frames.size() ? set.frames[set.currentFrame] : ComHolder<IDirect3DTexture9>();
-}
-
-}  // namespace
-
 QV_SpriteArrayObj::QV_SpriteArrayObj(QV_BaseSpriteProp* description) : QV_ABObj(description) {
     if (const TextureSet* frames = description->ImageSet()) SetFrames(*frames);
     Bind(description);
-    if (CurrentDocResManager && !description->secondImage.GetPath().empty())
-        secondTexture_ = CurrentFrameOf(CurrentDocResManager->GetTextures(description->secondImage.Value()));
+    if (!description->secondImage.GetPath().empty())
+        secondTexture_ = CurrentFrameOfLink(description->secondImage.Value());
 }
 
 void QV_SpriteArrayObj::Render(QV_2D_Light& layer) { layer.DrawSpriteArray(*this); }

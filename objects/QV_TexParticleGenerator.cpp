@@ -72,7 +72,7 @@ void QV_TexParticleGenerator::Prepare(QV_ParticlesObj&) {
     keys.reserve(textureLinks.size());
     for (const QV_ImageFileLink& link : textureLinks) keys.push_back(link.Value());
     textureSets_ = CurrentDocResManager->GetTextureSets(keys);
-    effect_.Attach(CurrentDocResManager->GetEffect(effectLink.Value()));
+    effect_ = CurrentDocResManager->GetEffect(effectLink.Value());
 }
 
 bool QV_TexParticleGenerator::NeedsBackground() {
@@ -81,8 +81,7 @@ bool QV_TexParticleGenerator::NeedsBackground() {
 
 IDirect3DTexture9* QV_TexParticleGenerator::GetLayerTexture(size_t i) const {
     if (i >= textureSets_.size()) return nullptr;
-    const TextureSet& set = textureSets_[i];
-    return set.currentFrame < set.frames.size() ? set.frames[set.currentFrame].Get() : nullptr;
+    return textureSets_[i].CurrentFrame().Get();
 }
 
 void QV_TexParticleGenerator::RenderLayers(size_t first, size_t last, QV_2D_Light& layer, QV_ParticlesObj& object) {

@@ -163,8 +163,7 @@ void PictureView::BindBorderTextures(const FileKey& link) {
     if (!CurrentDevice) return;
     Borders& borders = borders_[CurrentDevice];
     const float vertices[20] = {0, 0, 0, 1, 1, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0};
-    ComHolder<IDirect3DTexture9> texture;
-    if (CurrentDocResManager) texture = CurrentDocResManager->GetTextures(link).CurrentFrame();
+    const ComHolder<IDirect3DTexture9> texture = CurrentFrameOfLink(link);
     for (TexturedQuad<TexVertex>& quad : borders.quads) {
         quad.CreateWithVertices(vertices);
         quad.texture = texture;

@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "document/BuiltinResources.h"
 #include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
 #include "document/SharedRandom.h"
 #include "player/PictureView.h"
 
-QVT_Camera::QVT_Camera() : borderLink(6, L"common_res.dll") {
+QVT_Camera::QVT_Camera() : borderLink(builtin::Link(builtin::kBorderPicture)) {
     zoom.SetScaled(120, 0.01f);
     speed.SetScaled(50, 0.02f);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
@@ -29,7 +30,7 @@ void EffectPasses(ID3DXEffect* effect, Draw draw) {
 
 }  // namespace
 
-QV_2D_Light::QV_2D_Light() : pictureLink(5, L"common_res.dll") {
+QV_2D_Light::QV_2D_Light() : pictureLink(builtin::Link(builtin::kDefaultPicture)) {
     imageHooks_.SetTarget(this);
     HookImageLink();
 }

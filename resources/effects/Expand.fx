@@ -1,70 +1,23 @@
 // Expand (module id 102): inside the mask, the background magnified about "center" by
-// 1 + amplitude.x, or shrunk towards it by 1 + amplitude.y. The mask is the red channel of
-// the mask picture times its alpha.
+// 1 + amplitude.x, or shrunk towards it by 1 + amplitude.y.
 
 float2 Scale;
 float2 amplitude;
 float2 center;
-texture Mask;
-texture Background;
 
-sampler MaskSampler = sampler_state {
-    Texture = <Mask>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
-// Render targets may lack a power-of-two size, which allows only clamped addressing.
-sampler BackgroundSampler = sampler_state {
-    Texture = <Background>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
-
-float MaskAt(float2 uv) {
-    float4 m = tex2D(MaskSampler, uv);
-    return m.r * m.a;
-}
+#include "BrushFrame.fxh"
 
 float3 SwollenAt(float2 uv) {
     return tex2D(BackgroundSampler, center + (uv - center) * (1.0 + amplitude.y) / (1.0 + amplitude.x)).rgb;
 }
 
-float4 Swollen(float2 uv : TEXCOORD0) : COLOR0 {
+float4 Brush(float2 uv : TEXCOORD0) : COLOR0 {
     return float4(SwollenAt(uv), MaskAt(uv));
 }
 
-float4 SwollenOverBackground(float2 uv : TEXCOORD0) : COLOR0 {
+float4 BrushOverBackground(float2 uv : TEXCOORD0) : COLOR0 {
     float3 here = tex2D(BackgroundSampler, uv).rgb;
     return float4(lerp(here, SwollenAt(uv), MaskAt(uv)), 1.0);
 }
 
-technique Main {
-    pass Over {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
-        PixelShader = compile ps_2_0 Swollen();
-    }
-}
-
-technique MainFX {
-    pass Whole {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
-        PixelShader = compile ps_2_0 SwollenOverBackground();
-    }
-}
+#include "BrushTechniques.fxh"

@@ -17,8 +17,6 @@ float Brightness;
 float Density;
 texture Noise;
 texture Pattern;
-texture Mask;
-texture Background;
 
 sampler NoiseSampler = sampler_state {
     Texture = <Noise>;
@@ -38,28 +36,8 @@ sampler PatternSampler = sampler_state {
     AddressU = Wrap;
     AddressV = Clamp;
 };
-sampler MaskSampler = sampler_state {
-    Texture = <Mask>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
-// Render targets may lack a power-of-two size, which allows only clamped addressing.
-sampler BackgroundSampler = sampler_state {
-    Texture = <Background>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
 
-float MaskAt(float2 uv) {
-    float4 m = tex2D(MaskSampler, uv);
-    return m.r * m.a;
-}
+#include "BrushFrame.fxh"
 
 struct FireTexels {
     float2 uv : TEXCOORD0;
@@ -108,14 +86,7 @@ float4 FlamesAlone(FireTexels v) : COLOR0 {
 
 technique Main {
     pass Burn {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
+#include "OverPictureStates.fxh"
         VertexShader = compile vs_2_0 Place();
         PixelShader = compile ps_2_0 Flames();
     }
@@ -123,14 +94,7 @@ technique Main {
 
 technique AsEffect {
     pass Burn {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
+#include "OverPictureStates.fxh"
         VertexShader = compile vs_2_0 Place();
         PixelShader = compile ps_2_0 FlamesAlone();
     }

@@ -1,24 +1,14 @@
 // Underwater (module id 88): the whole picture wobbles on both axes; the mask is not used.
 // Each axis is displaced by a sine of the other coordinate ("frequency" per axis, so that
 // both axes have the same wavelength on the picture) moving with "time"; "amplitude" is a
-// fraction of the picture's height.
+// fraction of the picture's height. Both techniques redraw the whole scene.
 
 float2 Scale;
 float2 frequency;
 float amplitude;
 float time;
-texture Mask;
-texture Background;
 
-// Render targets may lack a power-of-two size, which allows only clamped addressing.
-sampler BackgroundSampler = sampler_state {
-    Texture = <Background>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
+#include "BrushFrame.fxh"
 
 float4 Wobbled(float2 uv : TEXCOORD0) : COLOR0 {
     float2 wave = float2(sin(frequency.y * uv.y + time) * frequency.y / frequency.x,
@@ -28,22 +18,14 @@ float4 Wobbled(float2 uv : TEXCOORD0) : COLOR0 {
 
 technique Main {
     pass Over {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
+#include "OverSceneStates.fxh"
         PixelShader = compile ps_2_0 Wobbled();
     }
 }
 
 technique MainFX {
     pass Whole {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
+#include "OverSceneStates.fxh"
         PixelShader = compile ps_2_0 Wobbled();
     }
 }

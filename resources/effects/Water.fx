@@ -7,8 +7,7 @@
 // the surface's cosine to "Vhalf" (1 facing it, 0 across): a narrow lobe in red and blue, a
 // wide one in green.
 // Distances are measured in picture coordinates times "Scale". A texel that is no normal
-// (z below 0, as an unbound sampler reads) counts as flat water. The mask is the red channel
-// of the mask picture times its alpha.
+// (z below 0, as an unbound sampler reads) counts as flat water.
 
 float2 Scale;
 float4 BampTrans;
@@ -21,8 +20,6 @@ float Shadows;
 float3 Vhalf;
 float3 Color;
 texture BumpMap;
-texture Mask;
-texture Background;
 
 sampler BumpSampler = sampler_state {
     Texture = <BumpMap>;
@@ -32,28 +29,8 @@ sampler BumpSampler = sampler_state {
     AddressU = Wrap;
     AddressV = Wrap;
 };
-sampler MaskSampler = sampler_state {
-    Texture = <Mask>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
-// Render targets may lack a power-of-two size, which allows only clamped addressing.
-sampler BackgroundSampler = sampler_state {
-    Texture = <Background>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
 
-float MaskAt(float2 uv) {
-    float4 m = tex2D(MaskSampler, uv);
-    return m.r * m.a;
-}
+#include "BrushFrame.fxh"
 
 float3 WaterAt(float2 uv) {
     float2 p = uv * Scale;
@@ -67,36 +44,13 @@ float3 WaterAt(float2 uv) {
     return seen + lobes * (0.5 * x);
 }
 
-float4 Water(float2 uv : TEXCOORD0) : COLOR0 {
+float4 Brush(float2 uv : TEXCOORD0) : COLOR0 {
     return float4(WaterAt(uv), MaskAt(uv));
 }
 
-float4 WaterOverBackground(float2 uv : TEXCOORD0) : COLOR0 {
+float4 BrushOverBackground(float2 uv : TEXCOORD0) : COLOR0 {
     float3 here = tex2D(BackgroundSampler, uv).rgb;
     return float4(lerp(here, WaterAt(uv), MaskAt(uv)), 1.0);
 }
 
-technique Main {
-    pass Over {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
-        PixelShader = compile ps_2_0 Water();
-    }
-}
-
-technique MainFX {
-    pass Whole {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = false;
-        PixelShader = compile ps_2_0 WaterOverBackground();
-    }
-}
+#include "BrushTechniques.fxh"

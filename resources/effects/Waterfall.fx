@@ -2,7 +2,7 @@
 // picture scrolled by "noise_shift" and tiled by "bump_scale", by up to "noise_amplitude".
 // "ColorWaves": one wave of "base_color" where the background's brightness, read "shift"
 // away, rises above "treshold", at most "transluency" opaque: bright streaks that fall with
-// the ramp.
+// the ramp. Both draw over the picture, on the brush's own mesh.
 
 float2 noise_shift;
 float2 bump_scale;
@@ -12,8 +12,6 @@ float treshold;
 float2 shift;
 float transluency;
 texture NoiseMap;
-texture Mask;
-texture Background;
 
 sampler NoiseSampler = sampler_state {
     Texture = <NoiseMap>;
@@ -23,28 +21,8 @@ sampler NoiseSampler = sampler_state {
     AddressU = Wrap;
     AddressV = Wrap;
 };
-sampler MaskSampler = sampler_state {
-    Texture = <Mask>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
-// Render targets may lack a power-of-two size, which allows only clamped addressing.
-sampler BackgroundSampler = sampler_state {
-    Texture = <Background>;
-    MinFilter = Linear;
-    MagFilter = Linear;
-    MipFilter = None;
-    AddressU = Clamp;
-    AddressV = Clamp;
-};
 
-float MaskAt(float2 uv) {
-    float4 m = tex2D(MaskSampler, uv);
-    return m.r * m.a;
-}
+#include "BrushFrame.fxh"
 
 float2 NoiseAt(float2 uv) {
     return tex2D(NoiseSampler, uv * bump_scale + noise_shift).rg - 0.5;
@@ -63,28 +41,14 @@ float4 Wave(float2 uv : TEXCOORD0) : COLOR0 {
 
 technique Noise {
     pass Distort {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
+#include "OverPictureStates.fxh"
         PixelShader = compile ps_2_0 Noisy();
     }
 }
 
 technique ColorWaves {
     pass Wave {
-        ZEnable = false;
-        ZWriteEnable = false;
-        CullMode = None;
-        AlphaTestEnable = false;
-        AlphaBlendEnable = true;
-        SrcBlend = SrcAlpha;
-        DestBlend = InvSrcAlpha;
-        BlendOp = Add;
+#include "OverPictureStates.fxh"
         PixelShader = compile ps_2_0 Wave();
     }
 }

@@ -13,6 +13,7 @@
 #include "RecordingEffect.h"
 #include "brushes/QV_FireFX.h"
 #include "brushes/QV_WaterfallFX.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -20,7 +21,11 @@ namespace {
 
 const char kMaskGuid[] = "{6B29FC40-CA47-1067-B31D-00DD010662DA}";
 const LinkValue kPicture{"C:\\scene\\picture.png", 1};
-enum EffectId { kMove = 91, kFire = 92, kExpand = 102, kRadial = 103, kWaterfall = 331, kRotation = 332, kBend = 333 };
+enum EffectId {
+    kMove = builtin::kMoveEffect.id, kFire = builtin::kFireEffect.id, kExpand = builtin::kExpandEffect.id,
+    kRadial = builtin::kRadialWaveEffect.id, kWaterfall = builtin::kWaterfallEffect.id, kRotation = builtin::kRotationEffect.id,
+    kBend = builtin::kBendEffect.id
+};
 const int kEffectIds[] = {kMove, kFire, kExpand, kRadial, kWaterfall, kRotation, kBend};
 constexpr float kPi = std::numbers::pi_v<float>;
 
@@ -28,7 +33,7 @@ FxBaseRecord Fx(EffectId effect, uint32_t speed, int32_t fxMode = 0) {
     FxBaseRecord fx;
     fx.maskGuid = kMaskGuid;
     fx.fxMode = fxMode;
-    fx.effect = {"common_res.dll", effect};
+    fx.effect = {builtin::kModuleName, effect};
     fx.speed = speed;
     fx.region = {0, 768, 0, 0, 0, 0, 1024, 768, 0, 1024, 0, 0};
     return fx;

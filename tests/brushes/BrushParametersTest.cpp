@@ -19,6 +19,7 @@
 #include "brushes/QV_UnderwaterFX.h"
 #include "brushes/QV_WaterFX.h"
 #include "brushes/QV_WavesFX.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -27,7 +28,10 @@ namespace {
 const char kMaskGuid[] = "{6B29FC40-CA47-1067-B31D-00DD010662DA}";
 const LinkValue kPicture{"C:\\scene\\picture.png", 1};
 const LinkValue kTile{"C:\\scene\\tile.png", 2};
-enum EffectId { kCopy = 75, kLight = 76, kWaves = 77, kPattern = 78, kUnderwater = 88, kWater = 90 };
+enum EffectId {
+    kCopy = builtin::kBackgroundCopyEffect.id, kLight = builtin::kLightEffect.id, kWaves = builtin::kWavesEffect.id,
+    kPattern = builtin::kPatternEffect.id, kUnderwater = builtin::kUnderwaterEffect.id, kWater = builtin::kWaterEffect.id
+};
 const int kEffectIds[] = {kCopy, kLight, kWaves, kPattern, kUnderwater, kWater};
 
 // The brush base as a document stores a brush left at its defaults: its effect in the
@@ -36,7 +40,7 @@ FxBaseRecord Fx(EffectId effect, int32_t fxMode = 0) {
     FxBaseRecord fx;
     fx.maskGuid = kMaskGuid;
     fx.fxMode = fxMode;
-    fx.effect = {"common_res.dll", effect};
+    fx.effect = {builtin::kModuleName, effect};
     switch (effect) {
         case kCopy: fx.speed = 0; break;
         case kLight: fx.speed = 40; break;
@@ -140,7 +144,7 @@ protected:
 TEST_F(BrushParameters, TheFourFloatScaleAndTheCentreOfAnUnplacedCentredBrush) {
     Open({});
     CentredBrush brush;
-    brush.effectLink.SetSilently(FileKey(L"common_res.dll", kLight));
+    brush.effectLink.SetSilently(builtin::Link(builtin::kLightEffect));
     brush.Unplace();
     auto runtime = std::unique_ptr<QV_BrushObj>(static_cast<QV_BrushObj*>(brush.CreateObject()));
     const auto& clone = static_cast<CentredBrush&>(runtime->Brush());
@@ -437,7 +441,7 @@ TEST_F(BrushParameters, AFrameWhosePictureIsMissingKeepsThePatternShownLast) {
 }
 
 TEST_F(BrushParameters, PatternFramesComeFromAModuleFrameSet) {
-    Open({MakePatternBrush({.image = {"common_res.dll", 79}, .fx = Fx(kPattern)})});
+    Open({MakePatternBrush({.image = {builtin::kModuleName, builtin::kPatternTiles.id}, .fx = Fx(kPattern)})});
     auto& pattern = static_cast<QV_PatternBrush&>(stage_.Brush(0).Brush());
     EXPECT_EQ(pattern.frames.frames.size(), 4u);
     EXPECT_EQ(pattern.frames.durations.size(), 4u);

@@ -14,6 +14,7 @@
 #include "BrushStage.h"
 #include "PictureBytes.h"
 #include "brushes/QV_UnderwaterFX.h"
+#include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "player/PictureView.h"
 
@@ -31,13 +32,16 @@ const UINT kSize = 256;
 const uint32_t kBlue = 64;
 
 enum EffectId {
-    kCopy = 75, kLight = 76, kWaves = 77, kPattern = 78, kUnderwater = 88, kWater = 90,
-    kMove = 91, kFire = 92, kExpand = 102, kRadial = 103, kWaterfall = 331, kRotation = 332, kBend = 333
+    kCopy = builtin::kBackgroundCopyEffect.id, kLight = builtin::kLightEffect.id, kWaves = builtin::kWavesEffect.id,
+    kPattern = builtin::kPatternEffect.id, kUnderwater = builtin::kUnderwaterEffect.id, kWater = builtin::kWaterEffect.id,
+    kMove = builtin::kMoveEffect.id, kFire = builtin::kFireEffect.id, kExpand = builtin::kExpandEffect.id,
+    kRadial = builtin::kRadialWaveEffect.id, kWaterfall = builtin::kWaterfallEffect.id, kRotation = builtin::kRotationEffect.id,
+    kBend = builtin::kBendEffect.id
 };
 
 FxBaseRecord Fx(EffectId effect, int32_t fxMode, uint32_t speed = 0, const char* mask = kLeftHalf) {
     FxBaseRecord fx;
-    fx.effect = {"common_res.dll", effect};
+    fx.effect = {builtin::kModuleName, effect};
     fx.fxMode = fxMode;
     fx.speed = speed;
     fx.maskGuid = mask;
@@ -338,7 +342,7 @@ TEST_F(BrushPixels, ADeviceResetWithBrushesAliveSucceedsAndTheyDrawAgain) {
 class RegionLight : public QV_FX_Constructor {
 public:
     RegionLight(float left, float top, float right, float bottom) {
-        effectLink.SetSilently(FileKey(L"common_res.dll", kLight));
+        effectLink.SetSilently(builtin::Link(builtin::kLightEffect));
         const D3DXVECTOR3 corners[4] = {{left, top, 0}, {right, top, 0}, {left, bottom, 0}, {right, bottom, 0}};
         for (int k = 0; k < 4; ++k) region.corners[k].SetSilently(corners[k]);
     }

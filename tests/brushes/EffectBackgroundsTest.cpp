@@ -15,6 +15,7 @@
 #include "brushes/FakeLake2D.h"
 #include "brushes/FakeUndervater.h"
 #include "brushes/QV_FlameLight.h"
+#include "document/BuiltinResources.h"
 #include "document/ReaderRegistry.h"
 
 using namespace scenewriter;
@@ -177,7 +178,7 @@ protected:
 };
 
 TEST_F(EffectBackgrounds, TheFlameBandAndTheShimmersBumpScale) {
-    held_ = {{92, &fire_}, {63, &distortion_}};
+    held_ = {{builtin::kFireEffect.id, &fire_}, {builtin::kHeatShimmerEffect.id, &distortion_}};
     vgtest::RecordingEffect& fire = fire_;
     vgtest::RecordingEffect& distortion = distortion_;
     Open(MakeFlameLight({.fireHeight = 100, .layer = {.picture = kWide}}));

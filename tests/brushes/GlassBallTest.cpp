@@ -12,6 +12,7 @@
 #include "brushes/GlassBallOptics.h"
 #include "brushes/GlassBallTextures.h"
 #include "brushes/QV_GlassBallLight.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 
 namespace {
@@ -247,7 +248,7 @@ TEST_F(GlassBallScene, WithoutAPictureTheBallShowsTheClearedSlide) {
 // picture's header: it draws as it does with the picture decoded, and holds no texture of it.
 // A 32 x 448 strip filled across the screen leaves a narrow band of the red-to-blue gradient.
 TEST_F(GlassBallScene, AHiddenBackdropPictureIsPlacedByItsDeclaredSizeWithoutADecode) {
-    const LinkValue strip{"common_res.dll", 40};
+    const LinkValue strip{builtin::kModuleName, builtin::kGlyphStrip.id};
     GlassBallRecord ball{.backdrop = strip, .scrollMode = QV_GlassBallLight::kStill,
                          .gradientTop = Rgb(255, 0, 0), .gradientBottom = Rgb(0, 0, 255)};
     ball.layer.picture = {"C:\\nowhere.png", 9};

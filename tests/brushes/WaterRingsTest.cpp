@@ -11,6 +11,7 @@
 #include "RecordingEffect.h"
 #include "brushes/QV_WaterRingLight.h"
 #include "brushes/WaterSurfaceGrid.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
@@ -328,7 +329,7 @@ TEST_F(WaterRingsScene, WithoutItsBuffersTheLayerShowsThePictureFlat) {
 TEST_F(WaterRingsScene, RestoringResetsTheManagersDeviceObjects) {
     OpenWater({});
     vgtest::RecordingEffect effect;
-    scene.Manager()->HoldEffect(FileKey(L"common_res.dll", 63), &effect);
+    scene.Manager()->HoldEffect(builtin::Link(builtin::kHeatShimmerEffect), &effect);
     CurrentDocResManager = scene.Manager();
     Water().RestoreDeviceObjects();
     EXPECT_EQ(effect.resetDevice, 1);

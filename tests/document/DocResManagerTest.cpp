@@ -6,10 +6,12 @@
 #include <memory>
 
 #include "ArchiveOver.h"
+#include "DebugTraceCapture.h"
 #include "DocumentRecords.h"
 #include "PictureBytes.h"
 #include "RecordingEffect.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
@@ -209,7 +211,7 @@ TEST_F(DocResManagerTest, BuiltinModulePicturesComeFromCommonRes) {
     EXPECT_EQ(background.width, 1024u);
     EXPECT_EQ(background.height, 768u);
     EXPECT_FLOAT_EQ(background.ratio, 0.75f);
-    EXPECT_TRUE(m.GetTextures({L"common_res.dll", 6}).frames[0]);
+    EXPECT_TRUE(m.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0]);
 }
 
 // Each manager's device objects belong to the device it was drawn with.
@@ -217,11 +219,11 @@ TEST_F(DocResManagerTest, EveryManagerMakesItsTexturesOnItsOwnDevice) {
     vgtest::TestDevice other(32, 32);
     ASSERT_NE(other.Device(), nullptr);
     QV_DocResManager first;
-    IDirect3DTexture9* firstTexture = first.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+    IDirect3DTexture9* firstTexture = first.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0].Get();
     CurrentDevice = other.Device();
     {
         QV_DocResManager second;
-        IDirect3DTexture9* secondTexture = second.GetTextures({L"common_res.dll", 6}).frames[0].Get();
+        IDirect3DTexture9* secondTexture = second.GetTextures(builtin::Link(builtin::kBorderPicture)).frames[0].Get();
         ASSERT_NE(firstTexture, nullptr);
         ASSERT_NE(secondTexture, nullptr);
         ComHolder<IDirect3DDevice9> firstDevice, secondDevice;
@@ -236,8 +238,8 @@ TEST_F(DocResManagerTest, EveryManagerMakesItsTexturesOnItsOwnDevice) {
 TEST_F(DocResManagerTest, EffectsFromModulesThatNothingEmbedsAreNull) {
     QV_DocResManager& m = LoadSection({});
     const FileKey key(L"common_res.dll", 4242);
-    EXPECT_EQ(m.GetEffect(key), nullptr);
-    EXPECT_EQ(m.GetEffect(key), nullptr);
+    EXPECT_EQ(m.GetEffect(key).Get(), nullptr);
+    EXPECT_EQ(m.GetEffect(key).Get(), nullptr);
     ASSERT_EQ(m.Storage().store.at(key).size(), 1u);
     EXPECT_EQ(m.Storage().store.at(key)[0].Bytes(), nullptr);
     EXPECT_EQ(m.GetEmbeddedFile({L"C:\\sound.wav", 1}), nullptr);
@@ -247,13 +249,13 @@ TEST_F(DocResManagerTest, HeldEffectsAreSharedAndToldOfDeviceLoss) {
     vgtest::RecordingEffect effect;
     {
         QV_DocResManager& m = LoadSection({});
-        const FileKey key(L"common_res.dll", 76);
+        const FileKey key = builtin::Link(builtin::kLightEffect);
         m.HoldEffect(key, &effect);
         EXPECT_EQ(effect.references, 2u);
-        ID3DXEffect* got = m.GetEffect(key);
-        EXPECT_EQ(got, &effect);
+        ComHolder<ID3DXEffect> got = m.GetEffect(key);
+        EXPECT_EQ(got.Get(), &effect);
         EXPECT_EQ(effect.references, 3u);  // one more for the caller
-        got->Release();
+        got.Reset();
         m.OnLostDevice();
         m.OnResetDevice();
         EXPECT_EQ(effect.lostDevice, 1);
@@ -271,9 +273,26 @@ TEST_F(DocResManagerTest, EffectTextThatDoesNotCompileGivesNullEveryTime) {
     section.buffers = {{"common_res.dll", 116,
                         {StoredFile{116, "common_res.dll", std::vector<uint8_t>(text.begin(), text.end()), ""}}}};
     QV_DocResManager& m = LoadSection(section);
-    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}), nullptr);
-    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}), nullptr);
+    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}).Get(), nullptr);
+    EXPECT_EQ(m.GetEffect({L"common_res.dll", 116}).Get(), nullptr);
     EXPECT_EQ(m.Storage().store.at({L"common_res.dll", 116}).size(), 1u);
+}
+
+TEST_F(DocResManagerTest, AnEffectD3DXRefusesLeavesItsLinkAndReasonInTheDebugTrace) {
+    ResourceSection section;
+    section.version = 2;
+    const std::string text = "technique T { pass P { CullMode = ; } }";
+    section.buffers = {{"C:\\effects\\broken.fx", 7,
+                        {StoredFile{0, "", std::vector<uint8_t>(text.begin(), text.end()), "C:\\effects\\broken.fx"}}}};
+    QV_DocResManager& m = LoadSection(section);
+    vgtest::DebugTraceCapture trace;
+    EXPECT_EQ(m.GetEffect({L"C:\\effects\\broken.fx", 7}).Get(), nullptr);
+    ASSERT_EQ(trace.Lines().size(), 1u);
+    const std::wstring& line = trace.Lines()[0];
+    EXPECT_NE(line.find(L"effect C:\\effects\\broken.fx 7 was not made (0x"), std::wstring::npos) << line;
+    // D3DX's reason follows the code.
+    EXPECT_NE(line.find(L"): "), std::wstring::npos) << line;
+    EXPECT_GT(line.size(), line.find(L"): ") + 3) << line;
 }
 
 TEST_F(DocResManagerTest, MeshesLoadFromXBytesAndFailSafelyOnOthers) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 
@@ -94,7 +95,7 @@ TEST_F(ModuleLoading, NamedModulesServeResourcesOnlyFromBesideTheProgramAndRunNo
 
 TEST_F(ModuleLoading, TheBuiltInModuleStillServesItsPictures) {
     QV_DocResManager manager;
-    TextureSet& background = manager.GetTextures({L"common_res.dll", 5});
+    TextureSet& background = manager.GetTextures(builtin::Link(builtin::kDefaultPicture));
     ASSERT_EQ(background.frames.size(), 1u);
     ASSERT_TRUE(background.frames[0]);
     EXPECT_EQ(background.width, 1024u);

@@ -14,6 +14,7 @@
 #include "RunningScene.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/SceneDocument.h"
 #include "document/SharedRandom.h"
@@ -36,9 +37,9 @@ const LinkValue kWhite{"C:\\Tests\\white.png", 2};
 const LinkValue kQuadrants{"C:\\Tests\\quadrants.png", 3};
 const LinkValue kStripes{"C:\\Tests\\stripes.png", 4};
 const LinkValue kMissingTexture{"C:\\Tests\\missing.png", 5};
-const LinkValue kSmokeEffect{"common_res.dll", 301};
-const LinkValue kLightningEffect{"common_res.dll", 302};
-const LinkValue kPlantEffect{"common_res.dll", 303};
+const LinkValue kSmokeEffect{builtin::kModuleName, builtin::kSmokeEffect.id};
+const LinkValue kLightningEffect{builtin::kModuleName, builtin::kLightningEffect.id};
+const LinkValue kPlantEffect{builtin::kModuleName, builtin::kPlantEffect.id};
 const LinkValue kMissingEffect{"common_res.dll", 399};
 
 // Quadrants of the plant texture: top left, top right, bottom left, bottom right.

@@ -12,6 +12,7 @@
 #include "PictureBytes.h"
 #include "RunningScene.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "document/ResourceBuffer.h"
 #include "document/SceneDocument.h"
@@ -60,8 +61,8 @@ std::vector<uint8_t> MeshDocument(IDirect3DDevice9* device, bool leavesFromModul
     leaves.count = 20;
     leaves.size = 40;
     if (leavesFromModule) {
-        leaves.mesh = {70, "common_res.dll", {}, ""};
-        leaves.texture = {71, "common_res.dll", {}, ""};
+        leaves.mesh = {builtin::kClockDisc.id, builtin::kModuleName, {}, ""};
+        leaves.texture = {builtin::kClockDial.id, builtin::kModuleName, {}, ""};
     } else {
         leaves.mesh = {0, "", meshes::XFileBytes(meshes::FoldedLeaf()), ""};
         leaves.texture = {0, "", vgtest::MakePicture(device, 16, 16, D3DXIFF_PNG, 0xFFC04020), ""};

@@ -11,6 +11,7 @@
 #include "MeshTestScene.h"
 #include "PictureBytes.h"
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "objects/AC_Butterfly.h"
 #include "objects/LocalClock.h"
@@ -117,18 +118,18 @@ protected:
 TEST_F(MeshDrawingTest, TheModuleServesTheMeshesAndPicturesTheObjectsName) {
     // D3DX's bounding spheres hold the mesh but are not the smallest.
     struct Case {
-        int32_t id;
+        const builtin::Resource& mesh;
         float smallestRadius;
-    } meshes[] = {{68, 30}, {69, 40.3f}, {70, 50}};
+    } meshes[] = {{builtin::kButterflyBody, 30}, {builtin::kButterflyWing, 40.3f}, {builtin::kClockDisc, 50}};
     for (const Case& c : meshes) {
-        const MeshEntry& mesh = manager_->GetMesh({L"common_res.dll", c.id}, 32);
-        EXPECT_TRUE(mesh.Loaded()) << c.id;
-        EXPECT_GE(mesh.radius, c.smallestRadius * 0.99f) << c.id;
-        EXPECT_LE(mesh.radius, c.smallestRadius * 1.5f) << c.id;
+        const MeshEntry& mesh = manager_->GetMesh(builtin::Link(c.mesh), 32);
+        EXPECT_TRUE(mesh.Loaded()) << c.mesh.id;
+        EXPECT_GE(mesh.radius, c.smallestRadius * 0.99f) << c.mesh.id;
+        EXPECT_LE(mesh.radius, c.smallestRadius * 1.5f) << c.mesh.id;
     }
-    for (int32_t id : {71, 72}) {
-        const TextureSet& set = manager_->GetTextures({L"common_res.dll", id});
-        EXPECT_TRUE(set.CurrentFrame()) << id;
+    for (const builtin::Resource& picture : {builtin::kClockDial, builtin::kClockHands}) {
+        const TextureSet& set = manager_->GetTextures(builtin::Link(picture));
+        EXPECT_TRUE(set.CurrentFrame()) << picture.id;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "ShaderSpriteStage.h"
 #include "SpriteTesting.h"
 #include "document/AnimationState.h"
+#include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 #include "objects/QV_DischargeFXConstructor.h"
@@ -25,8 +26,8 @@ using shadertest::ShaderSpriteStage;
 
 namespace {
 
-const FileKey kGlowEffect{L"common_res.dll", 97};
-const FileKey kExplosionEffect{L"common_res.dll", 320};
+const FileKey kGlowEffect = builtin::Link(builtin::kGlowEffect);
+const FileKey kExplosionEffect = builtin::Link(builtin::kExplosionEffect);
 
 // One effect pass, as the render surface runs it.
 const std::vector<std::string> kOnePass = {"Begin", "BeginPass 0", "EndPass", "End"};
@@ -68,7 +69,7 @@ TEST_F(RecordedStage, TheGlowHandsItsColourAndStrengthToTheCompositeItsBlendMode
         record.glow.glowAmount = 50;
         SpriteRecord& sprite = record.glow.effectSprite.sprite;
         sprite.blendMode = c.blendMode;
-        sprite.secondImage = {"common_res.dll", 98};
+        sprite.secondImage = {builtin::kModuleName, builtin::kThickBolt.id};
         // Fading in over a second from the start: opacity 0.5 half way.
         sprite.placed.base.timeLine = {.mode = 1, .hiddenMin = 0, .hiddenMax = 0, .visibleMin = 1000,
                                        .visibleMax = 1000, .fadeIn = 100};
@@ -100,7 +101,7 @@ TEST_F(RecordedStage, AGlowMissingEitherPictureKeepsItsHaloAndDrawsOnlySpritesTh
     for (bool secondMissing : {true, false}) {
         SCOPED_TRACE(secondMissing ? "without the second picture" : "without the picture");
         DischargeFXRecord record{.start = {16, 64, 0}, .end = {112, 64, 0}};
-        record.glow.effectSprite.sprite.secondImage = {secondMissing ? "C:\\nowhere.png" : "common_res.dll", 98};
+        record.glow.effectSprite.sprite.secondImage = {secondMissing ? "C:\\nowhere.png" : builtin::kModuleName, builtin::kThickBolt.id};
         Start({MakeDischargeFX(record)}, kGlowEffect);
         auto& d = stage_.DescriptionOf<QV_DischargeFXConstructor>(0);
         // The bolt pictures are the module's whatever the record says; this one is lost.
@@ -388,11 +389,11 @@ TEST_F(RecordedStage, TheExplosionSetsItsNineParametersInOrderBeforeItsSpriteIsD
     ExplosionRecord record{.direction = 90, .seed = 3, .colour2 = 0x00FF00};
     record.base.position = {64, 64, 0};
     EffectSpriteRecord& fx = record.base.effectSprite;
-    fx.effect = {"common_res.dll", 320};
+    fx.effect = {builtin::kModuleName, builtin::kExplosionEffect.id};
     fx.sprite.colour = 0x0000FF;
     fx.sprite.placed.timeScale = 100;  // scaled time runs at twice the slide's
-    fx.sprite.image = {"common_res.dll", 321};
-    fx.sprite.secondImage = {"common_res.dll", 322};
+    fx.sprite.image = {builtin::kModuleName, builtin::kExplosionGradient.id};
+    fx.sprite.secondImage = {builtin::kModuleName, builtin::kExplosionNoise.id};
     Start({MakeExplosion(record)}, kExplosionEffect);
     Frame(0.1f);
     Frame(0.3f);

@@ -10,6 +10,7 @@
 
 #include "ShaderSpriteRecords.h"
 #include "ShaderSpriteStage.h"
+#include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "objects/QV_GlowingObj.h"
 #include "objects/QV_StaticTextConstructor.h"
@@ -31,7 +32,7 @@ DischargeFXRecord Discharge(Point3 start, Point3 end, int32_t blendMode = 1) {
     sprite.size = 32;
     sprite.blendMode = blendMode;
     sprite.colour = 0xFFFFCC;
-    sprite.secondImage = {"common_res.dll", 98};
+    sprite.secondImage = {builtin::kModuleName, builtin::kThickBolt.id};
     d.glow.glowColour = 0xFF9900;
     return d;
 }
@@ -40,10 +41,10 @@ ExplosionRecord Explosion(Point3 at, uint32_t size) {
     ExplosionRecord e{.seed = 7};
     e.base.position = at;
     EffectSpriteRecord& fx = e.base.effectSprite;
-    fx.effect = {"common_res.dll", 320};
+    fx.effect = {builtin::kModuleName, builtin::kExplosionEffect.id};
     fx.sprite.size = size;
-    fx.sprite.image = {"common_res.dll", 321};
-    fx.sprite.secondImage = {"common_res.dll", 322};
+    fx.sprite.image = {builtin::kModuleName, builtin::kExplosionGradient.id};
+    fx.sprite.secondImage = {builtin::kModuleName, builtin::kExplosionNoise.id};
     return e;
 }
 
@@ -279,8 +280,7 @@ TEST_F(ShaderSpritePixels, ADeviceResetWithShaderSpritesAliveSucceedsAndTheyDraw
     };
     const ULONG referencesBefore = references();
     // The shared glow effect still holds the textures of the last frame's draws...
-    ComHolder<ID3DXEffect> glow;
-    glow.Attach(CurrentDocResManager->GetEffect({L"common_res.dll", 97}));
+    ComHolder<ID3DXEffect> glow = CurrentDocResManager->GetEffect(builtin::Link(builtin::kGlowEffect));
     ASSERT_TRUE(glow);
     auto bound = [&](const char* name) {
         ComHolder<IDirect3DBaseTexture9> texture;

@@ -7,6 +7,8 @@
 #include "PictureBytes.h"
 #include "SpriteRecords.h"
 #include "SpriteTesting.h"
+#include "document/BuiltinResources.h"
+#include "document/QV_DocResManager.h"
 #include "objects/QV_DischargeConstructor.h"
 #include "objects/QV_SparkleConstructor.h"
 #include "objects/QV_SpriteArrayObj.h"
@@ -236,6 +238,27 @@ TEST_F(SpriteArrayObjTest, VersionOneRecordsBecomeLinksWhenTheirObjectIsMade) {
     EXPECT_EQ(again->CurrentTexture(), sprites->CurrentTexture());
 }
 
+// A link's current frame follows one rule everywhere: an index past the set's frames shows its
+// last frame, as the picture quads and the brushes show it, rather than nothing.
+TEST_F(SpriteArrayObjTest, ASecondPictureWhoseFrameIndexIsPastItsFramesShowsItsLastFrame) {
+    SpriteRecord legacy;
+    legacy.version = 1;
+    legacy.frames = {StoredFile{0, "", Picture(16, 16, kRed), "spark"}};
+    legacy.durations = {0.25f};
+    legacy.secondFrame = StoredFile{7, "common_res.dll", Picture(16, 16, kGreen), "halo"};
+    auto read = spritetest::ReadObject<QV_SparkleConstructor>(MakeSparkle(legacy));
+    ASSERT_TRUE(read.description);
+    QV_SparkleConstructor& d = *read.description;
+    spritetest::CreateSprites(d);  // makes the inline pictures links
+    TextureSet& halo = CurrentDocResManager->GetTextures(d.secondImage.Value());
+    ASSERT_EQ(halo.frames.size(), 1u);
+    ASSERT_TRUE(halo.frames[0]);
+    halo.currentFrame = 3;
+
+    auto sprites = spritetest::CreateSprites(d);
+    EXPECT_EQ(sprites->GetSecondaryTexture().Get(), halo.frames[0].Get());
+}
+
 // A second-picture record names its picture by its resource id: without one it is not
 // drawn, even when it carries bytes.
 TEST_F(SpriteArrayObjTest, AVersionOneSecondPictureWithoutAResourceIdIsNotDrawn) {
@@ -277,7 +300,7 @@ TEST_F(SpriteArrayObjTest, ALaterRecordWithoutAnImagePathConvertsNothingAndShows
 
 TEST_F(SpriteArrayObjTest, FrameSetSourceOneTakesTheModulesFrameSet) {
     QV_DischargeConstructor discharge;
-    discharge.image.SetSilently({L"common_res.dll", 300});
+    discharge.image.SetSilently(builtin::Link(builtin::kTwinklingStar));
     discharge.frameSetSource = 1;
     auto sprites = spritetest::CreateSprites(discharge);
     EXPECT_EQ(sprites->Frames().frames.size(), 4u);

@@ -178,11 +178,9 @@ TEST_F(AuthoredDocument, LoadsWithEveryResourceItLinksEmbedded) {
     // Effects: the three precompiled ones make effects, 110 from the document alone (our module
     // has no 110); the HLSL text makes none under Wine 8.
     for (int id : {authored::kLightEffect, authored::kMoveEffect, authored::kRotationEffect}) {
-        ID3DXEffect* effect = manager.GetEffect(Module(id));
-        EXPECT_NE(effect, nullptr) << id;
-        if (effect) effect->Release();
+        EXPECT_NE(manager.GetEffect(Module(id)).Get(), nullptr) << id;
     }
-    EXPECT_EQ(manager.GetEffect(Module(authored::kBendEffect)), nullptr);
+    EXPECT_EQ(manager.GetEffect(Module(authored::kBendEffect)).Get(), nullptr);
     // Pictures of the module: each made, 35 from the document's bytes (our module has no 35).
     for (int id : {authored::kBorderPicture, authored::kPuffPicture, authored::kDotPicture}) {
         const TextureSet& set = manager.GetTextures(Module(id));

@@ -4,6 +4,7 @@
 #include <d3dx9.h>
 
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/CurrentDevice.h"
 #include "player/PictureView.h"
 
@@ -139,9 +140,9 @@ TEST_F(PictureViewTest, BordersDrawAroundThePictureWithTheirOwnDevice) {
     ASSERT_NE(other.Device(), nullptr);
     // Without a resource manager the quads have no texture: they draw white under
     // the fixed function's defaults, which is enough to see where they go.
-    view_.BindBorderTextures({L"common_res.dll", 6});
+    view_.BindBorderTextures(builtin::Link(builtin::kBorderPicture));
     CurrentDevice = other.Device();
-    view_.BindBorderTextures({L"common_res.dll", 6});
+    view_.BindBorderTextures(builtin::Link(builtin::kBorderPicture));
     CurrentDevice = device_.Device();
 
     view_.Setup(Picture(800, 600), 1280, 720, PictureView::kFit, false);
@@ -160,7 +161,7 @@ TEST_F(PictureViewTest, BordersDrawAroundThePictureWithTheirOwnDevice) {
 }
 
 TEST_F(PictureViewTest, BordersFollowEachNewPictureAndStayPutWhenTheViewIsSetUpAgain) {
-    view_.BindBorderTextures({L"common_res.dll", 6});
+    view_.BindBorderTextures(builtin::Link(builtin::kBorderPicture));
     IDirect3DDevice9* d = device_.Device();
     d->SetRenderState(D3DRS_LIGHTING, FALSE);
     d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);

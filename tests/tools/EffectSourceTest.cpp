@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "EffectBuild.h"
@@ -21,6 +23,15 @@ std::vector<uint8_t> CommittedShader(const std::string& fileName) {
     if (function == "Transformed") return vgtest::EffectFixtureBytes(vgtest::kTransformed);
     if (function == "Swizzled") return vgtest::EffectFixtureBytes(vgtest::kSwizzled);
     throw fx::EffectError("bytecode", 0, "has no bytecode " + fileName + ": run scripts/effects");
+}
+
+// Reads includes from a table of file names and texts.
+fx::IncludeReader IncludesFrom(std::map<std::string, std::string> files) {
+    return [files = std::move(files)](const std::string& name) -> std::optional<std::string> {
+        auto found = files.find(name);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    };
 }
 
 // The declarations the shaders of the test effect need.
@@ -137,6 +148,70 @@ TEST(EffectSource, WhatShadersAndStructsHoldIsSteppedOver) {
     fx::EffectSource effect = fx::ParseEffectSource(source, "Effect.fx");
     EXPECT_EQ(effect.parameters.size(), 3u);
     EXPECT_NO_THROW(fx::BuildEffectBinary(source, "Effect.fx", CommittedShader));
+}
+
+TEST(EffectSource, AnIncludedFileStandsInItsPlaceAndEachIncludedFileIsListedOnce) {
+    const std::string technique = "technique T { pass P {\n#include \"Pass.fxh\"\n } }\n";
+    const fx::IncludeReader includes = IncludesFrom({
+        {"Frame.fxh", "#include \"Tint.fxh\"\ntexture SceneTex;\n"
+                      "sampler SceneSampler = sampler_state { Texture = <SceneTex>; };\n"},
+        {"Tint.fxh", "float4 Tint;\n"},
+        {"Pass.fxh", "// a pass body\nCullMode = None;\nPixelShader = compile ps_2_0 Tinted();\n"},
+    });
+    const std::string source = "#include \"Frame.fxh\"  // the frame\n" + technique +
+                               "technique U { pass Q {\n#include \"Pass.fxh\"\n } }\n";
+    const std::string inlined = kDeclarations + "technique T { pass P { CullMode = None; PixelShader = compile ps_2_0 Tinted(); } }\n"
+                                "technique U { pass Q { CullMode = None; PixelShader = compile ps_2_0 Tinted(); } }\n";
+
+    fx::EffectSource effect = fx::ParseEffectSource(source, "effects/Effect.fx", includes);
+    EXPECT_EQ(effect.includes, (std::vector<std::string>{"Frame.fxh", "Tint.fxh", "Pass.fxh"}));
+    ASSERT_EQ(effect.parameters.size(), 3u);
+    EXPECT_EQ(effect.parameters[0].name, "Tint");
+    ASSERT_EQ(effect.techniques.size(), 2u);
+    EXPECT_EQ(effect.techniques[1].passes[0].states[0].file, "effects/Pass.fxh");
+    EXPECT_EQ(effect.techniques[1].passes[0].states[0].line, 2);
+    EXPECT_EQ(fx::BuildEffectBinary(source, "effects/Effect.fx", CommittedShader, includes),
+              fx::BuildEffectBinary(inlined, "effects/Effect.fx", CommittedShader));
+}
+
+TEST(EffectSource, IncludesTheWriterCannotFollowAreRefusedWithTheirFileLineAndReason) {
+    struct Case {
+        const char* name;
+        std::string source;
+        std::map<std::string, std::string> files;
+        const char* file;
+        int line;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {.name = "missing file", .source = "float a;\n#include \"Frame.fxh\"\n", .files = {},
+         .file = "effects/Effect.fx", .line = 2, .reason = "'Frame.fxh' cannot be read"},
+        {.name = "a folder in the name", .source = "#include \"../Frame.fxh\"\n", .files = {{"../Frame.fxh", ""}},
+         .file = "effects/Effect.fx", .line = 1, .reason = "'../Frame.fxh' is not a file beside the source"},
+        {.name = "angle brackets", .source = "#include <Frame.fxh>\n", .files = {{"Frame.fxh", ""}},
+         .file = "effects/Effect.fx", .line = 1, .reason = "#include names a file in double quotes"},
+        {.name = "unclosed name", .source = "#include \"Frame.fxh\nfloat a;\n", .files = {{"Frame.fxh", ""}},
+         .file = "effects/Effect.fx", .line = 1, .reason = "#include names a file in double quotes"},
+        {.name = "text after the name", .source = "#include \"Frame.fxh\" float a;\n", .files = {{"Frame.fxh", ""}},
+         .file = "effects/Effect.fx", .line = 1, .reason = "unexpected text after #include"},
+        {.name = "a file that includes itself", .source = "#include \"Loop.fxh\"\n",
+         .files = {{"Loop.fxh", "#include \"Loop.fxh\"\n"}}, .file = "effects/Loop.fxh", .line = 1,
+         .reason = "includes nest more than 8 deep"},
+        {.name = "a fault inside the included file", .source = "float a;\n#include \"Frame.fxh\"\nfloat b;\n",
+         .files = {{"Frame.fxh", "float c;\n\nhalf4 d;\n"}}, .file = "effects/Frame.fxh", .line = 3,
+         .reason = "unsupported parameter type 'half4'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            fx::ParseEffectSource(c.source, "effects/Effect.fx", IncludesFrom(c.files));
+            ADD_FAILURE() << "accepted";
+        } catch (const fx::EffectError& error) {
+            EXPECT_EQ(error.File(), c.file) << error.what();
+            EXPECT_EQ(error.Line(), c.line) << error.what();
+            EXPECT_EQ(error.Reason(), c.reason);
+        }
+    }
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // Every effect that common_res.dll ships loads from its binary and validates every technique:
-// Wine's effect loader does not check bounds, so a malformed binary must never ship.
+// Wine's effect loader does not check bounds, so a malformed binary must never ship. The module
+// holds what its table lists, each under its id and type, and nothing else.
 #include <gtest/gtest.h>
 
 #include <d3dx9.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "TestDevice.h"
+#include "document/BuiltinResources.h"
 #include "document/ModuleResource.h"
 #include "player/ComHolder.h"
 
@@ -38,6 +41,25 @@ TEST(ShippedEffects, EveryEffectOfTheModuleLoadsAndValidatesEveryTechnique) {
         for (UINT t = 0; t < desc.Techniques; ++t)
             EXPECT_EQ(effect->ValidateTechnique(effect->GetTechnique(t)), D3D_OK) << "technique " << t;
     }
+}
+
+TEST(ShippedEffects, TheModuleHoldsEveryResourceOfItsTableUnderItsTypeAndNothingElse) {
+    HMODULE module = LoadLibraryW(L"common_res.dll");
+    ASSERT_NE(module, nullptr);
+    std::vector<int> effects, others, listedEffects, listedOthers;
+    EnumResourceNamesW(module, RT_RCDATA, CollectId, reinterpret_cast<LONG_PTR>(&effects));
+    EnumResourceNamesW(module, L"KDV", CollectId, reinterpret_cast<LONG_PTR>(&others));
+    for (const builtin::Resource& resource : builtin::kAll) {
+        SCOPED_TRACE(resource.id);
+        const bool effect = resource.kind == builtin::Kind::Effect;
+        (effect ? listedEffects : listedOthers).push_back(resource.id);
+        const ModuleResource found = FindModuleResource(module, resource.id, effect ? RT_RCDATA : L"KDV");
+        ASSERT_NE(found.bytes, nullptr);
+        EXPECT_GT(found.size, 0u);
+    }
+    for (std::vector<int>* ids : {&effects, &others, &listedEffects, &listedOthers}) std::sort(ids->begin(), ids->end());
+    EXPECT_EQ(effects, listedEffects);
+    EXPECT_EQ(others, listedOthers);
 }
 
 }  // namespace

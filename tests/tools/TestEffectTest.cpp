@@ -163,12 +163,10 @@ protected:
 TEST_F(TestEffectTest, LoadsThroughTheResourceManagerByModuleAndIdAndFromItsBytes) {
     QV_DocResManager manager;
     const FileKey link(kModule, kEffectId);
-    ID3DXEffect* first = manager.GetEffect(link);
-    ASSERT_NE(first, nullptr);
-    ID3DXEffect* second = manager.GetEffect(link);
-    EXPECT_EQ(first, second);
-    first->Release();
-    second->Release();
+    ComHolder<ID3DXEffect> first = manager.GetEffect(link);
+    ASSERT_NE(first.Get(), nullptr);
+    ComHolder<ID3DXEffect> second = manager.GetEffect(link);
+    EXPECT_EQ(first.Get(), second.Get());
     ASSERT_EQ(manager.Storage().store.at(link).size(), 1u);
     EXPECT_NE(manager.Storage().store.at(link).back().Bytes(), nullptr);
 
@@ -408,8 +406,7 @@ TEST_F(TestEffectTest, DrawsTheSameAfterADeviceReset) {
 // after it are made again, and the effect still draws.
 TEST_F(TestEffectTest, TheManagersResetGoesOnPastAnEffectThatFailsToReset) {
     QV_DocResManager manager;
-    ComHolder<ID3DXEffect> effect;
-    effect.Attach(manager.GetEffect(FileKey(kModule, kEffectId)));
+    ComHolder<ID3DXEffect> effect = manager.GetEffect(FileKey(kModule, kEffectId));
     ASSERT_TRUE(effect);
     RenderTargetPair& pair = manager.GetGuidImage(GuidKey());
     ASSERT_NE(pair.Current().Get(), nullptr);

@@ -71,9 +71,11 @@ ValueType StateValueType(ValueKind kind) {
 
 class Parser {
 public:
-    Parser(const std::string& text, const std::string& file)
-        : tokens_(Tokenize(text, file)), file_(file) {
+    Parser(const std::string& text, const std::string& file, const IncludeReader& readInclude) {
+        TokenList list = Tokenize(text, file, readInclude);
+        tokens_ = std::move(list.tokens);
         effect_.file = file;
+        effect_.includes = std::move(list.includes);
     }
 
     EffectSource Run() {
@@ -91,8 +93,8 @@ private:
         if (token.kind != Token::Kind::End) ++pos_;
         return token;
     }
-    [[noreturn]] void Fail(const Token& at, const std::string& reason) const {
-        throw EffectError(file_, at.line, reason);
+    [[noreturn]] static void Fail(const Token& at, const std::string& reason) {
+        throw EffectError(at.file, at.line, reason);
     }
     static std::string Shown(const Token& token) {
         return token.kind == Token::Kind::End ? "the end of the file" : "'" + token.text + "'";
@@ -311,6 +313,7 @@ private:
                            "state '" + name.text + "'");
         StateAssignment state;
         state.operation = info->operation;
+        state.file = name.file;
         state.line = name.line;
         state.type = StateValueType(info->kind);
         state.index = scope == StateScope::Sampler ? kSamplerStateIndex : StateIndex(name, *info);
@@ -386,7 +389,6 @@ private:
 
     std::vector<Token> tokens_;
     size_t pos_ = 0;
-    const std::string& file_;
     EffectSource effect_;
 };
 
@@ -412,8 +414,8 @@ const Parameter* EffectSource::FindParameter(const std::string& name) const {
     return nullptr;
 }
 
-EffectSource ParseEffectSource(const std::string& text, const std::string& file) {
-    return Parser(text, file).Run();
+EffectSource ParseEffectSource(const std::string& text, const std::string& file, const IncludeReader& readInclude) {
+    return Parser(text, file, readInclude).Run();
 }
 
 }  // namespace fx

@@ -50,6 +50,7 @@ struct StateAssignment {
     uint32_t word = 0;      // Value
     std::string reference;  // Reference: the parameter a `<Name>` names
     ShaderRef shader;       // Shader
+    std::string file;       // where it is written: the source or an included file
     int line = 0;
 };
 
@@ -77,6 +78,7 @@ struct Technique {
 
 struct EffectSource {
     std::string file;
+    std::vector<std::string> includes;  // the files it includes, by name, each once
     std::vector<Parameter> parameters;
     std::vector<Technique> techniques;
 

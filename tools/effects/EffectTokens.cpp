@@ -1,5 +1,6 @@
 #include "EffectTokens.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -13,16 +14,22 @@ bool IsWordStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) ||
 bool IsWordPart(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
+// The name of a file beside `file`: its folder, if any, and `name`.
+std::string BesideFile(const std::string& file, const std::string& name) {
+    const size_t folder = file.find_last_of("/\\");
+    return folder == std::string::npos ? name : file.substr(0, folder + 1) + name;
+}
+
+// Appends the tokens of one file to `out`, those of the files it includes in their places.
 class Lexer {
 public:
-    Lexer(const std::string& text, const std::string& file) : text_(text), file_(file) {}
+    Lexer(const std::string& text, std::string file, const IncludeReader& readInclude, int depth, TokenList& out)
+        : text_(text), file_(std::move(file)), readInclude_(readInclude), depth_(depth), out_(out) {}
 
-    std::vector<Token> Run() {
-        std::vector<Token> tokens;
-        while (SkipSpaceAndComments()) tokens.push_back(Next());
-        tokens.push_back(Token{Token::Kind::End, "", line_});
-        return tokens;
+    void Run() {
+        while (SkipSpaceAndComments()) out_.tokens.push_back(Next());
     }
+    int Line() const { return line_; }
 
 private:
     char At(size_t offset = 0) const {
@@ -45,13 +52,46 @@ private:
             } else if (c == '/' && At(1) == '*') {
                 SkipBlockComment();
             } else if (c == '#' && lineStart_) {
-                Fail("preprocessor directives are not supported");
+                Directive();
             } else {
                 lineStart_ = false;
                 return true;
             }
         }
         return false;
+    }
+
+    void SkipBlanks() {
+        while (At() == ' ' || At() == '\t') ++pos_;
+    }
+
+    // `#include "Name"`, the one directive the writer reads, alone on its line.
+    void Directive() {
+        ++pos_;
+        SkipBlanks();
+        const size_t length = WordLength();
+        if (text_.compare(pos_, length, "include") != 0 || length != 7) Fail("preprocessor directives are not supported");
+        pos_ += length;
+        SkipBlanks();
+        size_t end = pos_ + 1;
+        while (end < text_.size() && text_[end] != '"' && text_[end] != '\n') ++end;
+        if (At() != '"' || end >= text_.size() || text_[end] != '"') Fail("#include names a file in double quotes");
+        const std::string name = text_.substr(pos_ + 1, end - pos_ - 1);
+        pos_ = end + 1;
+        SkipBlanks();
+        if (At() != '\n' && At() != '\0' && !(At() == '/' && At(1) == '/')) Fail("unexpected text after #include");
+        Include(name);
+    }
+
+    void Include(const std::string& name) {
+        if (name.empty() || name.find_first_of("/\\") != std::string::npos)
+            Fail("'" + name + "' is not a file beside the source");
+        if (depth_ >= kMaxIncludeDepth) Fail("includes nest more than " + std::to_string(kMaxIncludeDepth) + " deep");
+        const std::optional<std::string> text = readInclude_ ? readInclude_(name) : std::nullopt;
+        if (!text) Fail("'" + name + "' cannot be read");
+        if (std::find(out_.includes.begin(), out_.includes.end(), name) == out_.includes.end())
+            out_.includes.push_back(name);
+        Lexer(*text, BesideFile(file_, name), readInclude_, depth_ + 1, out_).Run();
     }
 
     void SkipBlockComment() {
@@ -104,7 +144,7 @@ private:
     }
 
     Token Take(Token::Kind kind, size_t length) {
-        Token token{kind, text_.substr(pos_, length), line_};
+        Token token{kind, text_.substr(pos_, length), line_, file_};
         pos_ += length;
         return token;
     }
@@ -113,13 +153,16 @@ private:
         size_t end = pos_ + 1;
         while (end < text_.size() && text_[end] != '"' && text_[end] != '\n') ++end;
         if (end >= text_.size() || text_[end] != '"') Fail("string is not closed");
-        Token token{Token::Kind::String, text_.substr(pos_ + 1, end - pos_ - 1), line_};
+        Token token{Token::Kind::String, text_.substr(pos_ + 1, end - pos_ - 1), line_, file_};
         pos_ = end + 1;
         return token;
     }
 
     const std::string& text_;
-    const std::string& file_;
+    const std::string file_;
+    const IncludeReader& readInclude_;
+    const int depth_;
+    TokenList& out_;
     size_t pos_ = 0;
     int line_ = 1;
     bool lineStart_ = true;
@@ -127,8 +170,12 @@ private:
 
 }  // namespace
 
-std::vector<Token> Tokenize(const std::string& text, const std::string& file) {
-    return Lexer(text, file).Run();
+TokenList Tokenize(const std::string& text, const std::string& file, const IncludeReader& readInclude) {
+    TokenList list;
+    Lexer lexer(text, file, readInclude, 0, list);
+    lexer.Run();
+    list.tokens.push_back(Token{Token::Kind::End, "", lexer.Line(), file});
+    return list;
 }
 
 }  // namespace fx

@@ -8,6 +8,7 @@
 #include "ProceduralPictures.h"
 #include "SlideRecords.h"
 #include "SpriteSlides.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -34,27 +35,27 @@ BrushShowcase MakeBrushShowcase() {
     // The object list is drawn last to first: the shimmer, first, sees all the others.
     WaterRecord shimmer;
     shimmer.color = 0xFFE8D0;  // a pale blue, red in the low byte
-    shimmer.fx = MaskedFx(kShimmer, 90, 50, 1);
+    shimmer.fx = MaskedFx(kShimmer, builtin::kWaterEffect.id, 50, 1);
     shimmer.fx.effectScale = 30;
     WavesRecord ripples;
     // The sun's path on the water sways sideways under waves running towards the shore.
     ripples.amplitude = 40;
     ripples.wavelength = 60;
     ripples.angle = 270;
-    ripples.fx = MaskedFx(kRipples, 77, 25);
+    ripples.fx = MaskedFx(kRipples, builtin::kWavesEffect.id, 25);
     // The sky and hills mirrored about the horizon (0.6 of the height) into the near water.
     BackgroundCopyRecord reflection;
     reflection.rect = {0, 0, 0, 0, 0, int32_t(-0.2 * kHeight)};
     reflection.wrapY = 1;
-    reflection.fx = MaskedFx(kReflection, 75, 0);
+    reflection.fx = MaskedFx(kReflection, builtin::kBackgroundCopyEffect.id, 0);
     LightRecord sun;
     sun.intensity = 35;
-    sun.fx = MaskedFx(kSun, 76, 8);  // a slow pulse: 0.2 x 8 radians a second
+    sun.fx = MaskedFx(kSun, builtin::kLightEffect.id, 8);  // a slow pulse: 0.2 x 8 radians a second
     PatternBrushRecord flowers;
-    flowers.image = {"common_res.dll", 79};  // the module's frame set of turning petals
+    flowers.image = {builtin::kModuleName, builtin::kPatternTiles.id};
     flowers.patternScale = 150;
     flowers.angle = 15;
-    flowers.fx = MaskedFx(kMeadow, 78, 50);
+    flowers.fx = MaskedFx(kMeadow, builtin::kPatternEffect.id, 50);
     flowers.fx.base.timeLine.timeMode = 1;
 
     showcase.slide = spriteslides::MakeObjectSlide("Evening lake", picture,

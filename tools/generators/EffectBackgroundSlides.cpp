@@ -6,6 +6,7 @@
 #include "MaskRegions.h"
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -33,24 +34,24 @@ std::array<float, 12> Box(const MaskRegion& r) {
 std::array<float, 3> Centre(const MaskRegion& r) { return {float(r.cx) * kWidth, float(r.cy) * kHeight, 0.0f}; }
 
 ShowSlide BrushSlide(const LinkValue& dusk) {
-    FxBaseRecord fall = MaskedFx(kFall, 331, 25);
+    FxBaseRecord fall = MaskedFx(kFall, builtin::kWaterfallEffect.id, 25);
     fall.region = Box(kFall);
-    FxBaseRecord embers = MaskedFx(kEmbers, 92, 50);
+    FxBaseRecord embers = MaskedFx(kEmbers, builtin::kFireEffect.id, 50);
     embers.region = Box(kEmbers);
-    FxBaseRecord tree = MaskedFx(kTree, 333, 40);
+    FxBaseRecord tree = MaskedFx(kTree, builtin::kBendEffect.id, 40);
     tree.region = Box(kTree);
     LayerRecord layer{.picture = dusk};
     layer.camera.enabled = 0;
     SlideRecord slide{.fadeIn = 2, .fadeOut = 2, .showTime = 12};
     slide.layer = MakeLayer(layer);
     slide.objects = {
-        MakeMove({.mode = 1, .amplitude2 = 60, .direction = {.strength = 60, .fx = MaskedFx(kClouds, 91, 10)}}),
-        MakeExpand({.amplitudeA = 20, .amplitudeB = 6, .mode = 1, .central = {.center = Centre(kSun), .fx = MaskedFx(kSun, 102, 50)}}),
-        MakeRadialWave({.amplitude = 30, .wavelength = 40, .central = {.center = Centre(kMeadow), .fx = MaskedFx(kMeadow, 103, 6)}}),
+        MakeMove({.mode = 1, .amplitude2 = 60, .direction = {.strength = 60, .fx = MaskedFx(kClouds, builtin::kMoveEffect.id, 10)}}),
+        MakeExpand({.amplitudeA = 20, .amplitudeB = 6, .mode = 1, .central = {.center = Centre(kSun), .fx = MaskedFx(kSun, builtin::kExpandEffect.id, 50)}}),
+        MakeRadialWave({.amplitude = 30, .wavelength = 40, .central = {.center = Centre(kMeadow), .fx = MaskedFx(kMeadow, builtin::kRadialWaveEffect.id, 6)}}),
         MakeBend({.amplitudeA = 40, .amplitudeB = 40, .bend = 25, .central = {.center = {float(kTree.cx) * kWidth, float(kTree.cy + kTree.ry) * kHeight, 0}, .fx = tree}}),
-        MakeRotation({.axisRatio = 1000, .central = {.center = Centre(kMoon), .fx = MaskedFx(kMoon, 332, 100)}}),
+        MakeRotation({.axisRatio = 1000, .central = {.center = Centre(kMoon), .fx = MaskedFx(kMoon, builtin::kRotationEffect.id, 100)}}),
         MakeWaterfall({.transluency = 40, .waveCount = 3, .noiseAmplitude = 60, .threshold = 450,
-                       .noise = {"common_res.dll", 8}, .baseColor = 0xFFF0E0, .direction = {.strength = 120, .angle = 270, .fx = fall}}),
+                       .noise = {builtin::kModuleName, builtin::kTileableNoise.id}, .baseColor = 0xFFF0E0, .direction = {.strength = 120, .angle = 270, .fx = fall}}),
         MakeFire({.tiling = 150, .fx = embers}),
     };
     return MakeShowSlide(slide, layer);

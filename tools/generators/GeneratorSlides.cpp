@@ -6,6 +6,7 @@
 #include "GeneratorRecords.h"
 #include "PictureEncoder.h"
 #include "SlideRecords.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -23,9 +24,9 @@ StoreEntry ImageEntry(const Picture& picture) {
 }
 
 // Our effects in the built-in module.
-const LinkValue kSmokeEffect{"common_res.dll", 301};
-const LinkValue kLightningEffect{"common_res.dll", 302};
-const LinkValue kPlantEffect{"common_res.dll", 303};
+const LinkValue kSmokeEffect{builtin::kModuleName, builtin::kSmokeEffect.id};
+const LinkValue kLightningEffect{builtin::kModuleName, builtin::kLightningEffect.id};
+const LinkValue kPlantEffect{builtin::kModuleName, builtin::kPlantEffect.id};
 
 constexpr float kWidth = 1280, kHeight = 800;
 

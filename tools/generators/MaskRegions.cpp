@@ -2,6 +2,7 @@
 
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -21,7 +22,7 @@ GuidImage MaskPicture(const MaskRegion& region) {
 FxBaseRecord MaskedFx(const MaskRegion& region, int32_t effect, uint32_t speed, int32_t fxMode) {
     FxBaseRecord fx;
     fx.maskGuid = region.guid;
-    fx.effect = {"common_res.dll", effect};
+    fx.effect = {builtin::kModuleName, effect};
     fx.speed = speed;
     fx.fxMode = fxMode;
     return fx;

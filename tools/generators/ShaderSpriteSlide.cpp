@@ -4,6 +4,7 @@
 #include "ProceduralPictures.h"
 #include "ShaderSpriteRecords.h"
 #include "SpriteSlides.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -36,7 +37,7 @@ SceneWriter Arc() {
     arc.glow.glowAmount = 160;
     arc.glow.effectSprite.sprite = Named("Arc", 14, 44, Rgb(204, 255, 255));
     arc.glow.effectSprite.sprite.blendMode = 1;
-    arc.glow.effectSprite.sprite.secondImage = {"common_res.dll", 98};
+    arc.glow.effectSprite.sprite.secondImage = {builtin::kModuleName, builtin::kThickBolt.id};
     return MakeDischargeFX(arc);
 }
 
@@ -48,7 +49,7 @@ SceneWriter Strike() {
     strike.glow.glowAmount = 70;
     SpriteRecord& sprite = strike.glow.effectSprite.sprite;
     sprite = Named("Strike", 8, 30, Rgb(230, 210, 255));
-    sprite.secondImage = {"common_res.dll", 98};
+    sprite.secondImage = {builtin::kModuleName, builtin::kThickBolt.id};
     sprite.placed.base.timeLine = {.mode = 1, .hiddenMin = 60, .hiddenMax = 200, .visibleMin = 30, .visibleMax = 80,
                                    .fadeIn = 5, .fadeOut = 25};
     return MakeDischargeFX(strike);
@@ -59,10 +60,10 @@ SceneWriter Burst() {
     ExplosionRecord burst{.direction = 90, .speed = 60, .seed = 11, .colour2 = Rgb(255, 80, 40)};
     burst.base.position = {kWidth / 2.0f, 170, 0};
     EffectSpriteRecord& fx = burst.base.effectSprite;
-    fx.effect = {"common_res.dll", 320};
+    fx.effect = {builtin::kModuleName, builtin::kExplosionEffect.id};
     fx.sprite = Named("Burst", 1, 240, Rgb(255, 200, 120));
-    fx.sprite.image = {"common_res.dll", 321};
-    fx.sprite.secondImage = {"common_res.dll", 322};
+    fx.sprite.image = {builtin::kModuleName, builtin::kExplosionGradient.id};
+    fx.sprite.secondImage = {builtin::kModuleName, builtin::kExplosionNoise.id};
     fx.sprite.placed.timeScale = 100;
     fx.sprite.placed.base.timeLine = {.mode = 1, .hiddenMin = 40, .hiddenMax = 120, .visibleMin = 200,
                                       .visibleMax = 300, .fadeIn = 50, .fadeOut = 150};

@@ -5,6 +5,7 @@
 #include "PictureEncoder.h"
 #include "SpritePictures.h"
 #include "SpriteRecords.h"
+#include "document/BuiltinResources.h"
 
 using namespace scenewriter;
 
@@ -70,7 +71,7 @@ ShowSlide Meadow(const LinkValue& picture, Pictures& pictures) {
 
     // The module's soft dot drifting up and to the right, fading out at the edges.
     FlowRecord dust{.angle = 60, .driftAmplitude = 8, .driftRate = 4, .speed = 25.0f};
-    dust.sprite = Sprite("Dust", 0.0f, 1.0f, 0.2f, 0.9f, 60, 14, {"common_res.dll", 44});
+    dust.sprite = Sprite("Dust", 0.0f, 1.0f, 0.2f, 0.9f, 60, 14, {builtin::kModuleName, builtin::kSoftDot.id});
     dust.sprite.colour = Rgb(255, 230, 190);
     dust.sprite.scaleMin = 0.4f;
     for (EdgeRecord& edge : dust.edges) edge = {.fadeOut = 600, .fadeIn = 600, .minDelay = 200, .maxDelay = 1500};
@@ -81,7 +82,7 @@ ShowSlide Meadow(const LinkValue& picture, Pictures& pictures) {
     fireflies.pulseSpeed = 0.9f;
 
     // The module's frame set: a star that twinkles through four frames.
-    SpriteRecord star = Sprite("Evening star", 0, 1, 0, 1, 1, 56, {"common_res.dll", 300});
+    SpriteRecord star = Sprite("Evening star", 0, 1, 0, 1, 1, 56, {builtin::kModuleName, builtin::kTwinklingStar.id});
     star.frameSetSource = 1;
     star.blendMode = 1;
 
