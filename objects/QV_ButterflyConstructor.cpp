@@ -1,5 +1,6 @@
 #include "objects/QV_ButterflyConstructor.h"
 
+#include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/AC_Butterfly.h"
@@ -44,6 +45,7 @@ void QV_ButterflyConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
     ReadAssigned(archive, keptValue1_);
     ReadAssigned(archive, keptValue2_);
     if (version >= 2) archive.ReadFloat(wingScale_);
+    wingScale_ = WithinOrDefault(wingScale_, kMaxWingScale, kDefaultWingScale);
     LoadWithTag(archive);
 }
 
