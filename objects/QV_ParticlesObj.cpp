@@ -61,6 +61,9 @@ LayerWriter::~LayerWriter() {
 }
 
 void LayerWriter::Put(const PctQuad& quad) {
-    if (buffer_ && next_ < quads_) QV_ParticlesObj::WriteQuad(buffer_, next_, quad);
+    if (buffer_ && next_ < quads_) {
+        QV_ParticlesObj::WriteQuad(buffer_, next_, quad);
+        object_.Layer(layer_).quadCoverage.Record(next_, quad.v);
+    }
     ++next_;
 }
