@@ -13,7 +13,7 @@
 //   bench_saver_runs copy DOCUMENT FOLDER
 //                                  a copy of the saver in FOLDER whose document is DOCUMENT's
 //                                  bytes (scripts/bench-process, one slide of the scene)
-// The saver is the VelmoraGlow.scr beside this program.
+// The saver is the one a user installs, build/bin/VelmoraGlow.scr with common_res.dll beside it.
 #include <windows.h>
 
 #include <algorithm>
@@ -34,11 +34,13 @@ namespace {
 
 const wchar_t kSaverClass[] = L"GlowSaverWndClass";
 
-std::wstring ProgramFolder() {
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+const char kSaverPath[] = VG_SAVER_PATH;
+
+std::wstring SaverPath() { return std::wstring(kSaverPath, kSaverPath + sizeof kSaverPath - 1); }
+
+std::wstring SaverFolder() {
+    const std::wstring saver = SaverPath();
+    return saver.substr(0, saver.find_last_of(L"\\/") + 1);
 }
 
 std::vector<HWND> SaverWindows(DWORD process) {
@@ -115,8 +117,8 @@ RunResult RunOnce(const std::wstring& saver, DWORD playMilliseconds) {
 std::wstring SaverWithDocument(const std::vector<uint8_t>& document, const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring copy = folder + L"VelmoraGlow.scr";
-    if (!CopyFileW((ProgramFolder() + L"VelmoraGlow.scr").c_str(), copy.c_str(), FALSE) ||
-        !CopyFileW((ProgramFolder() + L"common_res.dll").c_str(), (folder + L"common_res.dll").c_str(), FALSE))
+    if (!CopyFileW(SaverPath().c_str(), copy.c_str(), FALSE) ||
+        !CopyFileW((SaverFolder() + L"common_res.dll").c_str(), (folder + L"common_res.dll").c_str(), FALSE))
         return {};
     HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
     if (!update) return {};
@@ -204,7 +206,7 @@ int ExitHeavy(const std::vector<std::string>& names) {
 }
 
 int Repeat(int runs) {
-    const std::wstring saver = ProgramFolder() + L"VelmoraGlow.scr";
+    const std::wstring saver = SaverPath();
     std::map<DWORD, int> codes;
     int leftMusic = 0;
     std::vector<double> ends;

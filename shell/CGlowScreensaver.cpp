@@ -72,6 +72,8 @@ HRESULT CGlowScreensaver::RenderCurrentUnit() {
         current_->Scene()->FrameMove(appTime);
         current_->DrawScene();
     } else if (current_->SplashDrawn()) {
+        // Only now, with the splash on the screen: the first frame needs no sound.
+        if (!current_->Scene()) OpenAudio();
         const HRESULT hr = current_->Start();
         if (FAILED(hr)) EnterErrorMode(hr);
     } else {
@@ -97,16 +99,20 @@ HRESULT CGlowScreensaver::InvalidateUnitObjects() {
     return S_OK;
 }
 
+void CGlowScreensaver::OpenAudio() {
+    SoundDevice::Shared().InitDirectSound(mainWindow);
+    if ((mode == FullScreen || mode == TestWindow) && !music_.HasGraph()) music_.InitAudioGraph(mainWindow);
+}
+
+// The sound device and the music graph are made before the unit's first start, not here:
+// this runs once before the first frame, then after every reset.
 HRESULT CGlowScreensaver::RestoreUnitObjects() {
     try {
-        SoundDevice& sound = SoundDevice::Shared();
-        sound.InitDirectSound(mainWindow);
         if (current_ && current_->Scene()) {
             // After a reset: the sound comes back at the stored level, the music graph anew.
-            if (IDirectSoundBuffer* primary = sound.PrimaryBuffer()) primary->Play(0, 0, DSBPLAY_LOOPING);
+            OpenAudio();
+            if (IDirectSoundBuffer* primary = SoundDevice::Shared().PrimaryBuffer()) primary->Play(0, 0, DSBPLAY_LOOPING);
             ApplyStoredSoundVolume();
-            if ((mode == FullScreen || mode == TestWindow) && !music_.HasGraph())
-                music_.InitAudioGraph(mainWindow);
         }
     } catch (...) {
         EnterErrorMode(kMissingMedia);

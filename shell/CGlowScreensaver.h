@@ -39,11 +39,13 @@ public:
     MusicGraph& Music() { return music_; }
 
 private:
-    // The framework reaches the graph for its creation and its events through this.
+    // The sound device, and in the modes with music the graph, when they are not there yet.
+    void OpenAudio();
+
+    // The framework reaches the graph for its events through this.
     class FrameworkMusic : public SaverMusic {
     public:
         explicit FrameworkMusic(MusicGraph& graph) : graph_(graph) {}
-        void InitAudioGraph(HWND mainWindow) override { graph_.InitAudioGraph(mainWindow); }
         long GetAudioEvent() override { return graph_.GetAudioEvent(); }
 
     private:

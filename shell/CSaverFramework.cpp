@@ -148,7 +148,6 @@ HRESULT CSaverFramework::Initialize(HINSTANCE moduleInstance) {
         return S_OK;
     }
     LoadSettings();
-    if ((mode == FullScreen || mode == TestWindow) && music_) music_->InitAudioGraph(mainWindow);
     return S_OK;
 }
 

@@ -6,6 +6,7 @@
 #include "FakeShellPlatform.h"
 #include "MemoryKeyStore.h"
 #include "TestDevice.h"
+#include "audio/SoundDevice.h"
 #include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "shell/CGlowScreensaver.h"
@@ -33,8 +34,7 @@ protected:
         app_.mainWindow = device_.Window();
         app_.currentDevice = device_.Device();
         app_.OnUnitSelected(0);
-        // What the framework does on its way in: the graph, then the unit's objects.
-        app_.Music().InitAudioGraph(device_.Window());
+        // What the framework does on its way in, once the unit's device is made.
         ASSERT_EQ(app_.RestoreUnitObjects(), S_OK);
     }
     void TearDown() override {
@@ -103,6 +103,30 @@ TEST_F(ApplicationFramesTest, SplashOnTheFirstFrameAndTheSceneFromTheThird) {
     EXPECT_EQ(show.CurrentSlide().Get(), show.SlideAt(1).Get());
     Frame(time + 6);
     ExpectScene("second slide");
+}
+
+// The first frame needs no sound: the sound device and the music graph are made once the
+// splash has been shown, when the unit's scene starts.
+TEST_F(ApplicationFramesTest, TheSoundAndTheMusicComeUpWhenTheSceneStartsAfterTheSplash) {
+    app_.InvalidateUnitObjects();
+    SoundDevice& sound = SoundDevice::Shared();
+    sound.ReleasePrimaryBuffer();
+    sound.ReleaseDevice();
+    // As the framework leaves a unit whose device it has just made.
+    ASSERT_EQ(app_.RestoreUnitObjects(), S_OK);
+    EXPECT_EQ(sound.PrimaryBuffer(), nullptr);
+    EXPECT_FALSE(app_.Music().HasGraph());
+
+    Frame(0);
+    ASSERT_TRUE(app_.CurrentContext()->SplashDrawn());
+    EXPECT_EQ(sound.PrimaryBuffer(), nullptr) << "the splash's frame";
+    EXPECT_FALSE(app_.Music().HasGraph()) << "the splash's frame";
+
+    Frame(0.1f);
+    ASSERT_TRUE(app_.CurrentContext()->Started());
+    EXPECT_NE(sound.PrimaryBuffer(), nullptr);
+    EXPECT_TRUE(app_.Music().HasGraph());
+    EXPECT_EQ(app_.CurrentContext()->PlaylistPosition(), 1u);
 }
 
 TEST_F(ApplicationFramesTest, EveryResetBringsTheShowAndTheMusicBackWithoutLeakingReferences) {

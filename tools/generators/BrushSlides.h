@@ -7,9 +7,10 @@
 
 #include "DocumentRecords.h"
 #include "SceneWriter.h"
+#include "ShowSlide.h"
 
 struct BrushShowcase {
-    scenewriter::SceneWriter slide;
+    ShowSlide slide;
     std::vector<scenewriter::StoreEntry> images;
     std::vector<scenewriter::GuidImage> masks;
 };

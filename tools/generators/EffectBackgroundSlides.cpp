@@ -32,7 +32,7 @@ std::array<float, 12> Box(const MaskRegion& r) {
 
 std::array<float, 3> Centre(const MaskRegion& r) { return {float(r.cx) * kWidth, float(r.cy) * kHeight, 0.0f}; }
 
-SceneWriter BrushSlide(const LinkValue& dusk) {
+ShowSlide BrushSlide(const LinkValue& dusk) {
     FxBaseRecord fall = MaskedFx(kFall, 331, 25);
     fall.region = Box(kFall);
     FxBaseRecord embers = MaskedFx(kEmbers, 92, 50);
@@ -53,20 +53,20 @@ SceneWriter BrushSlide(const LinkValue& dusk) {
                        .noise = {"common_res.dll", 8}, .baseColor = 0xFFF0E0, .direction = {.strength = 120, .angle = 270, .fx = fall}}),
         MakeFire({.tiling = 150, .fx = embers}),
     };
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
-SceneWriter FlameSlide(const LinkValue& harbour) {
+ShowSlide FlameSlide(const LinkValue& harbour) {
     LayerRecord layer{.picture = harbour};
     layer.camera.enabled = 1;
     layer.camera.zoom = 115;
     FlameLightRecord flame{.fireHeight = 10, .strength = 60, .layer = layer};
     SlideRecord slide{.fadeIn = 2, .fadeOut = 2, .showTime = 10};
     slide.layer = MakeFlameLight(flame);
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
-SceneWriter UnderwaterSlide(const LinkValue& tower) {
+ShowSlide UnderwaterSlide(const LinkValue& tower) {
     LayerRecord layer{.picture = tower};
     layer.camera.enabled = 1;
     layer.camera.zoom = 120;
@@ -74,16 +74,16 @@ SceneWriter UnderwaterSlide(const LinkValue& tower) {
     underwater.brush.amplitude = 120;
     SlideRecord slide{.fadeIn = 2, .fadeOut = 2, .showTime = 10};
     slide.layer = MakeUnderwaterLight(underwater);
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
-SceneWriter LakeSlide(const LinkValue& dusk) {
+ShowSlide LakeSlide(const LinkValue& dusk) {
     LayerRecord layer{.picture = dusk};
     layer.camera.enabled = 0;
     LakeRecord lake{.waterLevel = 40, .normalMapGuid = kLakeNormals, .layer = layer};
     SlideRecord slide{.fadeIn = 2, .fadeOut = 2, .showTime = 10};
     slide.layer = MakeLake(lake);
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
 }  // namespace

@@ -7,10 +7,11 @@
 
 #include "DocumentRecords.h"
 #include "SceneWriter.h"
+#include "ShowSlide.h"
 #include "SlideRecords.h"
 
 struct EffectBackgroundSlides {
-    std::vector<scenewriter::SceneWriter> slides;  // complete slide records
+    std::vector<ShowSlide> slides;
     std::vector<scenewriter::GuidImage> guidImages;  // the brushes' masks and the lake's normal map
 };
 

@@ -6,12 +6,13 @@
 
 #include "DocumentRecords.h"
 #include "SceneWriter.h"
+#include "ShowSlide.h"
 #include "SlideRecords.h"
 
 namespace effectlayerslides {
 
 struct EffectLayerSlides {
-    std::vector<scenewriter::SceneWriter> slides;  // complete slide records
+    std::vector<ShowSlide> slides;
     std::vector<scenewriter::StoreEntry> images;   // the fish's picture
 };
 

@@ -86,7 +86,8 @@ GeneratorSlide MakeGeneratorSlide() {
     slide.fadeIn = 2;
     slide.showTime = 12;
     slide.fadeOut = 2;
-    slide.layer = MakeLayer({.picture = moor.link, .camera = {.enabled = 1, .zoom = 110}});
+    const LayerRecord layer{.picture = moor.link, .camera = {.enabled = 1, .zoom = 110}};
+    slide.layer = MakeLayer(layer);
     // Drawn from the last to the first: the strike, the smoke, then the reeds in front.
     slide.objects = {
         ReedPlant({40, 520, 300, 15, 40, 15, 0}, reeds.link),
@@ -97,6 +98,6 @@ GeneratorSlide MakeGeneratorSlide() {
         MakeStaticAnimation({.rect = ReedRect({800, 600, 900, 10, 10, 10, 0}, reeds.link)}),
         Strike(core.link, glow.link, spot.link),
     };
-    return {MakeSlide(slide),
+    return {MakeShowSlide(slide, layer),
             {ImageEntry(moor), ImageEntry(puff), ImageEntry(core), ImageEntry(glow), ImageEntry(spot), ImageEntry(reeds)}};
 }

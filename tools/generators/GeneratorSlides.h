@@ -6,9 +6,10 @@
 
 #include "DocumentRecords.h"
 #include "SceneWriter.h"
+#include "ShowSlide.h"
 
 struct GeneratorSlide {
-    scenewriter::SceneWriter slide;
+    ShowSlide slide;
     std::vector<scenewriter::StoreEntry> images;  // the pictures it embeds
 };
 

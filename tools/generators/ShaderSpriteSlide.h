@@ -4,11 +4,12 @@
 // above them, and the saver's name.
 #include "DocumentRecords.h"
 #include "SceneWriter.h"
+#include "ShowSlide.h"
 
 namespace shaderslide {
 
 struct ShaderSpriteSlide {
-    scenewriter::SceneWriter slide;      // the complete slide record
+    ShowSlide slide;
     scenewriter::StoreEntry picture;     // its background picture
 };
 

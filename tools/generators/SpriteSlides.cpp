@@ -57,7 +57,7 @@ StaticSpriteRecord PlacedAt(int32_t x, int32_t y, const SpriteRecord& sprite) {
 }
 
 // Over the 1024 × 768 dusk picture: the sun sits at (0.68, 0.58), the hills from 0.7 down.
-SceneWriter Meadow(const LinkValue& picture, Pictures& pictures) {
+ShowSlide Meadow(const LinkValue& picture, Pictures& pictures) {
     using namespace pictures;
     SpriteRecord rays = Sprite("Sun rays", 0.5f, 0.85f, 0.0f, 1.0f, 5, 90, pictures.Add("ray", LightRay(64, 512)));
     rays.colour = Rgb(255, 214, 150);
@@ -110,7 +110,7 @@ SceneWriter Meadow(const LinkValue& picture, Pictures& pictures) {
 
 // Over the 1600 × 900 night harbour: sky above 0.6, water below, the moon at (0.3, 0.22).
 // Placed sprites stay near the middle, which narrow screens show too.
-SceneWriter Harbour(const LinkValue& picture, Pictures& pictures) {
+ShowSlide Harbour(const LinkValue& picture, Pictures& pictures) {
     using namespace pictures;
     FlowRecord rain{.angle = 285, .speed = 900.0f, .orientation = 1};
     rain.sprite = Sprite("Rain", 0.0f, 1.0f, 0.0f, 1.0f, 260, 48, pictures.Add("drop", Drop(8, 64)));
@@ -162,7 +162,7 @@ SceneWriter Harbour(const LinkValue& picture, Pictures& pictures) {
 
 }  // namespace
 
-SceneWriter MakeObjectSlide(const std::string& name, const LinkValue& picture, std::vector<SceneWriter> objects) {
+ShowSlide MakeObjectSlide(const std::string& name, const LinkValue& picture, std::vector<SceneWriter> objects) {
     LayerRecord layer;
     layer.picture = picture;
     layer.camera.enabled = 1;
@@ -174,7 +174,7 @@ SceneWriter MakeObjectSlide(const std::string& name, const LinkValue& picture, s
     slide.name = name;
     slide.layer = MakeLayer(layer);
     slide.objects = std::move(objects);
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
 SpriteSlides MakeSpriteSlides(const LinkValue& meadow, const LinkValue& harbour) {

@@ -4,9 +4,14 @@
 // butterflies, a clock and falling leaves, the sprite slides, the slide of smoke, lightning
 // and reeds, the slide of FX brushes, the shader sprites' slide, and the glass ball, water
 // rings and falling glyphs. With a slide number, the document holds that slide alone (with
-// every picture, sound and track), for measuring one slide as the saver shows it.
+// every picture, sound and track), for measuring one slide as the saver shows it; with
+// "pictures", it is the picture slide show alone: every slide's picture, camera, fades and show
+// time on a plain layer, with the music and no objects, brushes or sounds, for measuring the
+// saver against another slide show of the same pictures.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <set>
 #include <string>
 
 #include "BrushSlides.h"
@@ -18,6 +23,7 @@
 #include "PictureEncoder.h"
 #include "ProceduralPictures.h"
 #include "ShaderSpriteSlide.h"
+#include "ShowSlide.h"
 #include "SlideRecords.h"
 #include "SoundRecords.h"
 #include "SpriteSlides.h"
@@ -38,7 +44,7 @@ StoreEntry ImageEntry(const Picture& picture) {
     return StoreEntry{picture.path, picture.stamp, {StoredFile{0, "", picture.bytes, picture.path}}};
 }
 
-SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t fadeIn,
+ShowSlide Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t fadeIn,
                   uint32_t show, uint32_t fadeOut, std::vector<SceneWriter> sounds = {},
                   std::vector<SceneWriter> objects = {}) {
     LayerRecord layer;
@@ -52,7 +58,7 @@ SceneWriter Slide(const Picture& picture, bool cameraOn, uint32_t zoom, uint32_t
     slide.layer = MakeLayer(layer);
     slide.sounds = std::move(sounds);
     slide.objects = std::move(objects);
-    return MakeSlide(slide);
+    return MakeShowSlide(slide, layer);
 }
 
 const int kSampleRate = 22050;
@@ -89,11 +95,27 @@ SceneWriter SoundObject(const Sound& sound, const std::string& name, int32_t mod
     return MakeWaveSound(record);
 }
 
+// The picture slide show alone: each slide as its picture only, the section holding only
+// those pictures.
+std::vector<SceneWriter> PictureShow(const std::vector<ShowSlide>& slides, ResourceSection& section) {
+    std::vector<SceneWriter> pictures;
+    std::set<std::string> shown;
+    for (const ShowSlide& slide : slides) {
+        pictures.push_back(slide.pictureOnly);
+        shown.insert(slide.picture.path);
+    }
+    std::erase_if(section.images, [&](const StoreEntry& entry) { return !shown.count(entry.path); });
+    section.buffers.clear();
+    section.guidImages.clear();
+    section.durations.clear();
+    return pictures;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: write_default_scene OUTPUT [SLIDE]\n");
+        std::fprintf(stderr, "usage: write_default_scene OUTPUT [SLIDE | pictures]\n");
         return 2;
     }
     using namespace pictures;
@@ -122,14 +144,14 @@ int main(int argc, char** argv) {
                                                {0, 0.3},   {523, 0.6}, {494, 0.6}, {440, 1.5}};
     const std::vector<sounds::Note> night = {{330, 0.8}, {392, 0.8}, {494, 1.2}, {0, 0.4},
                                              {440, 0.8}, {392, 0.8}, {330, 1.6}};
-    std::vector<SceneWriter> slides = {
+    std::vector<ShowSlide> slides = {
         Slide(dusk, true, 120, 2, 12, 2), Slide(harbour, false, 120, 3, 10, 2), Slide(tower, true, 140, 2, 10, 3),
         Slide(harbour, true, 130, 2, 10, 2,
               {SoundObject(swell, "Swell", 0, 100, 100, 70, 50), SoundObject(chime, "Chime", 1, 200, 400, 85, 30)}),
         Slide({garden.meadow.path, garden.meadow.stamp, {}}, true, 115, 2, 12, 2, {}, garden.objects)};
     spriteslides::SpriteSlides sprites =
         spriteslides::MakeSpriteSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp});
-    for (SceneWriter& slide : sprites.slides) slides.push_back(std::move(slide));
+    for (ShowSlide& slide : sprites.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), sprites.images.begin(), sprites.images.end());
     section.durations = sprites.durations;
     GeneratorSlide generators = MakeGeneratorSlide();
@@ -141,23 +163,28 @@ int main(int argc, char** argv) {
     section.images.push_back(shaders.picture);
     effectlayerslides::EffectLayerSlides effects = effectlayerslides::MakeEffectLayerSlides(
         {dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {garden.meadow.path, garden.meadow.stamp});
-    for (SceneWriter& slide : effects.slides) slides.push_back(std::move(slide));
+    for (ShowSlide& slide : effects.slides) slides.push_back(std::move(slide));
     section.images.insert(section.images.end(), effects.images.begin(), effects.images.end());
     EffectBackgroundSlides backgrounds =
         MakeEffectBackgroundSlides({dusk.path, dusk.stamp}, {harbour.path, harbour.stamp}, {tower.path, tower.stamp});
-    for (SceneWriter& slide : backgrounds.slides) slides.push_back(std::move(slide));
+    for (ShowSlide& slide : backgrounds.slides) slides.push_back(std::move(slide));
     section.guidImages.insert(section.guidImages.end(), backgrounds.guidImages.begin(), backgrounds.guidImages.end());
 
-    if (argc == 3) {
+    std::vector<SceneWriter> written;
+    if (argc == 3 && std::strcmp(argv[2], "pictures") == 0) {
+        written = PictureShow(slides, section);
+    } else if (argc == 3) {
         const size_t only = std::strtoul(argv[2], nullptr, 10);
         if (only >= slides.size()) {
             std::fprintf(stderr, "the scene has %zu slides\n", slides.size());
             return 2;
         }
-        slides = {slides[only]};
+        written = {slides[only].full};
+    } else {
+        for (const ShowSlide& slide : slides) written.push_back(slide.full);
     }
     const std::vector<uint8_t> document = MakeDocument(
-        slides,
+        written,
         {{"C:\\Velmora\\Music\\evening.wav", Track(evening)}, {"C:\\Velmora\\Music\\night.wav", Track(night)}},
         section);
     return WriteFile(argv[1], document) ? 0 : 1;
