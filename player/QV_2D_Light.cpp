@@ -397,8 +397,9 @@ UINT QV_2D_Light::QuadsInBudget(const QV_IndexedMesh<DX_V::PCT>& mesh, UINT quad
     if (Allowance() >= kUnlimited) return quads;
     D3DXMATRIX toClip;
     GetPictureView().GetWorldViewProjection(mesh.world, toClip);
+    const TargetMapping mapping(toClip, float(width_), float(height_));
     double allowance = Allowance();
-    quads = mesh.quadCoverage.QuadsWithin(quads, TargetMapping(toClip, float(width_), float(height_)), passes, allowance);
+    quads = mesh.quadCoverage.QuadsWithin(quads, mapping, passes, allowance);
     Charge(Allowance() - allowance);
     return quads;
 }
