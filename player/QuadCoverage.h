@@ -31,8 +31,10 @@ private:
 
 class QuadCoverage {
 public:
-    // Room for n quads, each covering nothing until it is recorded.
+    // Room for n quads, each covering nothing until it is recorded; within what Reserve made
+    // room for, nothing is allocated.
     void Resize(unsigned n);
+    void Reserve(unsigned n) { extents_.reserve(n); }
     // Quad q from its four vertices as they are drawn: (v0, v1, v2) and (v2, v1, v3).
     template <class V>
     void Record(unsigned q, const V* vertices) {
