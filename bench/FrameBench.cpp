@@ -1,6 +1,7 @@
 // Steady-state frame cost of the default scene against an empty frame (a clear only) on the
 // same device, measured in alternating blocks within one run: the scene as it plays, and each
 // of its slides held on screen.
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "TestDevice.h"
 #include "document/CurrentDevice.h"
 #include "player/PictureView.h"
+#include "player/QV_2D_Light.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {
@@ -202,6 +204,7 @@ bool MeasureSlides(Size size) {
         unsigned slide = 0;
         double value = -1;
     } byWall, byCpu;
+    double largestCover = 0, largestObjectCover = 0;
     const unsigned count = unsigned(stage.Scene().Show()->SlideCount());
     for (unsigned n = 0; n < count; ++n) {
         const unsigned slide = position.Slide();
@@ -216,10 +219,18 @@ bool MeasureSlides(Size size) {
         const std::string label = position.Label(slide);
         const Figures figures = Report(label + ", " + MadeSize(), kSlidePlan,
                                        MeasureBlocks(kSlidePlan, sceneFrame, emptyFrame, stage.Fence()), false);
+        bench::PrintFigure("largest frame cover, " + label, bench::Format(position.LargestFrameCover(), 2, "screens"),
+                           "one object at most " + bench::Format(position.LargestObjectCover(), 2, "screens") +
+                               "; budgets " + bench::Format(QV_2D_Light::kFrameBudgetScreens, 0) + " and " +
+                               bench::Format(QV_2D_Light::kObjectBudgetScreens, 0));
+        largestCover = std::max(largestCover, position.LargestFrameCover());
+        largestObjectCover = std::max(largestObjectCover, position.LargestObjectCover());
         if (figures.wall > byWall.value) byWall = {label, slide, figures.wall};
         if (figures.cpu > byCpu.value) byCpu = {label, slide, figures.cpu};
         position.DrawFrame(t = position.End() + kFrameStep);
     }
+    bench::PrintFigure("largest frame cover, every slide", bench::Format(largestCover, 2, "screens"),
+                       "one object at most " + bench::Format(largestObjectCover, 2, "screens"));
     bench::PrintFigure("heaviest slide, wall to GPU done", std::to_string(byWall.slide),
                        byWall.label + ", " + bench::Format(byWall.value * 1000, 3, "ms"));
     bench::PrintFigure("heaviest slide, main-thread CPU", std::to_string(byCpu.slide),

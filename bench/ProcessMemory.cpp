@@ -5,11 +5,13 @@
 
 namespace bench {
 
-ProcessMemory CurrentProcessMemory() {
+ProcessMemory CurrentProcessMemory() { return MemoryOfProcess(GetCurrentProcess()); }
+
+ProcessMemory MemoryOfProcess(HANDLE process) {
     constexpr double kMiB = 1024.0 * 1024.0;
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
     return {double(counters.WorkingSetSize) / kMiB, double(counters.PeakWorkingSetSize) / kMiB};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The process's memory as Windows reports it, in MiB of 1024 x 1024 bytes.
+#include <windows.h>
+
 namespace bench {
 
 struct ProcessMemory {
@@ -8,5 +10,7 @@ struct ProcessMemory {
 };
 
 ProcessMemory CurrentProcessMemory();
+// The same for another process (a handle with query and read rights).
+ProcessMemory MemoryOfProcess(HANDLE process);
 
 }  // namespace bench

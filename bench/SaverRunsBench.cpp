@@ -2,6 +2,11 @@
 //   bench_saver_runs exit SOUNDS   a copy of the saver whose document holds SOUNDS looping
 //                                  sound objects of one 1 MiB WAVE file: how soon after the
 //                                  key its windows go and its process ends (three runs)
+//   bench_saver_runs heavy [CLASS...]
+//                                  copies of the saver whose documents are the heavy documents
+//                                  (bench/HeavyDocuments) with hostile and with normal values:
+//                                  the saver's peak memory before the key, and how soon after
+//                                  the key its process ends (three runs of each hostile one)
 //   bench_saver_runs repeat RUNS   the saver itself, RUNS times in a row: every exit code, and
 //                                  whether its music folder is gone after each run
 //   bench_saver_runs end           a key to the saver running on this display (scripts/run)
@@ -21,6 +26,8 @@
 #include "BenchClock.h"
 #include "BenchDocuments.h"
 #include "FigureLine.h"
+#include "HeavyDocuments.h"
+#include "ProcessMemory.h"
 #include "audio/MusicFolder.h"
 
 namespace {
@@ -64,6 +71,7 @@ struct RunResult {
     DWORD exitCode = 0;
     double hiddenSeconds = -1;  // key to the last window hidden
     double exitSeconds = -1;    // key to the process gone
+    double peakMiB = 0;         // the saver's peak working set before the key
 };
 
 // Starts the saver full screen, lets it play for a while once its loop takes messages (the
@@ -88,6 +96,7 @@ RunResult RunOnce(const std::wstring& saver, DWORD playMilliseconds) {
     Sleep(playMilliseconds);
     if (!windows.empty()) {
         run.started = true;
+        run.peakMiB = bench::MemoryOfProcess(process.hProcess).peak;
         const double key = bench::WallSeconds();
         PostMessageW(windows[0], WM_KEYDOWN, VK_SPACE, 0);
         while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT && bench::WallSeconds() - key < 120)
@@ -124,32 +133,76 @@ std::wstring TempFolder() {
     return std::wstring(temp) + L"vg-saver-runs\\";
 }
 
-int ExitWithSounds(int count) {
-    const std::wstring saver = SaverWithDocument(bench::SoundObjectsDocument(count), TempFolder());
+struct EndRuns {
+    bool started = false;
+    bool allZero = true;
+    std::vector<double> hidden, exits, peaks;
+
+    double Worst() const { return *std::max_element(exits.begin(), exits.end()); }
+    // Process gone (median and worst), windows hidden, exit codes.
+    std::string Summary() const {
+        return "process gone, median of " + std::to_string(exits.size()) + " (worst " +
+               bench::Format(Worst() * 1000, 0, "ms") + "); windows hidden after " +
+               bench::Format(bench::Median(hidden) * 1000, 0, "ms") +
+               (allZero ? ", exit codes 0" : ", AN EXIT CODE NOT 0");
+    }
+};
+
+// A copy of the saver with the document, played for a few seconds and ended by a key, `runs`
+// times.
+EndRuns EndAfterKey(const std::vector<uint8_t>& document, int runs) {
+    EndRuns ends;
+    const std::wstring saver = SaverWithDocument(document, TempFolder());
     if (saver.empty()) {
         std::fprintf(stderr, "no copy of the saver with the document\n");
-        return 1;
+        return ends;
     }
-    std::vector<double> hidden, exits;
-    bool allZero = true;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const RunResult result = RunOnce(saver, 3000);
         if (!result.started) {
             std::fprintf(stderr, "the saver did not start\n");
-            return 1;
+            return ends;
         }
-        allZero = allZero && result.exitCode == 0;
-        hidden.push_back(result.hiddenSeconds);
-        exits.push_back(result.exitSeconds);
+        ends.allZero = ends.allZero && result.exitCode == 0;
+        ends.hidden.push_back(result.hiddenSeconds);
+        ends.exits.push_back(result.exitSeconds);
+        ends.peaks.push_back(result.peakMiB);
     }
-    const double worst = *std::max_element(exits.begin(), exits.end());
+    ends.started = true;
+    return ends;
+}
+
+int ExitWithSounds(int count) {
+    const EndRuns ends = EndAfterKey(bench::SoundObjectsDocument(count), 3);
+    if (!ends.started) return 1;
     bench::PrintFigure("end after a key, " + std::to_string(count) + " sounds",
-                       bench::Format(bench::Median(exits) * 1000, 0, "ms"),
-                       "process gone, median of 3 (worst " + bench::Format(worst * 1000, 0, "ms") +
-                           "); windows hidden after " + bench::Format(bench::Median(hidden) * 1000, 0, "ms") +
-                           (allZero ? ", exit codes 0" : ", AN EXIT CODE NOT 0") +
-                           (worst < 1 && allZero ? " (target < 1 s met)" : " (target < 1 s MISSED)"));
+                       bench::Format(bench::Median(ends.exits) * 1000, 0, "ms"),
+                       ends.Summary() + (ends.Worst() < 1 && ends.allZero ? " (target < 1 s met)" : " (target < 1 s MISSED)"));
     return 0;
+}
+
+int ExitHeavy(const std::vector<std::string>& names) {
+    constexpr double kMemoryTargetMiB = 64;
+    int status = 0;
+    for (const bench::HeavyClass& heavy : bench::HeavyClasses()) {
+        if (!names.empty() && std::find(names.begin(), names.end(), heavy.name) == names.end()) continue;
+        const EndRuns hostile = EndAfterKey(bench::HeavyDocument(heavy.name, true), 3);
+        const EndRuns normal = EndAfterKey(bench::HeavyDocument(heavy.name, false), 1);
+        if (!hostile.started || !normal.started) {
+            status = 1;
+            continue;
+        }
+        const double peak = *std::max_element(hostile.peaks.begin(), hostile.peaks.end());
+        const double added = peak - normal.peaks.front();
+        const bool met = hostile.Worst() < 1 && hostile.allZero && added <= kMemoryTargetMiB;
+        bench::PrintFigure(std::string("end after a key, ") + heavy.what,
+                           bench::Format(bench::Median(hostile.exits) * 1000, 0, "ms"),
+                           hostile.Summary() + "; peak memory " + bench::Format(peak, 1, "MiB") + ", " +
+                               bench::Format(added, 1, "MiB") + " over normal values" +
+                               (met ? " (targets < 1 s, <= 64 MiB met)" : " (targets < 1 s, <= 64 MiB MISSED)"));
+        std::fflush(stdout);
+    }
+    return status;
 }
 
 int Repeat(int runs) {
@@ -209,9 +262,10 @@ int CopyWithDocument(const char* path, const char* folder) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "exit" && argc == 3) return ExitWithSounds(std::atoi(argv[2]));
+    if (command == "heavy") return ExitHeavy(std::vector<std::string>(argv + 2, argv + argc));
     if (command == "repeat" && argc == 3) return Repeat(std::atoi(argv[2]));
     if (command == "end") return EndRunningSaver();
     if (command == "copy" && argc == 4) return CopyWithDocument(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: bench_saver_runs exit SOUNDS | repeat RUNS | end | copy DOCUMENT FOLDER\n");
+    std::fprintf(stderr, "usage: bench_saver_runs exit SOUNDS | heavy [CLASS...] | repeat RUNS | end | copy DOCUMENT FOLDER\n");
     return 2;
 }

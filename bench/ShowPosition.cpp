@@ -1,5 +1,8 @@
 #include "ShowPosition.h"
 
+#include <algorithm>
+
+#include "player/QV_2D_Light.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace bench {
@@ -15,7 +18,17 @@ void ShowPosition::DrawFrame(float t) {
     } else if (current != slide_) {
         slide_ = current;
         start_ = t;
+        largestFrame_ = largestObject_ = 0.0;
     }
+    FollowCover();
+}
+
+void ShowPosition::FollowCover() {
+    const CountedHolder<QV_2D_Light> layer = scene_.Show()->SlideAt(slide_)->GetLight();
+    const double screen = double(layer->Width()) * double(layer->Height());
+    if (!(screen > 0)) return;
+    largestFrame_ = std::max(largestFrame_, layer->FrameCover() / screen);
+    largestObject_ = std::max(largestObject_, layer->LargestObjectCover() / screen);
 }
 
 float ShowPosition::ShowEnd() const {

@@ -24,14 +24,20 @@ public:
     float SteadyFrom() const;
     // The slide's number and, where the document names it, its name.
     std::string Label(unsigned slide) const;
+    // The most screens the budgeted quads and instances of one frame of the current slide
+    // covered so far, and of one object in a frame.
+    double LargestFrameCover() const { return largestFrame_; }
+    double LargestObjectCover() const { return largestObject_; }
 
 private:
     unsigned IndexOfCurrent() const;
+    void FollowCover();
 
     vgtest::RunningScene& scene_;
     unsigned slide_ = 0;
     float start_ = 0.0f;
     bool started_ = false;
+    double largestFrame_ = 0.0, largestObject_ = 0.0;
 };
 
 }  // namespace bench

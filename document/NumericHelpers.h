@@ -12,6 +12,12 @@ inline float DegreesToRadians(float degrees) { return degrees * kSinglePi / 180.
 // The nearest integer in the processor's current rounding mode (ties to even by default).
 inline int RoundToInt(float value) { return static_cast<int>(std::lrintf(value)); }
 
+// A stored float kept within [−limit, limit]; NaN and the infinities become `fallback`.
+inline float WithinOrDefault(float value, float limit, float fallback) {
+    if (!std::isfinite(value)) return fallback;
+    return value < -limit ? -limit : value > limit ? limit : value;
+}
+
 // Truncation toward zero; a value outside the int range (or NaN) gives INT_MIN, as the
 // processor's own conversion does, instead of undefined behaviour.
 inline int TruncateToInt(double value) {

@@ -23,5 +23,11 @@ struct PictureHeader {
 // fits). A larger picture, or one whose size cannot be read, is treated as missing.
 constexpr uint64_t kMaxPicturePixels = 4096ull * 4096ull;
 
+// The longest extent, in picture pixels, that the sizes and scales stored for anything drawn
+// are kept within: four times the side of the largest square picture decoded. Anything larger
+// already reaches past every screen such a picture is fitted into and only grows further off
+// it, so nothing more of it can show.
+constexpr float kMaxShownExtent = 4.0f * 4096.0f;
+
 // Whether the bytes are a picture of a readable size within kMaxPicturePixels.
 bool PictureWithinBudget(const void* bytes, size_t size);

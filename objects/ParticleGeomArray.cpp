@@ -97,4 +97,5 @@ void ParticleGeomArray::WriteQuad(UINT i, const SpriteParticle& sprite, QV_BaseS
     const float vs[4] = {vRange.second, vRange.first, vRange.second, vRange.first};
     DX_V::PCT* quad = locked + 4 * i;
     for (int k = 0; k < 4; ++k) quad[k] = {corners[k].x, corners[k].y, corners[k].z, colour, us[k], vs[k]};
+    quadCoverage.Record(i, corners);
 }

@@ -27,6 +27,7 @@ void QV_3D_Obj_Ctrl::LoadWithTag(QV_IOF_Virtual& archive) {
     ReadUIntParam(archive, count_);
     count_.SetSilently(archive.GrantEntries(std::min(count_.Value(), kMaxMeshInstances)));
     ReadUIntParam(archive, size_);
+    size_.SetSilently(std::min(size_.Value(), kMaxMeshSize));
     imageLink_.Load(archive);
     meshLink_.Load(archive);
     QV_ViewObjCtrl::LoadWithTag(archive);

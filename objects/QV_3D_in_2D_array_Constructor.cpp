@@ -36,6 +36,7 @@ void QV_3D_in_2D_array_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
     archive.ReadEmbeddedFile(mesh_);
     archive.ReadEmbeddedFile(texture_);
     for (MediaParamT<unsigned int>* value : stream_.StoredValues()) ReadUIntParam(archive, *value);
+    stream_.size.SetSilently(std::min(stream_.size.Value(), kMaxMeshSize));
     uint32_t angle = uint32_t(stream_.direction.angle);
     archive.ReadUInt(angle);
     stream_.direction.SetAngle(int32_t(angle));

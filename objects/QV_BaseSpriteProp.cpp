@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
+#include "document/PictureHeader.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/SpriteParticle.h"
@@ -80,6 +82,7 @@ void QV_BaseSpriteProp::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
     archive.ReadInt(rgb);
     colour.SetSilently(uint32_t(rgb));
     for (float* value : {&pulseSpeed, &alphaMin, &alphaMax, &scaleMin, &scaleMax}) archive.ReadFloat(*value);
+    BoundSizes();
     if (version == 1) {
         ReadLegacyFrames(archive);
     } else {
@@ -108,6 +111,13 @@ void QV_BaseSpriteProp::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
         archive.ReadUInt(stored);
         speed.Assign(stored, nullptr);
     }
+}
+
+void QV_BaseSpriteProp::BoundSizes() {
+    size.SetSilently(std::min(size.Value(), kMaxSize));
+    const float maxScale = kMaxShownExtent / float(std::max(size.Value(), 1u));
+    scaleMin = WithinOrDefault(scaleMin, maxScale, kDefaultScale);
+    scaleMax = WithinOrDefault(scaleMax, maxScale, kDefaultScale);
 }
 
 void QV_BaseSpriteProp::ReadLegacyFrames(QV_IOF_Virtual& archive) {

@@ -11,6 +11,7 @@
 #include "document/MediaColor.h"
 #include "document/MediaParamT.h"
 #include "document/MediaSpeedParam.h"
+#include "document/PictureHeader.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/QV_ViewObjCtrl.h"
 #include "document/TextureEntry.h"
@@ -23,6 +24,10 @@ public:
     static constexpr uint32_t kRecordVersion = 7;
     // Four vertices a sprite must stay within 16-bit indices: counts above are cut to this.
     static constexpr unsigned int kMaxCount = 16384;
+    // A sprite's size times its scale is its longer side: both are kept so that it stays
+    // within the longest extent that can show (a size of 0 takes scales up to that extent).
+    static constexpr unsigned int kMaxSize = unsigned(kMaxShownExtent);
+    static constexpr float kDefaultScale = 1.0f;
     static constexpr float kSpeedScale = 0.01f;
     static constexpr unsigned int kDefaultSpeed = 100;  // speed 1.0
 
@@ -64,8 +69,8 @@ public:
     float pulseSpeed = 0.0f;
     float alphaMin = 0.0f;
     float alphaMax = 1.0f;
-    float scaleMin = 1.0f;
-    float scaleMax = 1.0f;
+    float scaleMin = kDefaultScale;
+    float scaleMax = kDefaultScale;
     QV_ImageFileLink image;
     QV_ImageFileLink secondImage;  // empty path: none
     // Read, copied and written with the record; nothing uses them.
@@ -89,6 +94,9 @@ protected:
     D3DCOLOR ApplyTimeLineAlphaInAlphaMode(D3DCOLOR colour);
 
 private:
+    // The size within kMaxSize and each scale within what keeps size × scale within the
+    // extent; a scale that is not a number, or infinite, becomes the default.
+    void BoundSizes();
     // Version 1 carries the frame records and the second picture inline, and the durations
     // after the sheet fields.
     void ReadLegacyFrames(QV_IOF_Virtual& archive);

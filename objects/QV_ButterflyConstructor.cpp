@@ -1,6 +1,7 @@
 #include "objects/QV_ButterflyConstructor.h"
 
 #include "document/BuiltinResources.h"
+#include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/AC_Butterfly.h"
@@ -42,6 +43,7 @@ void QV_ButterflyConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
     ReadAssigned(archive, keptValue1_);
     ReadAssigned(archive, keptValue2_);
     if (version >= 2) archive.ReadFloat(wingScale_);
+    wingScale_ = WithinOrDefault(wingScale_, kMaxWingScale, kDefaultWingScale);
     LoadWithTag(archive);
 }
 

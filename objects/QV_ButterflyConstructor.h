@@ -2,12 +2,17 @@
 // Butterflies: a body mesh with two flapping wing frames per instance, flying inside the
 // description's rectangle. The base's image and mesh links are the wing's; the size is in
 // percent of the mesh.
+#include "document/PictureHeader.h"
 #include "document/UINTSclaleTo.h"
 #include "objects/QV_3D_Obj_Ctrl.h"
 
 class QV_ButterflyConstructor : public QV_3D_Obj_Ctrl {
 public:
     static constexpr uint32_t kRecordVersion = 2;
+    // Past the longest extent that can show, a wing scale makes even a wing mesh one pixel
+    // across longer than it.
+    static constexpr float kMaxWingScale = kMaxShownExtent;
+    static constexpr float kDefaultWingScale = 1.0f;
 
     // Body picture 6 and body mesh 68, wing mesh 69 of the built-in module; size 100.
     QV_ButterflyConstructor();
@@ -37,5 +42,5 @@ private:
     QV_MeshFile bodyMeshLink_;
     UINTSclaleTo<float> keptValue1_;
     UINTSclaleTo<float> keptValue2_;
-    float wingScale_ = 1.0f;
+    float wingScale_ = kDefaultWingScale;
 };

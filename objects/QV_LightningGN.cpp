@@ -216,6 +216,7 @@ void QV_LightningGN::Load(QV_IOF_Virtual& archive, uint32_t version) {
     QV_StringGenerator::LoadWithTag(archive);
     // More passes or branches than the bolt keeps would only make a bigger, slower build.
     detail.SetSilently(std::min(detail.Value(), LightningBolt::kMaxPasses));
+    for (auto* width : {&coreWidth, &glowWidth}) width->SetSilently(std::min(width->Value(), kMaxWidth));
     for (auto& count : branchCounts) count.SetSilently(std::min(count.Value(), LightningBolt::kMaxBranchCount));
     if (version < 2 && !archive.Failed()) MoveLegacyTimings(legacy);
 }

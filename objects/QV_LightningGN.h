@@ -6,6 +6,7 @@
 #include <array>
 
 #include "document/AnimationState.h"
+#include "document/PictureHeader.h"
 #include "objects/LightningBolt.h"
 #include "objects/QV_StringGenerator.h"
 
@@ -29,6 +30,8 @@ public:
     static constexpr int32_t kRecordVersion = 2;
     enum Layers { kCoreLayer = 0, kGlowLayer = 1, kSpotLayer = 2, kLayers = 3 };
     static constexpr int kLegacyTimings = 7;
+    // A bolt's core and glow widths stay within the longest extent that can show.
+    static constexpr unsigned int kMaxWidth = unsigned(kMaxShownExtent);
 
     QV_LightningGN();
     // Parameters, bolt, times and built flag; the shared target and GUID stay shared.
@@ -36,7 +39,8 @@ public:
 
     void Save(QV_IOF_Virtual& archive) override;
     // The record after tag and version. Detail and branch counts are kept within the bolt's
-    // limits. A version-1 record's legacy timings (milliseconds) go into the time line.
+    // limits, the widths within kMaxWidth. A version-1 record's legacy timings (milliseconds)
+    // go into the time line.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
 
     // The time line restarts and so does the last time; the bolt stays.

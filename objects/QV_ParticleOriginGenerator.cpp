@@ -63,6 +63,7 @@ void QV_ParticleOriginGenerator::LoadEmitterFields(QV_IOF_Virtual& archive) {
     ReadUIntParamNotified(archive, lifetime);
     ReadUIntParam(archive, rate);
     ReadUIntParam(archive, size);
+    size.SetSilently(std::min(size.Value(), kMaxSize));
     ReadUIntParam(archive, direction);
     ReadUIntParamNotified(archive, speed);
     ReadVectorParam(archive, origin);

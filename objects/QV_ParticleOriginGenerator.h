@@ -5,6 +5,7 @@
 
 #include "document/MediaSector.h"
 #include "document/MediaSpeedParam.h"
+#include "document/PictureHeader.h"
 #include "objects/Particle.h"
 #include "objects/QV_ParticlesObj.h"
 #include "objects/QV_StaticGenerator.h"
@@ -16,6 +17,9 @@ public:
     static constexpr float kDirectionSpeed = 100.0f;
     // One quad each in a layer; a debt beyond that is dropped.
     static constexpr size_t kMaxParticles = QV_ParticlesObj::kMaxLayerQuads;
+    // A puff grows to one and a half times the size over its life: at half the longest extent
+    // that can show it stays within it.
+    static constexpr unsigned int kMaxSize = unsigned(kMaxShownExtent / 2);
 
     QV_ParticleOriginGenerator();
     // Parameters and the emission debt; a copy starts without particles.
@@ -42,7 +46,8 @@ public:
 
 protected:
     // These fields stand in their owner's record without a tag of their own: lifetime, rate,
-    // size, direction, speed, origin; then the texture generator's section.
+    // size (kept within kMaxSize), direction, speed, origin; then the texture generator's
+    // section.
     void LoadEmitterFields(QV_IOF_Virtual& archive);
     void SaveEmitterFields(QV_IOF_Virtual& archive);
     // Room for the particles the rate and lifetime keep alive, so emitting allocates nothing.

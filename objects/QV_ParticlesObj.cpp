@@ -24,6 +24,8 @@ void QV_ParticlesObj::SetLayerCount(size_t count) {
     layers_.resize(count);
     quads_.assign(count, 0);
     capacity_.assign(count, 0);
+    // A layer grows with what it emits while it plays, and frames allocate nothing.
+    for (QV_IndexedMesh<DX_V::PCT>& layer : layers_) layer.quadCoverage.Reserve(kMaxLayerQuads);
 }
 
 UINT QV_ParticlesObj::SetLayerQuadCount(size_t i, UINT n) {
@@ -61,6 +63,9 @@ LayerWriter::~LayerWriter() {
 }
 
 void LayerWriter::Put(const PctQuad& quad) {
-    if (buffer_ && next_ < quads_) QV_ParticlesObj::WriteQuad(buffer_, next_, quad);
+    if (buffer_ && next_ < quads_) {
+        QV_ParticlesObj::WriteQuad(buffer_, next_, quad);
+        object_.Layer(layer_).quadCoverage.Record(next_, quad.v);
+    }
     ++next_;
 }

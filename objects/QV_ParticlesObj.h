@@ -24,7 +24,8 @@ public:
     bool NeedsBackground() override;
     void Update(float localTime) override;
 
-    // Layers without buffers; a generator sizes them in its Prepare.
+    // Layers without buffers, each with room to keep what kMaxLayerQuads quads cover; a
+    // generator sizes them in its Prepare.
     void SetLayerCount(size_t count);
     // Room for n quads in layer i, buffers only growing; returns the quads the layer now
     // draws: n capped at kMaxLayerQuads, or 0 when its buffers cannot be made.

@@ -1,6 +1,7 @@
 #include "objects/QV_StaticTextConstructor.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
@@ -77,13 +78,29 @@ void QV_StaticTextConstructor::UpdateParticle(SpriteParticle& sprite) {
 
 QV_StaticTextConstructor* QV_StaticTextConstructor::Clone() const { return new QV_StaticTextConstructor(*this); }
 
+QV_StaticTextConstructor::Drawn QV_StaticTextConstructor::DrawnFor(uint32_t width, uint32_t height, int32_t fontHeight,
+                                                                     uint32_t screenWidth, uint32_t screenHeight) {
+    const double pixels = double(width) * double(height), screen = double(screenWidth) * double(screenHeight);
+    const double scale = screen > 0 && pixels > screen ? std::sqrt(screen / pixels) : 1.0;
+    // Rounded down, so the target never holds more pixels than the screen; a side stays one.
+    auto side = [scale](uint32_t length) { return length == 0 ? 0u : std::max(1u, uint32_t(double(length) * scale)); };
+    Drawn result{side(width), side(height), 0};
+    const double tallest = double(kMaxFontToTarget) * double(result.height);
+    result.fontHeight = int32_t(std::clamp(std::round(double(fontHeight) * scale), -tallest, tallest));
+    return result;
+}
+
 void QV_StaticTextConstructor::Prepare() {
     QV_StatBaseFXCtrl::Prepare();
     format = FormatOf(horizontalAlignment.Value(), verticalAlignment.Value());
     if (!CurrentDocResManager) return;
+    const D3DSURFACE_DESC screen = GetBackBufferDesc();
+    drawn = DrawnFor(width.Value(), height.Value(), font.height, screen.Width, screen.Height);
     target = &CurrentDocResManager->GetGuidImage(key);
-    target->Resize(width.Value(), height.Value());
-    fontObject.Attach(CurrentDocResManager->GetFont(key, font));
+    target->Resize(drawn.width, drawn.height);
+    FontMediaParam shown = font;
+    shown.height = drawn.fontHeight;
+    fontObject.Attach(CurrentDocResManager->GetFont(key, shown));
 }
 
 bool QV_StaticTextConstructor::BeforeDraw(QV_2D_Light& layer) {
@@ -97,7 +114,7 @@ bool QV_StaticTextConstructor::BeforeDraw(QV_2D_Light& layer) {
     layer.PushTarget(*target, PictureView::kTargetPass);
     CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00FFFFFF, 1.0f, 0);
     // Without a font the target stays clear: the sprite then shows nothing.
-    RECT area = {0, 0, LONG(width.Value()), LONG(height.Value())};
+    RECT area = {0, 0, LONG(drawn.width), LONG(drawn.height)};
     if (fontObject) fontObject->DrawTextW(nullptr, text.Value().c_str(), -1, &area, format, 0xFFFFFFFF);
     target->EndRender();
     layer.PopTarget();

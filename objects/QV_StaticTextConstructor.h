@@ -19,6 +19,21 @@ public:
     static constexpr uint32_t kRecordVersion = 2;
     // Font heights beyond this either way are cut where the record is read.
     static constexpr int32_t kMaxFontHeight = 1024;
+    // A font's cells are at most this many times the target's height: a taller cell shows
+    // less than half of each glyph, and the font keeps a texture of the cell's size, rounded
+    // up to a power of two, for every character it draws.
+    static constexpr int32_t kMaxFontToTarget = 2;
+
+    // The target and the font as the screen needs them: a text of more pixels than the
+    // screen has is drawn into a target of at most the screen's pixels, its sides and its
+    // font scaled alike (the sprite still spans the text's width and height); the font then
+    // within kMaxFontToTarget of the target's height.
+    struct Drawn {
+        uint32_t width = 0, height = 0;
+        int32_t fontHeight = 0;
+    };
+    static Drawn DrawnFor(uint32_t width, uint32_t height, int32_t fontHeight, uint32_t screenWidth,
+                          uint32_t screenHeight);
 
     // A fresh key, so every text read from a document has a target and a font of its own.
     QV_StaticTextConstructor();
@@ -29,7 +44,8 @@ public:
     // The one sprite at the position, the width and height its size.
     void UpdateParticle(SpriteParticle& sprite) override;
     QV_StaticTextConstructor* Clone() const override;
-    // The effect, the target at the text's size, a new font, the format.
+    // The effect, the target at the size drawn, a new font at the height drawn (for the
+    // current device's back buffer), the format.
     void Prepare() override;
     // The text drawn into the target, which the effect then shows; false without effect or
     // target, or without a width and height.
@@ -51,6 +67,7 @@ public:
     RenderTargetPair* target = nullptr;  // the manager's
     UINT format = 0;
     GuidKey key;
+    Drawn drawn;  // as Prepare made the target and the font
 
 private:
     // Fade-in, fade-out, visible and hidden in milliseconds; visible 0 means always visible.

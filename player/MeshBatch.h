@@ -4,11 +4,16 @@
 #include <vector>
 
 #include "document/MeshEntry.h"
+#include "document/PictureHeader.h"
 #include "player/QV_IndexedMesh.h"
 
 // Each instance of a mesh object costs draw calls every frame, so the counts documents ask
 // for are clamped to this where they are read.
 constexpr unsigned int kMaxMeshInstances = 1000;
+// The size a mesh object's record stores (a clock's pixels across, the falling objects'
+// pixels across, a butterfly's percent of its meshes, which are tens of pixels across at 100)
+// is kept within the longest extent that can show.
+constexpr unsigned int kMaxMeshSize = unsigned(kMaxShownExtent);
 
 class MeshBatch : public QV_SpriteArrayT<MeshVertex> {
 public:

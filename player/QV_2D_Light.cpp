@@ -105,6 +105,11 @@ void QV_2D_Light::DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID
 }
 
 void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float) {
+    const UINT quads = triangles / 2, allowed = QuadsInBudget(mesh, quads, 1);
+    if (allowed < quads) {
+        if (allowed == 0) return;
+        triangles = 2 * allowed;
+    }
     IDirect3DDevice9* d = CurrentDevice;
     GetPictureView().SetWorldTransform(mesh.world);
     auto draw = [&] { d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, triangles); };
@@ -143,8 +148,10 @@ void QV_2D_Light::DrawMeshInstances(MeshBatch& batch) {
     d->SetTexture(0, batch.texture.Get());
     d->SetIndices(batch.indexBuffer.Get());
     batch.SetStream();
+    const size_t frames = FramesInBudget(batch, batch.drawList, transparent ? 2 : 1);
     auto walk = [&](bool opposite) {
-        for (QV_Frame* frame : batch.drawList) {
+        for (size_t i = 0; i < frames; ++i) {
+            const QV_Frame* frame = batch.drawList[i];
             view.SetWorldTransform(frame->world);
             const bool counterClockwise = (frame->counterClockwise != 0) != opposite;
             d->SetRenderState(D3DRS_CULLMODE, counterClockwise ? D3DCULL_CCW : D3DCULL_CW);
@@ -163,9 +170,11 @@ void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
     IDirect3DTexture9* frame = sprites.CurrentTexture();
     QV_BaseSpriteProp& d = *sprites.SpriteDescription();
     // Never more quads than the buffers hold, whatever GetCount answers.
-    const UINT quads = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
-    if (!frame || quads == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
+    const UINT asked = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
+    if (!frame || asked == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
     const ComHolder<IDirect3DTexture9> second = sprites.GetSecondaryTexture();
+    const UINT quads = QuadsInBudget(sprites, asked, second ? 2 : 1);
+    if (quads == 0) return;
     const bool additive = d.blendMode.Value() != 0;
     IDirect3DDevice9* dev = CurrentDevice;
     PictureView& view = GetPictureView();
@@ -211,8 +220,9 @@ void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
     d->SetTexture(0, mesh.texture.Get());
     d->SetIndices(mesh.indexBuffer.Get());
     mesh.SetStream();
-    for (QV_Frame* instance : mesh.children) {
-        view.SetWorldTransform(instance->world);
+    const size_t instances = FramesInBudget(mesh, mesh.children, 2);
+    for (size_t i = 0; i < instances; ++i) {
+        view.SetWorldTransform(mesh.children[i]->world);
         for (D3DCULL cull : {D3DCULL_CCW, D3DCULL_CW}) {
             d->SetRenderState(D3DRS_CULLMODE, cull);
             d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, mesh.triangleCount);
@@ -365,6 +375,9 @@ void QV_2D_Light::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
 
 void QV_2D_Light::RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, int passes) {
     sceneTexture_ = pictureQuad_.picture.texture;
+    const double screen = double(width_) * double(height_);
+    frameBudget_ = kFrameBudgetScreens * screen;
+    frameCover_ = largestObjectCover_ = 0;
     for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
         QV_ABObj* runtime = object->Get();
         if (!runtime) continue;
@@ -372,9 +385,48 @@ void QV_2D_Light::RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, i
             --passes;
             sceneTexture_ = passes > 0 ? GetTargetTexture() : BeginTargetPass(false).Current();
         }
+        objectBudget_ = kObjectBudgetScreens * screen;
+        objectCover_ = 0;
         if (runtime->Enabled()) runtime->Render(*this);
+        largestObjectCover_ = std::max(largestObjectCover_, objectCover_);
         sceneTexture_ = pictureQuad_.picture.texture;
     }
+    frameBudget_ = objectBudget_ = kUnlimited;
+}
+
+UINT QV_2D_Light::QuadsInBudget(const QV_IndexedMesh<DX_V::PCT>& mesh, UINT quads, int passes) {
+    if (Allowance() >= kUnlimited) return quads;
+    D3DXMATRIX toClip;
+    GetPictureView().GetWorldViewProjection(mesh.world, toClip);
+    const TargetMapping mapping(toClip, float(width_), float(height_));
+    double allowance = Allowance();
+    quads = mesh.quadCoverage.QuadsWithin(quads, mapping, passes, allowance);
+    Charge(Allowance() - allowance);
+    return quads;
+}
+
+size_t QV_2D_Light::FramesInBudget(const QV_Frame& mesh, const std::vector<QV_Frame*>& frames, int passes) {
+    if (Allowance() >= kUnlimited) return frames.size();
+    const double start = Allowance();
+    double allowance = start;
+    size_t allowed = 0;
+    for (; allowed < frames.size(); ++allowed) {
+        D3DXMATRIX toClip;
+        GetPictureView().GetWorldViewProjection(frames[allowed]->world, toClip);
+        const TargetMapping mapping(toClip, float(width_), float(height_));
+        const double cover = double(passes) * mapping.SphereCover(mesh.centre, mesh.radius);
+        if (cover > allowance) break;
+        allowance -= cover;
+    }
+    Charge(start - allowance);
+    return allowed;
+}
+
+void QV_2D_Light::Charge(double pixels) {
+    frameBudget_ -= pixels;
+    objectBudget_ -= pixels;
+    frameCover_ += pixels;
+    objectCover_ += pixels;
 }
 
 void QV_2D_Light::PrepareTargets() {

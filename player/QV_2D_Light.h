@@ -5,6 +5,7 @@
 #include <d3d9.h>
 #include <d3dx9effect.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "document/ParamObserverList.h"
@@ -27,6 +28,15 @@ class QV_SpriteArrayObj;
 
 class QV_2D_Light : public QV_ABRender {
 public:
+    // The fill budget: the quads of sprite systems, shader sprites and particle layers and
+    // the instances of 3D objects that one frame's objects draw cover at most so many screens
+    // in all, and those of one object at most so many; a draw past it leaves out the rest of
+    // its quads or instances, as the 16,384-quad cap leaves out counts. The default scene's
+    // slides cover at most 2.3 screens a frame and 2.1 for one object (bench_frames --slides),
+    // so the budgets leave them room several times over.
+    static constexpr double kFrameBudgetScreens = 16;
+    static constexpr double kObjectBudgetScreens = 8;
+
     QV_2D_Light();
     QV_2D_Light(const QV_2D_Light&) = delete;
     QV_2D_Light& operator=(const QV_2D_Light&) = delete;
@@ -96,6 +106,10 @@ public:
     bool Nested() const { return nested_; }
     int FitMode() const { return fitMode_; }
     RenderTargetPair& Targets() { return targets_; }
+    // Pixels that the last object walk's budgeted quads and instances covered, in all and
+    // the most of one object.
+    double FrameCover() const { return frameCover_; }
+    double LargestObjectCover() const { return largestObjectCover_; }
 
 protected:
     void SaveToArchive(QV_IOF_Virtual& archive);
@@ -114,6 +128,13 @@ private:
     void SetupView(int width, int height, int viewType, bool nested);
     // The picture quad under the view, showing `texture`.
     void DrawPictureQuad(IDirect3DTexture9* texture);
+    // How many of the mesh's first quads the budget still allows, each drawn `passes` times,
+    // and what they cover charged; how many of the frames the mesh is drawn at, likewise.
+    UINT QuadsInBudget(const QV_IndexedMesh<DX_V::PCT>& mesh, UINT quads, int passes);
+    size_t FramesInBudget(const QV_Frame& mesh, const std::vector<QV_Frame*>& frames, int passes);
+    // The budget left to the object being drawn: its own, or the frame's when that is less.
+    double Allowance() const { return std::min(objectBudget_, frameBudget_); }
+    void Charge(double pixels);
 
     PictureQuad pictureQuad_;
     ComHolder<IDirect3DTexture9> sceneTexture_;
@@ -126,4 +147,12 @@ private:
     bool nested_ = false;
     // Whether PrepareTargets made the pair the render target (it cannot without textures).
     bool targetsActive_ = false;
+    // Pixels left to the frame and to the object being drawn; only the object walk is held
+    // to a budget.
+    double frameBudget_ = kUnlimited;
+    double objectBudget_ = kUnlimited;
+    double frameCover_ = 0;
+    double objectCover_ = 0;
+    double largestObjectCover_ = 0;
+    static constexpr double kUnlimited = 1e300;
 };

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "player/QV_SimpleMesh.h"
+#include "player/QuadCoverage.h"
 
 template <class V>
 class QV_IndexedMesh : public QV_SimpleMesh<V> {
@@ -17,8 +18,10 @@ public:
         if (FAILED(hr)) return hr;
         return CreateIndexBuffer(triangleCount);
     }
-    // n quads: 4n vertices, indices 4q + {0, 1, 2, 2, 1, 3}.
+    // n quads: 4n vertices, indices 4q + {0, 1, 2, 2, 1, 3}, each quad covering nothing until
+    // its writer records it.
     HRESULT CreateQuads(UINT n) {
+        quadCoverage.Resize(n);
         HRESULT hr = Create(4 * n, 6 * n);
         if (FAILED(hr)) return hr;
         uint16_t* index = LockIndices();
@@ -52,6 +55,8 @@ public:
     ComHolder<IDirect3DIndexBuffer9> indexBuffer;
     UINT triangleCount = 0;
     uint16_t* lockedIndices = nullptr;
+    // What each quad made by CreateQuads covers, as its writer recorded it.
+    QuadCoverage quadCoverage;
 };
 
 // c vertices a row, r rows: two triangles a cell, (v, v+1, w) and (w, v+1, w+1).

@@ -5,12 +5,14 @@
 
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "PictureBytes.h"
 #include "SpriteTesting.h"
 #include "document/CurrentDevice.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
+#include "player/CountedHolder.h"
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
@@ -19,6 +21,8 @@ namespace {
 
 constexpr D3DCOLOR kGrey = 0xFF808080, kDark = 0xFF404040, kRed = 0xFFFF0000, kGreen = 0xFF00FF00,
                    kBlue = 0xFF0000FF;
+// Twelve in each channel: drawn additively, the quads over a pixel add up in its value.
+constexpr D3DCOLOR kFaint = 0xFF0C0C0C;
 constexpr UINT kWidth = 128, kHeight = 96;
 
 class DrawSpriteArray : public ::testing::Test {
@@ -31,6 +35,8 @@ protected:
             {"C:\\grey.png", vgtest::MakePicture(device, kWidth, kHeight, D3DXIFF_PNG, kGrey)},
             {"C:\\wide.png", vgtest::MakePicture(device, 2 * kWidth, kHeight, D3DXIFF_PNG, kGrey)},
             {"C:\\dark.png", solid(kDark)},
+            {"C:\\black.png", vgtest::MakePicture(device, kWidth, kHeight, D3DXIFF_PNG, 0xFF000000)},
+            {"C:\\faint.png", solid(kFaint)},
             {"C:\\red.png", solid(kRed)},
             {"C:\\blue.png", solid(kBlue)},
             // Left half red, right half green; top half of each brighter in blue.
@@ -71,6 +77,16 @@ protected:
         layer_->DrawSpriteArray(sprites);
         device->EndScene();
     }
+    // One frame as a slide draws it: the picture, then the systems through the object walk.
+    void DrawWalk(std::vector<CountedHolder<QV_ABObj>>& objects, float t = 0.05f) {
+        IDirect3DDevice9* device = scene_.Device().Device();
+        for (CountedHolder<QV_ABObj>& object : objects) object->Update(t);
+        device->BeginScene();
+        layer_->FrameMove(t);
+        layer_->DrawBackground(false);
+        layer_->RenderObjects(objects, 0);
+        device->EndScene();
+    }
     uint32_t Pixel(UINT x, UINT y) { return scene_.Device().PixelAt(x, y); }
     static bool Near(uint32_t a, uint32_t b) { return vgtest::ChannelDistance(a, b) <= 3; }
 
@@ -107,6 +123,37 @@ TEST_F(DrawSpriteArray, AlphaBlendingAndAdditiveBlendingGiveTheirOwnPixels) {
         auto sprites = spritetest::CreateSprites(placed);
         Draw(*sprites);
         EXPECT_LE(vgtest::ChannelDistance(Pixel(40, 48), c.expected), 3) << std::hex << Pixel(40, 48);
+    }
+}
+
+// Each sprite covers the whole screen and adds 12 to every channel, so the centre's value
+// counts the quads drawn: one system stops at 8 screens, a frame's systems at 16 in all.
+TEST_F(DrawSpriteArray, SpritesPastTheFillBudgetAreLeftOutAndThoseWithinItAllDraw) {
+    struct Case {
+        std::vector<unsigned int> counts;  // one system each, drawn in this order
+        unsigned int quadsDrawn;
+    };
+    const Case cases[] = {
+        {{6}, 6},           // within: every quad, as without a budget
+        {{8}, 8},           // exactly the system's budget
+        {{12}, 8},          // the system's first 8
+        {{6, 6, 6}, 16},    // the frame's: the last system gets what is left
+        {{12, 12, 12}, 16},
+    };
+    MakeCurrentLayer(L"C:\\black.png", PictureView::kFit);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.counts.size() << " systems, the first of " << c.counts[0]);
+        std::vector<CountedHolder<QV_ABObj>> objects;
+        for (unsigned int count : c.counts) {
+            QV_StatObjConstructor placed = spritetest::Placed(L"C:\\faint.png", 400, 64, 48);
+            placed.count.SetSilently(count);
+            placed.blendMode.SetSilently(1);
+            objects.emplace_back(spritetest::CreateSprites(placed).release());
+        }
+        DrawWalk(objects);
+        const uint32_t expected = 0xFF000000u | 0x010101u * (12 * c.quadsDrawn);
+        EXPECT_LE(vgtest::ChannelDistance(Pixel(64, 48), expected), 2) << std::hex << Pixel(64, 48);
+        EXPECT_LE(vgtest::ChannelDistance(Pixel(2, 2), expected), 2) << std::hex << Pixel(2, 2);
     }
 }
 

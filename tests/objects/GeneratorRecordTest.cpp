@@ -196,6 +196,30 @@ TEST(GeneratorRecords, TestThatALightningKeepsDetailAndBranchCountsWithinTheBolt
     EXPECT_EQ(lightning.branchCounts[2].Value(), 5u);
 }
 
+// A puff grows to one and a half times its size, a bolt is as wide as its widths: past what
+// can show they are cut where they are read.
+TEST(GeneratorRecords, TestThatPuffSizesAndBoltWidthsBeyondWhatCanShowAreCutWhenRead) {
+    struct Case {
+        uint32_t stored, read;
+    };
+    for (const Case& c : {Case{150, 150}, Case{8192, 8192}, Case{8193, 8192}, Case{0xFFFFFFFFu, 8192}}) {
+        SCOPED_TRACE(c.stored);
+        ReadResult result = Read(MakeSmoke({.rate = 5, .size = c.stored, .tex = Tex()}));
+        ASSERT_TRUE(result.endedAtMarker);
+        EXPECT_EQ(As<QV_Smoke>(result).size.Value(), c.read);
+    }
+    for (const Case& c : {Case{30, 30}, Case{16384, 16384}, Case{16385, 16384}, Case{0xFFFFFFFFu, 16384}}) {
+        SCOPED_TRACE(c.stored);
+        LightningRecord record = Lightning(2);
+        record.coreWidth = c.stored;
+        record.glowWidth = c.stored;
+        ReadResult result = Read(MakeLightning(record));
+        ASSERT_TRUE(result.endedAtMarker);
+        EXPECT_EQ(As<QV_LightningGN>(result).coreWidth.Value(), c.read);
+        EXPECT_EQ(As<QV_LightningGN>(result).glowWidth.Value(), c.read);
+    }
+}
+
 // A record of the tag with the given int32 values between the tag and a single-rect section.
 SceneWriter Foreign(const char* tag, std::initializer_list<int32_t> values, const SingleRectRecord& rect = Rect()) {
     SceneWriter out;

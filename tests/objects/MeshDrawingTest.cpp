@@ -20,6 +20,7 @@
 #include "objects/QV_ButterflyConstructor.h"
 #include "objects/QV_ClockConstructor.h"
 #include "objects/QV_SreamAnim.h"
+#include "player/CountedHolder.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 
@@ -184,6 +185,37 @@ TEST_F(MeshDrawingTest, TheClocksHandsPointWhereTheLocalTimeSays) {
         EXPECT_TRUE(Near(shot.At({200, 64}), 0xFFC81E1E, 40)) << std::hex << shot.At({200, 64});
         EXPECT_FALSE(Near(shot.At({200, 336}), 0xFFC81E1E, 40));
         EXPECT_TRUE(Near(shot.At({200, 12}), kBackground));
+    }
+    SetLocalTimeSource(nullptr);
+}
+
+// A dial larger than the screen covers it all, twice (both windings), and each hand at most
+// as much: one clock stays within the object's budget of 8 screens, a thousand stop at it.
+TEST_F(MeshDrawingTest, ClocksPastTheFillBudgetStopAtItAndThoseWithinItAllDraw) {
+    SetLocalTimeSource(&FixedTime);
+    const double screen = double(kSide) * double(kSide);
+    struct Case {
+        unsigned int count;
+        double minScreens, maxScreens;
+    };
+    for (const Case& c : {Case{1, 2, 6}, Case{1000, 7, 8}}) {
+        SCOPED_TRACE(c.count);
+        QV_ClockConstructor description;
+        description.Size().SetSilently(2000);
+        description.ClockRectangle().further1.SetSilently(200);
+        description.ClockRectangle().further2.SetSilently(200);
+        description.Count().SetSilently(c.count);
+        std::vector<CountedHolder<QV_ABObj>> objects;
+        objects.emplace_back(vgtest::MakeObject(description).release());
+        ASSERT_EQ(static_cast<QV_3DObjArray*>(objects[0].Get())->Instances().size(), c.count);
+        objects[0]->Update(0);
+        device_.Device()->BeginScene();
+        layer_->DrawBackground(false);
+        layer_->RenderObjects(objects, 0);
+        device_.Device()->EndScene();
+        EXPECT_GE(layer_->LargestObjectCover() / screen, c.minScreens);
+        EXPECT_LE(layer_->LargestObjectCover() / screen, c.maxScreens);
+        EXPECT_DOUBLE_EQ(layer_->FrameCover(), layer_->LargestObjectCover());
     }
     SetLocalTimeSource(nullptr);
 }

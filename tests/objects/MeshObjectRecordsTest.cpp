@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -177,6 +178,44 @@ TEST(MeshObjectRecords, HugeCountsAreClampedWhereTheyAreRead) {
     EXPECT_EQ(butterflies->Count().Value(), kMaxMeshInstances);
     EXPECT_EQ(clock->Count().Value(), kMaxMeshInstances);
     EXPECT_EQ(leaves->Count().Value(), kMaxMeshInstances);
+}
+
+// Sizes and the wing scale past the longest extent that can show are cut where they are
+// read; a wing scale that is no number is 1.
+TEST(MeshObjectRecords, SizesAndWingScalesBeyondWhatCanShowAreCutWhereTheyAreRead) {
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
+    struct Case {
+        uint32_t size;
+        float wingScale;
+        unsigned int readSize;
+        float readWingScale;
+    };
+    const Case cases[] = {
+        {120, 1.5f, 120, 1.5f},
+        {16384, -2.0f, 16384, -2.0f},
+        {16385, 1e20f, 16384, 16384.0f},
+        {0xFFFFFFFFu, -1e20f, 16384, -16384.0f},
+        {400, kNaN, 400, 1.0f},
+        {400, kInf, 400, 1.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size << " " << c.wingScale);
+        ButterflyRecord butterflyRecord = Butterflies(2);
+        butterflyRecord.object.size = c.size;
+        butterflyRecord.wingScale = c.wingScale;
+        auto butterflies = ReadRecord<QV_ButterflyConstructor>(MakeButterflies(butterflyRecord));
+        ClockRecord clockRecord;
+        clockRecord.object.size = c.size;
+        auto clock = ReadRecord<QV_ClockConstructor>(MakeClock(clockRecord));
+        FallingObjectsRecord leavesRecord;
+        leavesRecord.size = c.size;
+        auto leaves = ReadRecord<QV_3D_in_2D_array_Constructor>(MakeFallingObjects(leavesRecord));
+        ASSERT_TRUE(butterflies && clock && leaves);
+        EXPECT_EQ(butterflies->Size().Value(), c.readSize);
+        EXPECT_FLOAT_EQ(butterflies->WingScale(), c.readWingScale);
+        EXPECT_EQ(clock->Size().Value(), c.readSize);
+        EXPECT_EQ(leaves->Stream().size.Value(), c.readSize);
+    }
 }
 
 // Each record's count is clamped, but a document of many records could still ask for billions

@@ -176,6 +176,25 @@ TEST_F(ShaderSpritePixels, TheTextShowsInItsColourInsideItsSpriteAndKeepsItsTarg
     expectRedTextInside();
 }
 
+// A text of sixteen times the screen's pixels is drawn into a target of the screen's pixels,
+// its font a quarter as high, and still shows its glyphs across the screen at its own size.
+TEST_F(ShaderSpritePixels, ATextLargerThanTheScreenDrawsIntoATargetOfTheScreensPixels) {
+    StaticTextRecord big = Text({64, 64, 0}, 1024, 256);
+    big.fontHeight = 200;
+    Show({MakeStaticText(big)});
+    auto& text = stage_.DescriptionOf<QV_StaticTextConstructor>(0);
+    ASSERT_NE(text.target, nullptr);
+    EXPECT_EQ(text.target->Width(), 256u);
+    EXPECT_EQ(text.target->Height(), 64u);
+    EXPECT_EQ(text.drawn.fontHeight, 50);
+    int red = 0;
+    for (auto [x, y] : Changed()) {
+        const uint32_t p = Pixel(x, y);
+        if ((p >> 16 & 0xFF) > (p >> 8 & 0xFF) + 60 && (p >> 16 & 0xFF) > (p & 0xFF) + 60) ++red;
+    }
+    EXPECT_GT(red, 100);
+}
+
 TEST_F(ShaderSpritePixels, WithoutItsEffectOrPicturesAShaderSpriteLeavesTheSceneAsItWas) {
     struct Case {
         const char* name;

@@ -215,6 +215,34 @@ TEST(ShaderSpriteRecords, OversizedTextsAreCutWhereTheyAreRead) {
     EXPECT_EQ(read.description->height.Value(), QV_StatBaseFXCtrl::kMaxExtent);
 }
 
+// A text of more pixels than the screen is drawn into a target of at most the screen's
+// pixels, sides and font scaled alike; the font is then at most twice the target's height.
+TEST(ShaderSpriteRecords, ATextsTargetAndFontAreNoLargerThanTheScreenNeeds) {
+    struct Case {
+        uint32_t width, height;
+        int32_t fontHeight;
+        uint32_t screenWidth, screenHeight;
+        QV_StaticTextConstructor::Drawn drawn;
+    };
+    const Case cases[] = {
+        {300, 40, 36, 1024, 768, {300, 40, 36}},          // within: as stored
+        {1024, 768, -80, 1024, 768, {1024, 768, -80}},     // the screen's pixels exactly
+        {700, 120, 1024, 1024, 768, {700, 120, 240}},     // the font cut to twice the height
+        {700, 120, -1024, 1024, 768, {700, 120, -240}},
+        {4096, 4096, 100, 1024, 768, {886, 886, 22}},     // scaled by the root of 768 K / 16 M
+        {4096, 2, 10, 32, 32, {1448, 1, 2}},              // a side never below one pixel
+        {0, 50, 36, 1024, 768, {0, 50, 36}},              // no width: nothing is drawn anyway
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " font " << c.fontHeight);
+        const auto drawn =
+            QV_StaticTextConstructor::DrawnFor(c.width, c.height, c.fontHeight, c.screenWidth, c.screenHeight);
+        EXPECT_EQ(drawn.width, c.drawn.width);
+        EXPECT_EQ(drawn.height, c.drawn.height);
+        EXPECT_EQ(drawn.fontHeight, c.drawn.fontHeight);
+    }
+}
+
 TEST(ShaderSpriteRecords, ARecordCutShortAnywhereFailsTheArchiveWithoutReadingPastItsEnd) {
     ExplosionRecord oldExplosion{.version = 1, .base = DistinctStaticEffect(1)};
     StaticTextRecord oldText{.version = 1, .text = "Old", .base = DistinctStaticEffect(1)};

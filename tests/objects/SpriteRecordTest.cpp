@@ -2,10 +2,13 @@
 // registry, the shipped document's values, and damaged records.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "RecordCuts.h"
 
 #include "SpriteRecords.h"
 #include "SpriteTesting.h"
+#include "document/PictureHeader.h"
 #include "objects/QV_BirdConstructor.h"
 #include "objects/QV_DischargeConstructor.h"
 #include "objects/QV_FlowerConstructor.h"
@@ -293,6 +296,39 @@ TEST(SpriteRecords, CountsBeyondSixteenBitIndicesAndSheetsOfNoFramesAreCutWhenRe
         ASSERT_TRUE(read.description);
         EXPECT_EQ(read.description->count.Value(), c.readCount);
         EXPECT_EQ(read.description->frameCount, c.readFrameCount);
+    }
+}
+
+// A sprite is size × scale across: past the longest extent that can show it only grows off
+// every screen, so size and scales are kept within it, and a scale that is no number is 1.
+TEST(SpriteRecords, SizesAndScalesBeyondWhatCanShowAreBroughtWithinItWhenRead) {
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN(), kInf = std::numeric_limits<float>::infinity();
+    const float limit = kMaxShownExtent;
+    struct Case {
+        uint32_t size;
+        float scaleMin, scaleMax;
+        unsigned int readSize;
+        float readMin, readMax;
+    };
+    const Case cases[] = {
+        {48, 0.5f, 2.0f, 48, 0.5f, 2.0f},                         // within: as stored
+        {180, -3.0f, 90.0f, 180, -3.0f, 90.0f},                   // size × 90 still within
+        {180, 1e10f, -1e10f, 180, limit / 180, -limit / 180},     // either sign cut
+        {180, kNaN, kInf, 180, 1.0f, 1.0f},                       // no number: the default
+        {180, -kInf, 0.0f, 180, 1.0f, 0.0f},
+        {0xFFFFFFFF, 2.0f, 0.5f, 16384, 1.0f, 0.5f},              // the size cut, then the scales
+        {0, 1e30f, 3.0f, 0, limit, 3.0f},                         // size 0 is taken as 1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size << " " << c.scaleMin << " " << c.scaleMax);
+        SpriteRecord sprite;
+        sprite.size = c.size;
+        sprite.scaleMin = c.scaleMin, sprite.scaleMax = c.scaleMax;
+        auto read = ReadObject<QV_SparkleConstructor>(MakeSparkle(sprite));
+        ASSERT_TRUE(read.description && read.exact);
+        EXPECT_EQ(read.description->size.Value(), c.readSize);
+        EXPECT_FLOAT_EQ(read.description->scaleMin, c.readMin);
+        EXPECT_FLOAT_EQ(read.description->scaleMax, c.readMax);
     }
 }
 
