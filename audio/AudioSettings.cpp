@@ -1,7 +1,7 @@
 #include "audio/AudioSettings.h"
 
 #include "audio/SoundDevice.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 void AudioSettings::Read() {
     ReadSettingDword(&soundVolume, kSoundVolumeValue);

@@ -3,7 +3,7 @@
 #include <new>
 #include <vector>
 
-#include "player/QV_AudioFile.h"
+#include "audio/QV_AudioFile.h"
 
 namespace {
 

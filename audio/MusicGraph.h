@@ -7,7 +7,7 @@
 #include <string>
 
 #include "audio/MusicPlayback.h"
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 class MusicGraph : public MusicPlayback {
 public:

@@ -7,7 +7,7 @@
 #include <dsound.h>
 #include <cstdint>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 class MemoryWave;
 class SoundDevice;

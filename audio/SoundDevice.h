@@ -6,7 +6,7 @@
 #include <dsound.h>
 #include <cstdint>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 class SoundDevice {
 public:

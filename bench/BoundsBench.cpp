@@ -22,7 +22,7 @@
 #include "ProcessMemory.h"
 #include "RunningScene.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace {

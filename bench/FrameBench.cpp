@@ -14,7 +14,7 @@
 #include "RunningScene.h"
 #include "ShowPosition.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideShow_Light.h"

@@ -3,7 +3,7 @@
 // command thread and the rasteriser both done), through an event query.
 #include <d3d9.h>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 namespace bench {
 

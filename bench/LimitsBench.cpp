@@ -22,11 +22,11 @@
 #include "TestDevice.h"
 #include "audio/MusicFolder.h"
 #include "audio/SoundDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
 #include "player/PictureView.h"
+#include "player/SceneDocument.h"
 #include "player/ScreenPlayerContext.h"
 
 using namespace scenewriter;

@@ -13,7 +13,7 @@
 #include "BenchScene.h"
 #include "PictureDecodes.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 namespace bench {
 

@@ -18,7 +18,7 @@
 #include "RunningScene.h"
 #include "ShowPosition.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/SharedRandom.h"
 #include "objects/LocalClock.h"
 #include "player/PictureView.h"

@@ -14,7 +14,7 @@
 #include "ShowPosition.h"
 #include "BenchScene.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace {

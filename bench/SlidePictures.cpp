@@ -8,7 +8,7 @@
 
 #include "RunningScene.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace {

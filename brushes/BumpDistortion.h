@@ -3,11 +3,11 @@
 // bump picture.
 #include <d3dx9effect.h>
 
+#include "base/ComHolder.h"
 #include "document/MediaSpeedParam.h"
 #include "document/QV_FileLink3.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/UINTSclaleTo.h"
-#include "player/ComHolder.h"
 #include "player/TexturedQuad.h"
 
 class QV_2D_Light;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/CurrentDevice.h"
 #include "document/ArchiveValues.h"
-#include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <d3d9.h>
 #include <cstdint>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 struct BumpTexel {
     int16_t u;

@@ -10,13 +10,13 @@
 // default-pool objects: the manager resets effects, and the mesh lives in the managed pool.
 #include <d3dx9.h>
 
+#include "base/ComHolder.h"
 #include "document/GuidKey.h"
 #include "document/MediaQuad.h"
 #include "document/MediaSpeedParam.h"
 #include "document/QV_ABObj_Constructor.h"
 #include "document/QV_FileLink3.h"
 #include "document/UINTSclaleTo.h"
-#include "player/ComHolder.h"
 #include "player/QV_IndexedMesh.h"
 
 class QV_2D_Light;

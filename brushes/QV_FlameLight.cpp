@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"

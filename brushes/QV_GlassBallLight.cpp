@@ -5,10 +5,10 @@
 #include <cstring>
 #include <utility>
 
+#include "base/CurrentDevice.h"
 #include "brushes/GlassBallTextures.h"
 #include "brushes/TextureStageSetup.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/CurrentDevice.h"
 #include "brushes/TextureStageSetup.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"

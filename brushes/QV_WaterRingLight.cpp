@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/CurrentDevice.h"
 #include "brushes/TextureStageSetup.h"
-#include "document/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"

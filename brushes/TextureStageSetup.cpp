@@ -1,6 +1,6 @@
 #include "brushes/TextureStageSetup.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 
 void ApplyTextureStage(DWORD stage, const TextureStageSetup& setup) {
     IDirect3DDevice9* d = CurrentDevice;

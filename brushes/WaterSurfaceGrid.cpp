@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/SharedRandom.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 // One entry of the refraction table, by the cosine between surface normal and eye direction.
 struct RefractionEntry {

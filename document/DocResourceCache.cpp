@@ -2,7 +2,7 @@
 
 #include <d3dx9.h>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/OrdinaryFile.h"
 #include "document/PictureHeader.h"

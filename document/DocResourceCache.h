@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/ComHolder.h"
 #include "document/EmbeddedFile.h"
 #include "document/MeshEntry.h"
 #include "document/TextureEntry.h"
-#include "player/ComHolder.h"
 
 struct ModuleLookup {
     bool found = false;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/OrdinaryFile.h"
 

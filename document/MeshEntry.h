@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 struct MeshEntry {
     ComHolder<IDirect3DVertexBuffer9> vertices;

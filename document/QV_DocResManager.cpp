@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
+#include "base/CurrentDevice.h"
 #include "document/ArchiveValues.h"
-#include "document/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/PictureHeader.h"
 #include "document/QV_IOF_R.h"

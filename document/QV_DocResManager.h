@@ -11,6 +11,7 @@
 #include <string>
 
 #include "audio/WaveSamples.h"
+#include "base/ComHolder.h"
 #include "document/DataBlob.h"
 #include "document/DocResourceCache.h"
 #include "document/EmbeddedFile.h"
@@ -20,7 +21,6 @@
 #include "document/MeshEntry.h"
 #include "document/QV_IOF_Item.h"
 #include "document/TextureEntry.h"
-#include "player/ComHolder.h"
 
 class RenderTargetPair;
 

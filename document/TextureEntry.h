@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 struct TextureSet;
 

@@ -3,9 +3,9 @@
 // surface's sprite drawing: the effect's link, and the effect once Prepare has loaded it.
 #include <d3dx9effect.h>
 
+#include "base/ComHolder.h"
 #include "document/QV_FileLink3.h"
 #include "objects/QV_ParticleSystemCtrl.h"
-#include "player/ComHolder.h"
 
 class QV_FXParticleSystemCtrl : public QV_ParticleSystemCtrl {
 public:

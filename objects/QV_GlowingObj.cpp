@@ -1,6 +1,6 @@
 #include "objects/QV_GlowingObj.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/MediaColor.h"
 #include "document/QV_DocResManager.h"
 #include "objects/QV_GlowEffectCtrl.h"

@@ -1,6 +1,6 @@
 #include "objects/QV_Smoke.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
 #include "document/SharedRandom.h"

@@ -4,10 +4,10 @@
 // (QV_2D_Light::DrawSpriteArray).
 #include <windows.h>
 
+#include "base/ComHolder.h"
 #include "document/QV_ABObj.h"
 #include "objects/AnimatedTexture.h"
 #include "objects/ParticleGeomArray.h"
-#include "player/ComHolder.h"
 
 class QV_BaseSpriteProp;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"

@@ -1,6 +1,6 @@
 #include "objects/QV_TexParticleGenerator.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"

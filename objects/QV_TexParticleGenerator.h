@@ -5,13 +5,13 @@
 
 #include <vector>
 
+#include "base/ComHolder.h"
 #include "document/GuidKey.h"
 #include "document/MediaColor.h"
 #include "document/QV_FileLink3.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/TextureEntry.h"
 #include "objects/QV_ParticleGenerator.h"
-#include "player/ComHolder.h"
 
 class QV_2D_Light;
 class QV_ParticlesObj;

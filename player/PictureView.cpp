@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "player/RenderTargetPair.h"
 

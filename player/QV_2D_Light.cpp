@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_BaseSpriteProp.h"

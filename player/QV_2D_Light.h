@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/ComHolder.h"
+#include "base/CountedHolder.h"
 #include "document/ParamObserverList.h"
 #include "document/QV_ABObj.h"
 #include "document/QV_IOF_Item.h"
 #include "document/QV_ImageFileLink.h"
-#include "player/ComHolder.h"
-#include "player/CountedHolder.h"
 #include "player/LayerSprite.h"
 #include "player/MeshBatch.h"
 #include "player/QVT_Camera.h"

@@ -3,8 +3,8 @@
 // primitives. Buffers are write-only and managed, so they survive a device reset.
 #include <d3d9.h>
 
-#include "document/CurrentDevice.h"
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
+#include "base/CurrentDevice.h"
 #include "player/QV_Frame.h"
 #include "player/VertexFormats.h"
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/CountedHolder.h"
 #include "document/MediaParamT.h"
 #include "document/QV_ABObj.h"
 #include "document/QV_ABObj_Constructor.h"
 #include "document/QV_IOF_Item.h"
-#include "player/CountedHolder.h"
 #include "player/QV_2D_Light.h"
 
 class QV_SlideContainer : public QV_IOF_Item {

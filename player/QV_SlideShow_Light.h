@@ -5,10 +5,10 @@
 
 #include <memory>
 
+#include "audio/QV_AudioFile.h"
+#include "base/CountedHolder.h"
 #include "document/QV_IOF_Item.h"
-#include "player/CountedHolder.h"
 #include "player/QV_SimpleMesh.h"
-#include "player/QV_AudioFile.h"
 #include "player/QV_SlideContainer.h"
 
 class QV_SlideShow_Light : public QV_IOF_Item {

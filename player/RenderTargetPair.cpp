@@ -2,7 +2,7 @@
 
 #include <d3dx9.h>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 
 namespace {
 

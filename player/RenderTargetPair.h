@@ -4,7 +4,7 @@
 #include <d3d9.h>
 #include <cstdint>
 
-#include "player/ComHolder.h"
+#include "base/ComHolder.h"
 
 class RenderTargetPair {
 public:

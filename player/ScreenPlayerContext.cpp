@@ -2,12 +2,12 @@
 
 #include "audio/AudioSettings.h"
 #include "audio/MusicPlayback.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/DocResourceCache.h"
 #include "document/QV_DocResManager.h"
-#include "document/SceneDocument.h"
 #include "player/RenderTargetPair.h"
-#include "shell/SettingsAccess.h"
+#include "player/SceneDocument.h"
+#include "settings/SettingsAccess.h"
 
 namespace {
 constexpr int kSplashPictureId = 5;

@@ -4,12 +4,12 @@
 
 #include "audio/AudioSettings.h"
 #include "audio/SoundDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "player/PictureView.h"
+#include "settings/SettingsAccess.h"
 #include "shell/ConfigDialog.h"
 #include "shell/SaverSettings.h"
-#include "shell/SettingsAccess.h"
 #include "shell/SoundSettingsDialog.h"
 
 CGlowScreensaver* TheApp = nullptr;

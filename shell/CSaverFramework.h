@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <d3d9.h>
 
-#include "document/SceneDocument.h"
+#include "player/SceneDocument.h"
 #include "shell/AdapterRecord.h"
 #include "shell/FrameTimer.h"
 #include "shell/MonitorRecord.h"

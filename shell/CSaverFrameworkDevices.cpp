@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "settings/SettingsAccess.h"
 #include "shell/CSaverFramework.h"
 #include "shell/SaverSettings.h"
-#include "shell/SettingsAccess.h"
 #include "shell/TextBuffer.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "shell/ConfigDialog.h"
 
 #include "resources/SaverDialogs.h"
+#include "settings/SettingsAccess.h"
 #include "shell/BrowserLaunch.h"
 #include "shell/DisplaySettingsDialog.h"
 #include "shell/SaverSettings.h"
-#include "shell/SettingsAccess.h"
 #include "shell/SoundSettingsDialog.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 namespace {
 

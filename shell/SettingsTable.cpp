@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 #include "shell/TextBuffer.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "resources/SaverDialogs.h"
+#include "settings/SettingsAccess.h"
 #include "shell/CSaverFramework.h"
-#include "shell/SettingsAccess.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "WaveBytes.h"
-#include "player/QV_AudioFile.h"
+#include "audio/QV_AudioFile.h"
 
 namespace vgtest {
 

@@ -18,7 +18,7 @@
 #include "audio/QV_Sound.h"
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_ImageFileLink.h"
 #include "document/ReaderRegistry.h"

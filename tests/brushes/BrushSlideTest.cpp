@@ -5,9 +5,9 @@
 #include "AllocationCounter.h"
 #include "RunningScene.h"
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "brushes/QV_BrushObj.h"
 #include "brushes/QV_FX_Constructor.h"
-#include "document/CurrentDevice.h"
 #include "player/QV_SlideShow_Light.h"
 
 namespace {

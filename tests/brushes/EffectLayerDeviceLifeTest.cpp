@@ -10,15 +10,15 @@
 #include "EffectLayerRecords.h"
 #include "EffectLayerScene.h"
 #include "MemoryKeyStore.h"
+#include "base/CurrentDevice.h"
 #include "brushes/GlassBallOptics.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
 #include "document/SharedRandom.h"
 #include "player/PictureView.h"
+#include "player/SceneDocument.h"
 #include "player/ScreenPlayerContext.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "EffectLayerScene.h"
 
 #include "SlideRecords.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace vgtest {

@@ -9,11 +9,11 @@
 
 #include "EffectLayerRecords.h"
 #include "EffectLayerScene.h"
+#include "base/CurrentDevice.h"
 #include "brushes/GlassBallOptics.h"
 #include "brushes/GlassBallTextures.h"
 #include "brushes/QV_GlassBallLight.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 
 namespace {
 

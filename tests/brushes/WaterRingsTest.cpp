@@ -9,10 +9,10 @@
 #include "EffectLayerRecords.h"
 #include "EffectLayerScene.h"
 #include "RecordingEffect.h"
+#include "base/CurrentDevice.h"
 #include "brushes/QV_WaterRingLight.h"
 #include "brushes/WaterSurfaceGrid.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 

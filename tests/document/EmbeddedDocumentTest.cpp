@@ -7,10 +7,10 @@
 
 #include "TestDevice.h"
 #include "TestDocumentContent.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
-#include "document/SceneDocument.h"
 #include "player/QV_SlideShow_Light.h"
+#include "player/SceneDocument.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 
 namespace {

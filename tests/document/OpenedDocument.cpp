@@ -2,7 +2,7 @@
 
 #include "GuardedBytes.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
+#include "player/SceneDocument.h"
 
 namespace vgtest {
 

@@ -17,10 +17,10 @@
 #include "TestSlide.h"
 #include "document/QV_DocResManager.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
 #include "objects/QV_SparkleConstructor.h"
 #include "player/QV_SlideContainer.h"
 #include "player/QV_SlideShow_Light.h"
+#include "player/SceneDocument.h"
 
 using namespace scenewriter;
 

@@ -9,10 +9,10 @@
 
 #include "PictureBytes.h"
 #include "SpriteTesting.h"
-#include "document/CurrentDevice.h"
+#include "base/CountedHolder.h"
+#include "base/CurrentDevice.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
-#include "player/CountedHolder.h"
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"

@@ -14,12 +14,12 @@
 #include "RunningScene.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
-#include "document/SceneDocument.h"
 #include "document/SharedRandom.h"
 #include "objects/QV_ParticlesObj.h"
 #include "player/PictureView.h"
+#include "player/SceneDocument.h"
 
 using namespace scenewriter;
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/NumericHelpers.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"

@@ -12,16 +12,16 @@
 #include "PictureBytes.h"
 #include "RunningScene.h"
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
 #include "objects/LocalClock.h"
 #include "objects/QV_3DObjArray.h"
 #include "objects/QV_3D_in_2D_array.h"
 #include "player/PictureView.h"
+#include "player/SceneDocument.h"
 #include "player/ScreenPlayerContext.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 namespace {
 

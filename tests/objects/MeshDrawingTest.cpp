@@ -11,8 +11,9 @@
 #include "MeshTestScene.h"
 #include "PictureBytes.h"
 #include "TestDevice.h"
+#include "base/CountedHolder.h"
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "objects/AC_Butterfly.h"
 #include "objects/LocalClock.h"
 #include "objects/QV_3D_in_2D_array.h"
@@ -20,7 +21,6 @@
 #include "objects/QV_ButterflyConstructor.h"
 #include "objects/QV_ClockConstructor.h"
 #include "objects/QV_SreamAnim.h"
-#include "player/CountedHolder.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 

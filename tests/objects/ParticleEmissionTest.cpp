@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 #include "objects/QV_ParticlesObj.h"

@@ -6,8 +6,8 @@
 #include "ManagerFromSection.h"
 #include "PublishedPicture.h"
 
+#include "base/CurrentDevice.h"
 #include "document/AnimationStateCycle.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_IOF_R.h"
 #include "document/ResourceBuffer.h"
 #include "document/SharedRandom.h"

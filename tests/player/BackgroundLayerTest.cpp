@@ -9,7 +9,7 @@
 #include "PictureBytes.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_ABObj_Constructor.h"
 #include "document/QV_DocResManager.h"
 #include "document/ReaderRegistry.h"

@@ -6,10 +6,10 @@
 #include "AllocationCounter.h"
 #include "RunningScene.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
-#include "document/SceneDocument.h"
 #include "player/QV_SlideShow_Light.h"
+#include "player/SceneDocument.h"
 
 namespace {
 

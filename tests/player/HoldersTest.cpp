@@ -3,8 +3,8 @@
 
 #include <unknwn.h>
 
-#include "player/ComHolder.h"
-#include "player/CountedHolder.h"
+#include "base/ComHolder.h"
+#include "base/CountedHolder.h"
 
 namespace {
 

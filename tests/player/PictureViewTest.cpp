@@ -4,8 +4,8 @@
 #include <d3dx9.h>
 
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/CurrentDevice.h"
 #include "player/PictureView.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <d3dx9.h>
 
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/ColouredQuads.h"
 #include "player/GridMesh.h"
 #include "player/QV_AnimationBase.h"

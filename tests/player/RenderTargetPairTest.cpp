@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "player/RenderTargetPair.h"
 #include "player/TargetSizeStack.h"
 

@@ -11,13 +11,13 @@
 #include "TestDevice.h"
 #include "audio/MusicFolder.h"
 #include "audio/MusicPlayback.h"
-#include "document/CurrentDevice.h"
+#include "audio/QV_AudioFile.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
-#include "player/QV_AudioFile.h"
+#include "player/SceneDocument.h"
 #include "player/ScreenPlayerContext.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 using namespace scenewriter;
 

@@ -12,15 +12,15 @@
 
 #include "MemoryKeyStore.h"
 #include "TestDevice.h"
+#include "base/CurrentDevice.h"
 #include "brushes/GlassBallOptics.h"
 #include "brushes/QV_WaterRingLight.h"
-#include "document/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 #include "objects/LocalClock.h"
 #include "player/PictureView.h"
 #include "player/ScreenPlayerContext.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include "DocumentRecords.h"
 #include "SlideRecords.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "document/ReaderRegistry.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
 #include "player/QV_SlideShow_Light.h"
+#include "player/SceneDocument.h"
 
 using namespace scenewriter;
 

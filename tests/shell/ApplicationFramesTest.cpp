@@ -7,10 +7,10 @@
 #include "MemoryKeyStore.h"
 #include "TestDevice.h"
 #include "audio/SoundDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
+#include "settings/SettingsAccess.h"
 #include "shell/CGlowScreensaver.h"
-#include "shell/SettingsAccess.h"
 
 namespace {
 

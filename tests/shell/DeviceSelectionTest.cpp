@@ -1,7 +1,7 @@
 // Monitors, adapter enumeration, formats, the mode choice, step-down and the screen units.
 #include "SaverFixture.h"
 #include "MemoryKeyStore.h"
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
 namespace vgtest {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "FakeShellPlatform.h"
 #include "MemoryKeyStore.h"
+#include "settings/SettingsAccess.h"
 #include "shell/CSaverFramework.h"
-#include "shell/SettingsAccess.h"
 #include "shell/SoundSettingsDialog.h"
 
 namespace vgtest {

@@ -5,10 +5,10 @@
 #include "FakeShellPlatform.h"
 #include "StubDirect3D9.h"
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
+#include "settings/SettingsAccess.h"
 #include "shell/CGlowScreensaver.h"
-#include "shell/SettingsAccess.h"
 
 namespace {
 

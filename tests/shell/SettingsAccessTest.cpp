@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "MemoryKeyStore.h"
-#include "shell/RegistryKeyStore.h"
-#include "shell/SettingsAccess.h"
+#include "settings/RegistryKeyStore.h"
+#include "settings/SettingsAccess.h"
 
 namespace vgtest {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/SettingsKeyStore.h"
+#include "settings/SettingsKeyStore.h"
 
 namespace vgtest {
 

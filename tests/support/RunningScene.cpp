@@ -1,8 +1,8 @@
 #include "RunningScene.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/ResourceBuffer.h"
-#include "document/SceneDocument.h"
+#include "player/SceneDocument.h"
 
 namespace vgtest {
 

@@ -1,6 +1,6 @@
 #include "SlideStage.h"
 
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
 #include "player/PictureView.h"
 #include "player/QV_SlideShow_Light.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "TestDevice.h"
+#include "base/ComHolder.h"
 #include "document/BuiltinResources.h"
 #include "document/ModuleResource.h"
-#include "player/ComHolder.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "TestDevice.h"
-#include "document/CurrentDevice.h"
+#include "base/ComHolder.h"
+#include "base/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
-#include "player/ComHolder.h"
 #include "player/RenderTargetPair.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "shell/SettingsAccess.h"
+#include "settings/SettingsAccess.h"
 
-#include "shell/RegistryKeyStore.h"
+#include "settings/RegistryKeyStore.h"
 
 wchar_t SaverKeyPath[200] = L"";
 

@@ -1,6 +1,6 @@
 #pragma once
 // Settings values in HKEY_CURRENT_USER; each access opens (creating) the key and closes it.
-#include "shell/SettingsKeyStore.h"
+#include "settings/SettingsKeyStore.h"
 
 class RegistryKeyStore : public SettingsKeyStore {
 public:

@@ -1,4 +1,4 @@
-#include "player/QV_AudioFile.h"
+#include "audio/QV_AudioFile.h"
 
 #include <windows.h>
 #include <cstdio>

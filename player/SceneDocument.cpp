@@ -1,4 +1,4 @@
-#include "document/SceneDocument.h"
+#include "player/SceneDocument.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "shell/RegistryKeyStore.h"
+#include "settings/RegistryKeyStore.h"
 
 #include <cstring>
 #include <vector>

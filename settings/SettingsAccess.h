@@ -3,7 +3,7 @@
 // A missing value leaves the caller's variable as it was, so its initial value is the default.
 #include <windows.h>
 
-#include "shell/SettingsKeyStore.h"
+#include "settings/SettingsKeyStore.h"
 
 // The process-wide copy of the key path, set by the application when it is constructed.
 extern wchar_t SaverKeyPath[200];

@@ -1,3 +1,3 @@
-#include "document/CurrentDevice.h"
+#include "base/CurrentDevice.h"
 
 IDirect3DDevice9* CurrentDevice = nullptr;
