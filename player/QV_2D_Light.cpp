@@ -396,11 +396,8 @@ void QV_2D_Light::RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, i
 
 UINT QV_2D_Light::QuadsInBudget(const QV_IndexedMesh<DX_V::PCT>& mesh, UINT quads, int passes) {
     if (Allowance() >= kUnlimited) return quads;
-    D3DXMATRIX toClip;
-    GetPictureView().GetWorldViewProjection(mesh.world, toClip);
-    const TargetMapping mapping(toClip, float(width_), float(height_));
     double allowance = Allowance();
-    quads = mesh.quadCoverage.QuadsWithin(quads, mapping, passes, allowance);
+    quads = mesh.quadCoverage.QuadsWithin(quads, MappingOf(mesh.world), passes, allowance);
     Charge(Allowance() - allowance);
     return quads;
 }
@@ -411,15 +408,18 @@ size_t QV_2D_Light::FramesInBudget(const QV_Frame& mesh, const std::vector<QV_Fr
     double allowance = start;
     size_t allowed = 0;
     for (; allowed < frames.size(); ++allowed) {
-        D3DXMATRIX toClip;
-        GetPictureView().GetWorldViewProjection(frames[allowed]->world, toClip);
-        const TargetMapping mapping(toClip, float(width_), float(height_));
-        const double cover = double(passes) * mapping.SphereCover(mesh.centre, mesh.radius);
+        const double cover = double(passes) * MappingOf(frames[allowed]->world).SphereCover(mesh.centre, mesh.radius);
         if (cover > allowance) break;
         allowance -= cover;
     }
     Charge(start - allowance);
     return allowed;
+}
+
+TargetMapping QV_2D_Light::MappingOf(const D3DXMATRIX& world) const {
+    D3DXMATRIX toClip;
+    GetPictureView().GetWorldViewProjection(world, toClip);
+    return TargetMapping(toClip, float(width_), float(height_));
 }
 
 void QV_2D_Light::Charge(double pixels) {

@@ -18,6 +18,7 @@
 #include "player/MeshBatch.h"
 #include "player/QVT_Camera.h"
 #include "player/QV_IndexedMesh.h"
+#include "player/QuadCoverage.h"
 #include "player/RenderTargetPair.h"
 #include "player/TexturedQuad.h"
 
@@ -132,6 +133,8 @@ private:
     // and what they cover charged; how many of the frames the mesh is drawn at, likewise.
     UINT QuadsInBudget(const QV_IndexedMesh<DX_V::PCT>& mesh, UINT quads, int passes);
     size_t FramesInBudget(const QV_Frame& mesh, const std::vector<QV_Frame*>& frames, int passes);
+    // From a mesh's own coordinates under `world` to the pixels of the surface.
+    TargetMapping MappingOf(const D3DXMATRIX& world) const;
     // The budget left to the object being drawn: its own, or the frame's when that is less.
     double Allowance() const { return std::min(objectBudget_, frameBudget_); }
     void Charge(double pixels);
