@@ -4,12 +4,16 @@
 // always happens at the newest version, so a version gate in the field list
 // (`if (ar.Version() >= 3)`) is passed by every write and only ever skips fields on reading.
 //
-//     void Fog::Save(QV_IOF_Virtual& archive) { Fields(FieldArchive::Writer(archive, L"QV_FogConstructor", kRecordVersion)); }
+// A section nested in another (a base's, a member's) is read and written with its head:
+//
+//     // The registry has read the head; Save writes it.
 //     void Fog::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+//     void Fog::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+//     void Fog::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FogConstructor", kRecordVersion)); }
 //     void Fog::Fields(FieldArchive ar) {
 //         ar.Value(maxSpeedX);
-//         ar.Param(size);
-//         QV_BaseSpriteProp::Fields(ar.Section(L"QV_BaseSpriteProp", QV_BaseSpriteProp::kRecordVersion));
+//         if (ar.Version() >= 2) ar.Param(size);
+//         QV_BaseSpriteProp::TaggedFields(ar);
 //     }
 //
 // Reading keeps the archive's rule: a failed read leaves the field as it was. Parameters read
@@ -46,11 +50,8 @@ public:
     static FieldArchive Reader(QV_IOF_Virtual& archive, uint32_t version) {
         return FieldArchive(archive, true, version);
     }
-    // Save's archive: writes the section's head, its tag and newest version, at once.
-    static FieldArchive Writer(QV_IOF_Virtual& archive, const wchar_t* tag, uint32_t newestVersion) {
-        archive.WriteSectionHead(tag, int32_t(newestVersion));
-        return FieldArchive(archive, false, newestVersion);
-    }
+    // Save's archive, outside any section: the record's own head is written by its Section.
+    static FieldArchive Writer(QV_IOF_Virtual& archive) { return FieldArchive(archive, false, 0); }
 
     bool Reading() const { return reading_; }
     // The section's version: the stored one when reading, the newest when writing.
@@ -58,10 +59,11 @@ public:
     // For a read that only old versions store (they are never written) and for the bounds.
     QV_IOF_Virtual& Archive() const { return archive_; }
 
-    // A section nested in this one (a base's or a member's), with its own head and version.
+    // A section's head, read or written at the newest version, and the archive of its fields.
     FieldArchive Section(const wchar_t* tag, uint32_t newestVersion) const {
         if (reading_) return FieldArchive(archive_, true, archive_.ReadSectionHead());
-        return Writer(archive_, tag, newestVersion);
+        archive_.WriteSectionHead(tag, int32_t(newestVersion));
+        return FieldArchive(archive_, false, newestVersion);
     }
 
     void Value(float& value) { reading_ ? archive_.ReadFloat(value) : archive_.WriteFloat(value); }
@@ -111,18 +113,18 @@ public:
         return uint32_t(count);
     }
 
-    // A list stored as its count and its entries, each through `fields(entry)`. Reading makes
-    // each entry from Entry{} and hands it to `add` once read whole; it stops at the first entry
-    // the archive could not give, keeping those before it.
-    template <class Entry, class Fields, class Add>
-    void List(const std::vector<Entry>& entries, uint32_t minEntryBytes, Fields fields, Add add) {
+    // A list stored as its count and its entries, each through `fields(entry)`. Writing takes
+    // copies of the entries; reading makes each from Entry{} and hands it to `add` once read
+    // whole, and stops at the first entry the archive could not give, keeping those before it.
+    template <class Entries, class Fields, class Add>
+    void List(const Entries& entries, uint32_t minEntryBytes, Fields fields, Add add) {
+        using Entry = typename Entries::value_type;
         const uint32_t count = Count(entries.size(), minEntryBytes);
+        if (!reading_) {
+            for (Entry entry : entries) fields(entry);
+            return;
+        }
         for (uint32_t i = 0; i < count; ++i) {
-            if (!reading_) {
-                Entry entry = entries[i];
-                fields(entry);
-                continue;
-            }
             Entry entry{};
             fields(entry);
             if (archive_.Failed()) return;

@@ -1,11 +1,17 @@
 #include "document/MediaQuad.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 
-void MediaQuad::Read(QV_IOF_Virtual& archive) {
-    for (MediaParamTB<D3DXVECTOR3>& corner : corners) ReadVectorParam(archive, corner);
+void MediaQuad::Fields(FieldArchive& ar) {
+    for (MediaParamTB<D3DXVECTOR3>& corner : corners) ar.Param(corner);
 }
 
-void MediaQuad::Write(QV_IOF_Virtual& archive) const {
-    for (const MediaParamTB<D3DXVECTOR3>& corner : corners) WriteVectorParam(archive, corner);
+void MediaQuad::Read(QV_IOF_Virtual& archive) {
+    FieldArchive ar = FieldArchive::Reader(archive, 0);
+    Fields(ar);
+}
+
+void MediaQuad::Write(QV_IOF_Virtual& archive) {
+    FieldArchive ar = FieldArchive::Writer(archive);
+    Fields(ar);
 }

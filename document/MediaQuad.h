@@ -2,6 +2,7 @@
 // Four free corners, (0, 0, 0) by default.
 #include "document/MediaParamT.h"
 
+class FieldArchive;
 class QV_IOF_Virtual;
 
 class MediaQuad : public MediaParam {
@@ -9,8 +10,9 @@ public:
     static constexpr int kCorners = 4;
 
     // Twelve floats: corner 0 x, y, z, then corners 1, 2 and 3; stored without notification.
+    void Fields(FieldArchive& ar);
     void Read(QV_IOF_Virtual& archive);
-    void Write(QV_IOF_Virtual& archive) const;
+    void Write(QV_IOF_Virtual& archive);
 
     MediaParamTB<D3DXVECTOR3> corners[kCorners];
 };

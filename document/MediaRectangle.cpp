@@ -1,24 +1,15 @@
 #include "document/MediaRectangle.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/PictureLayout.h"
 
-void MediaRectangle::Read(QV_IOF_Virtual& archive) {
-    ReadLongParam(archive, left);
-    ReadLongParam(archive, right);
-    ReadLongParam(archive, top);
-    ReadLongParam(archive, bottom);
-    ReadLongParam(archive, further1);
-    ReadLongParam(archive, further2);
-}
-
-void MediaRectangle::Write(QV_IOF_Virtual& archive) const {
-    WriteLongParam(archive, left);
-    WriteLongParam(archive, right);
-    WriteLongParam(archive, top);
-    WriteLongParam(archive, bottom);
-    WriteLongParam(archive, further1);
-    WriteLongParam(archive, further2);
+void MediaRectangle::Fields(FieldArchive& ar) {
+    ar.Param(left);
+    ar.Param(right);
+    ar.Param(top);
+    ar.Param(bottom);
+    ar.Param(further1);
+    ar.Param(further2);
 }
 
 bool MediaRectangle::ContainsPicturePoint(float x, float y) const {
@@ -30,4 +21,14 @@ bool MediaRectangle::Contains(float x, float y) const {
     const PictureLayout& layout = CurrentPictureLayout();
     const D3DXVECTOR3 point = MapRectToScreen(x * layout.scaleX, y * layout.scaleY, 0.0f);
     return ContainsPicturePoint(point.x, point.y);
+}
+
+void MediaRectangle::Read(QV_IOF_Virtual& archive) {
+    FieldArchive ar = FieldArchive::Reader(archive, 0);
+    Fields(ar);
+}
+
+void MediaRectangle::Write(QV_IOF_Virtual& archive) {
+    FieldArchive ar = FieldArchive::Writer(archive);
+    Fields(ar);
 }

@@ -3,6 +3,7 @@
 // owner's (a centre point, for instance). Its own observer list stays unused.
 #include "document/MediaParamT.h"
 
+class FieldArchive;
 class QV_IOF_Virtual;
 
 class MediaRectangle : public MediaParam {
@@ -12,8 +13,9 @@ public:
 
     // Six int32 in the order left, right, top, bottom, further value 1, further value 2,
     // stored without notification.
+    void Fields(FieldArchive& ar);
     void Read(QV_IOF_Virtual& archive);
-    void Write(QV_IOF_Virtual& archive) const;
+    void Write(QV_IOF_Virtual& archive);
 
     // Whether a point already mapped into picture pixels lies inside, bounds included.
     bool ContainsPicturePoint(float x, float y) const;

@@ -1,6 +1,6 @@
 #include "document/QV_ABObj_Constructor.h"
 
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
 QV_ABObj_Constructor::QV_ABObj_Constructor() : timeLine_(std::make_unique<QV_TimeLineControl>()) {}
 
@@ -19,10 +19,12 @@ void QV_ABObj_Constructor::AssignDescription(const QV_ABObj_Constructor& other) 
     timeLine_ = std::make_unique<QV_TimeLineControl>(*other.timeLine_);
 }
 
-void QV_ABObj_Constructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ABObj_Constructor", int32_t(kSectionVersion));
-    archive.WriteString(name_);
-    timeLine_->Save(archive);
+void QV_ABObj_Constructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_ABObj_Constructor::TaggedFields(FieldArchive outer) {
+    FieldArchive ar = outer.Section(L"QV_ABObj_Constructor", kSectionVersion);
+    ar.Value(name_);
+    if (ar.Version() > 1) timeLine_->TaggedFields(ar);
 }
 
 void QV_ABObj_Constructor::GetTextureFrameInfo(TextureFrameInfo& info) { info = TextureFrameInfo{}; }
@@ -39,8 +41,4 @@ int QV_ABObj_Constructor::QueryA(void*) { return 0; }
 
 int QV_ABObj_Constructor::QueryRuntimeObject(QV_ABObj*) { return 0; }
 
-void QV_ABObj_Constructor::LoadWithTag(QV_IOF_Virtual& archive) {
-    uint32_t version = archive.ReadSectionHead();
-    archive.ReadString(name_);
-    if (version > 1) timeLine_->LoadWithTag(archive);
-}
+void QV_ABObj_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }

@@ -39,6 +39,7 @@ public:
     virtual int QueryRuntimeObject(QV_ABObj* object);
 
     // The section: tag, version, name, and from version 2 on the time line.
+    void TaggedFields(FieldArchive outer);
     void LoadWithTag(QV_IOF_Virtual& archive);
 
     unsigned char Enabled() const { return enabled_; }

@@ -1,22 +1,26 @@
 #include "document/QV_FileLink3.h"
 
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
 QV_FileLink3::QV_FileLink3(int32_t resourceId, const std::wstring& modulePath)
     : MediaParamTB<FileKey>(FileKey(modulePath, int64_t(uint32_t(resourceId)))) {}
 
+void QV_FileLink3::Fields(FieldArchive& ar) {
+    // Read into an empty path, so a stored empty path empties the link.
+    FileKey key(ar.Reading() ? std::wstring() : Value().path, Value().stamp);
+    ar.Value(key.path);
+    ar.Value(key.stamp);
+    if (ar.Reading() && !ar.Archive().Failed()) SetSilently(key);
+}
+
 void QV_FileLink3::Load(QV_IOF_Virtual& archive) {
-    FileKey key;
-    key.stamp = Value().stamp;
-    archive.ReadString(key.path);
-    archive.ReadInt64(key.stamp);
-    if (!archive.Failed()) SetSilently(key);
+    FieldArchive ar = FieldArchive::Reader(archive, 0);
+    Fields(ar);
 }
 
 void QV_FileLink3::Save(QV_IOF_Virtual& archive) const {
-    FileKey key = Value();
-    archive.WriteString(key.path);
-    archive.WriteInt64(key.stamp);
+    FieldArchive ar = FieldArchive::Writer(archive);
+    const_cast<QV_FileLink3&>(*this).Fields(ar);  // writing changes nothing
 }
 
 std::wstring QV_FileLink3::GetExtension() const { return ExtensionOfPath(Value().path); }

@@ -6,6 +6,7 @@
 #include "document/FileKey.h"
 #include "document/MediaParamT.h"
 
+class FieldArchive;
 class QV_IOF_Virtual;
 
 class QV_FileLink3 : public MediaParamTB<FileKey> {
@@ -18,6 +19,7 @@ public:
 
     // The link's record, without tag or version: path, then the 8-byte stamp. Stored as read,
     // without notification; a failed read leaves the link as it was.
+    void Fields(FieldArchive& ar);
     void Load(QV_IOF_Virtual& archive);
     void Save(QV_IOF_Virtual& archive) const;
 

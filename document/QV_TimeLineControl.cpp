@@ -1,9 +1,10 @@
 #include "document/QV_TimeLineControl.h"
 
+#include "document/FieldArchive.h"
+
 #include <algorithm>
 #include <string>
 
-#include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
@@ -43,47 +44,27 @@ QV_TimeLineControl::QV_TimeLineControl(const QV_TimeLineControl& other)
     std::copy(std::begin(other.editorValues_), std::end(other.editorValues_), editorValues_);
 }
 
-void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_TimeLineControl", kSectionVersion);
-    WriteLongParam(archive, mode_);
-    WriteLongParam(archive, timeMode_);
-    WriteUIntParam(archive, hiddenMin_);
-    WriteUIntParam(archive, hiddenMax_);
-    WriteUIntParam(archive, visibleMin_);
-    WriteUIntParam(archive, visibleMax_);
-    WriteUIntParam(archive, fadeIn_);
-    WriteUIntParam(archive, fadeOut_);
-    int32_t count = int32_t(windows_.size());
-    archive.WriteInt(count);
-    for (TimeWindow window : windows_) {
-        archive.WriteFloat(window.start);
-        archive.WriteFloat(window.end);
-        archive.WriteFloat(window.fadeInEnd);
-        archive.WriteFloat(window.fadeOutStart);
-    }
-}
+void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_TimeLineControl::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    ReadLongParam(archive, mode_);
-    ReadLongParam(archive, timeMode_);
-    ReadUIntParam(archive, hiddenMin_);
-    ReadUIntParam(archive, hiddenMax_);
-    ReadUIntParam(archive, visibleMin_);
-    ReadUIntParam(archive, visibleMax_);
+void QV_TimeLineControl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_TimeLineControl::TaggedFields(FieldArchive outer) {
+    FieldArchive ar = outer.Section(L"QV_TimeLineControl", kSectionVersion);
+    ar.Param(mode_);
+    ar.Param(timeMode_);
+    ar.Param(hiddenMin_);
+    ar.Param(hiddenMax_);
+    ar.Param(visibleMin_);
+    ar.Param(visibleMax_);
     // Stored without recomputing: the fade seconds follow the values once the line is copied.
-    ReadUIntParam(archive, fadeIn_);
-    ReadUIntParam(archive, fadeOut_);
-    uint32_t count = archive.ReadCount(kWindowBytes);
-    for (uint32_t i = 0; i < count; ++i) {
-        TimeWindow window;
-        archive.ReadFloat(window.start);
-        archive.ReadFloat(window.end);
-        archive.ReadFloat(window.fadeInEnd);
-        archive.ReadFloat(window.fadeOutStart);
-        if (archive.Failed()) return;
-        AddWindow(window);
-    }
+    ar.Param(fadeIn_);
+    ar.Param(fadeOut_);
+    ar.List(
+        windows_, kWindowBytes,
+        [&ar](TimeWindow& window) {
+            for (float* value : {&window.start, &window.end, &window.fadeInEnd, &window.fadeOutStart}) ar.Value(*value);
+        },
+        [this](TimeWindow&& window) { AddWindow(window); });
 }
 
 float QV_TimeLineControl::GetOpacity() const {

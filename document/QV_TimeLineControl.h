@@ -9,6 +9,8 @@
 #include "document/TimeParam.h"
 #include "document/TimeWindow.h"
 
+class FieldArchive;
+
 class QV_TimeLineControl : public QV_IOF_Item {
 public:
     enum ModeValue { kAlwaysVisible = 0, kRandomCycle = 1, kTimeWindows = 2 };
@@ -26,6 +28,7 @@ public:
 
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version (not looked at) and fields, stored without notification.
+    void TaggedFields(FieldArchive outer);
     void LoadWithTag(QV_IOF_Virtual& archive);
 
     // The object's opacity now (0 to 1, unclamped during a fade).

@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 #include "document/SharedRandom.h"
 #include "player/PictureLayout.h"
 #include "player/ScreenQuad.h"
@@ -35,18 +34,7 @@ QV_ViewObjCtrl::QV_ViewObjCtrl(const QV_ViewObjCtrl& other)
     BindRectangle();
 }
 
-void QV_ViewObjCtrl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ViewObjCtrl", int32_t(kSectionVersion));
-    rectangle_.Write(archive);
-    archive.WriteFloat(relative_.left);
-    archive.WriteFloat(relative_.right);
-    archive.WriteFloat(relative_.top);
-    archive.WriteFloat(relative_.bottom);
-    bool flag = flag_ != 0;
-    archive.WriteBool(flag);
-    WriteUIntParam(archive, timeScale_);
-    QV_ABObj_Constructor::Save(archive);
-}
+void QV_ViewObjCtrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
     float left = GetLeftPx();
@@ -66,22 +54,18 @@ void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
 
 bool QV_ViewObjCtrl::HitTest(float, float) { return false; }
 
-void QV_ViewObjCtrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    uint32_t version = archive.ReadSectionHead();
-    LoadFields(archive, version);
-}
+void QV_ViewObjCtrl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
 
-void QV_ViewObjCtrl::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
-    rectangle_.Read(archive);
-    archive.ReadFloat(relative_.left);
-    archive.ReadFloat(relative_.right);
-    archive.ReadFloat(relative_.top);
-    archive.ReadFloat(relative_.bottom);
+void QV_ViewObjCtrl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_ViewObjCtrl", kSectionVersion)); }
+
+void QV_ViewObjCtrl::Fields(FieldArchive ar) {
+    rectangle_.Fields(ar);
+    for (float* side : {&relative_.left, &relative_.right, &relative_.top, &relative_.bottom}) ar.Value(*side);
     bool flag = flag_ != 0;
-    archive.ReadBool(flag);
+    ar.Value(flag);
     flag_ = flag ? 1 : 0;
-    if (version > 1) ReadUIntParam(archive, timeScale_);
-    QV_ABObj_Constructor::LoadWithTag(archive);
+    if (ar.Version() > 1) ar.Param(timeScale_);
+    QV_ABObj_Constructor::TaggedFields(ar);
 }
 
 void QV_ViewObjCtrl::BindRectangle() {

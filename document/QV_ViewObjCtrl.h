@@ -33,9 +33,10 @@ public:
     virtual void GetScreenQuad(ScreenQuad& quad);
     virtual bool HitTest(float x, float y);
 
-    // The section: tag, version, then LoadFields with that version.
+    // The section: tag, version, then its fields at that version.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     void LoadWithTag(QV_IOF_Virtual& archive);
-    void LoadFields(QV_IOF_Virtual& archive, uint32_t version);
 
     // Derives the pixel sides from the relative ones, snapping those to whole pixels.
     void SyncPixelRect();
