@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "audio/DocumentWaveSamples.h"
 #include "audio/SoundDevice.h"
-#include "audio/WaveSamples.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 
@@ -24,7 +24,7 @@ void QV_WAV_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
 HRESULT QV_WAV_Constructor::CreateBuffer() {
     const SoundDevice& device = SoundDevice::Shared();
     if (!CurrentDocResManager) return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
-    WaveSamples& samples = CurrentDocResManager->GetWaveSamples(link_.Value());
+    WaveSamples& samples = DocumentWaveSamples::Of(*CurrentDocResManager, link_.Value());
     HRESULT hr = samples.Load(device, CurrentDocResManager->GetEmbeddedFile(link_.Value()));
     if (FAILED(hr)) return hr;
 

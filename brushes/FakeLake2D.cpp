@@ -9,7 +9,7 @@
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 

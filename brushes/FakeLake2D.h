@@ -8,7 +8,7 @@
 #include "document/MediaSpeedParam.h"
 #include "document/UINTSclaleTo.h"
 #include "player/QV_2D_Light.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 // Position, then the bump map's and the mirrored picture's texture coordinates.
 struct LakeVertex {

@@ -1,7 +1,7 @@
 #include "brushes/QV_CentralBased.h"
 
 #include "document/QV_IOF_Virtual.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
 QV_CentralBased::QV_CentralBased() : center(PictureCentre()) {}
 

@@ -5,7 +5,7 @@
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/GridMesh.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/QV_2D_Light.h"
 
 QV_FX_Constructor::QV_FX_Constructor() : maskKey(GuidKey::MakeFresh()) {

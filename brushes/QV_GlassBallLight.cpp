@@ -13,7 +13,7 @@
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
 #include "player/PictureView.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/PictureView.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The registered classes of the scene document, in the order their readers register at
 // start-up, with the process-wide objects created between them. New classes add their row.
-// The registries live here so that any program that reads documents links this table.
+// Nothing calls it by name, so every program that reads documents links it whole.
 #include "audio/QV_WAV_Constructor.h"
 #include "audio/SoundDevice.h"
 #include "brushes/FakeLake2D.h"
@@ -49,27 +49,6 @@
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
 #include "player/TargetSizeStack.h"
-
-// Function-local statics: each registry exists from its first registration on.
-ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>>& GetLightReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>> registry;
-    return registry;
-}
-
-ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>> registry;
-    return registry;
-}
-
-ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
-    static ReaderRegistry<IOF_Virtual_Reader> registry;
-    return registry;
-}
-
-ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
-    static ReaderRegistry<IOF_Virtual_Reader> registry;
-    return registry;
-}
 
 namespace {
 

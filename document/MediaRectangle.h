@@ -17,11 +17,9 @@ public:
     void Read(QV_IOF_Virtual& archive);
     void Write(QV_IOF_Virtual& archive);
 
-    // Whether a point already mapped into picture pixels lies inside, bounds included.
+    // Whether a point already mapped into picture pixels lies inside, bounds included; a point
+    // of the layer's window is mapped first by ContainsWindowPoint.
     bool ContainsPicturePoint(float x, float y) const;
-    // Whether a point of the layer's window lies inside: scaled to back-buffer pixels by the
-    // picture layout, then mapped into picture pixels (MapRectToScreen).
-    bool Contains(float x, float y) const;
 
     MediaParamT<int> left;
     MediaParamT<int> right;

@@ -11,7 +11,7 @@
 #include "document/PictureHeader.h"
 #include "document/QV_IOF_R.h"
 #include "document/QV_IOF_Virtual.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 QV_DocResManager* CurrentDocResManager = nullptr;
 DocResourceCache* CurrentResourceCache = nullptr;

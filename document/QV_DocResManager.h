@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "audio/WaveSamples.h"
 #include "base/ComHolder.h"
 #include "document/DataBlob.h"
 #include "document/DocResourceCache.h"
+#include "document/DocumentAttachment.h"
 #include "document/EmbeddedFile.h"
 #include "document/FileKey.h"
 #include "document/FontMediaParam.h"
@@ -70,9 +70,9 @@ public:
     ID3DXFont* GetFont(const GuidKey& key, const FontMediaParam& font);
     RenderTargetPair& GetGuidImage(const GuidKey& key);
     ComHolder<IDirect3DTexture9>& GetGuidTexture(const GuidKey& key);
-    // The samples of a WAVE link, which every sound object linking it shares: made once,
-    // by the first sound that loads them.
-    WaveSamples& GetWaveSamples(const FileKey& link) { return waveSamples_[link]; }
+    // The samples of the document's WAVE links, which the audio keeps here and makes on first
+    // use (DocumentWaveSamples), so they end with the document.
+    std::unique_ptr<DocumentAttachment>& SoundSamples() { return soundSamples_; }
     // Pictures an old sprite record carried inline; the result is the key of the new link.
     FileKey AddImageFromBuffer(const EmbeddedFile& record);
     FileKey AddImageFromFrames(const std::vector<EmbeddedFile>& records, const std::vector<float>& durations);
@@ -103,7 +103,7 @@ private:
     std::map<FileKey, ComHolder<ID3DXEffect>> effects_;
     std::map<GuidKey, ComHolder<ID3DXFont>> fonts_;
     std::map<GuidKey, ComHolder<IDirect3DTexture9>> guidTextures_;
-    std::map<FileKey, WaveSamples> waveSamples_;
+    std::unique_ptr<DocumentAttachment> soundSamples_;
 };
 
 // The manager of the screen unit being drawn.

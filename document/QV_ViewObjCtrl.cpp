@@ -6,8 +6,8 @@
 #include "document/NumericHelpers.h"
 #include "document/FieldArchive.h"
 #include "document/SharedRandom.h"
-#include "player/PictureLayout.h"
-#include "player/ScreenQuad.h"
+#include "document/PictureLayout.h"
+#include "document/ScreenQuad.h"
 
 namespace {
 constexpr float kTimeScaleUnit = 0.02f;

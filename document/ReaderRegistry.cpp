@@ -23,6 +23,27 @@ auto Dispatch(ReaderRegistry<Reader>& registry, QV_IOF_Virtual& archive,
 
 }  // namespace
 
+// Function-local statics: each registry exists from its first registration on.
+ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>>& GetLightReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_ReaderII<QV_2D_Light>> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>>& GetSlideReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_ReaderII<QV_SlideContainer>> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_Reader>& GetObjectReaderRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
+ReaderRegistry<IOF_Virtual_Reader>& GetForeignRecordRegistry() {
+    static ReaderRegistry<IOF_Virtual_Reader> registry;
+    return registry;
+}
+
 QV_2D_Light* ReadTaggedLight(QV_IOF_Virtual& archive) {
     return Dispatch(GetLightReaderRegistry(), archive);
 }

@@ -5,7 +5,7 @@
 #include "document/SharedRandom.h"
 #include "objects/QV_ButterflyConstructor.h"
 #include "objects/Rotations.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/QV_Frame.h"
 
 namespace {

@@ -5,8 +5,9 @@
 #include "objects/AC_ClockArrow.h"
 #include "objects/AC_Static.h"
 #include "objects/Rotations.h"
-#include "player/PictureLayout.h"
-#include "player/ScreenQuad.h"
+#include "document/PictureLayout.h"
+#include "document/ScreenQuad.h"
+#include "player/PictureMapping.h"
 
 namespace {
 constexpr unsigned int kDefaultSize = 400;
@@ -60,7 +61,7 @@ void QV_ClockConstructor::GetScreenQuad(ScreenQuad& quad) {
                                 float(rectangle_.bottom.Value()) - top);
 }
 
-bool QV_ClockConstructor::HitTest(float x, float y) { return rectangle_.Contains(x, y); }
+bool QV_ClockConstructor::HitTest(float x, float y) { return ContainsWindowPoint(rectangle_, x, y); }
 
 void QV_ClockConstructor::SetupMeshes(std::vector<MeshBatch>& batches) {
     batches.assign(2, MeshBatch());

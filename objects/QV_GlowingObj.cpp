@@ -6,7 +6,7 @@
 #include "objects/QV_GlowEffectCtrl.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 QV_GlowingObj::QV_GlowingObj(QV_GlowEffectCtrl* description)
     : QV_ABObj(description), description_(description), targetKey_(GuidKey::MakeFresh()) {

@@ -3,7 +3,7 @@
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
 void QV_GodRayConstructor::Save(QV_IOF_Virtual& archive) {
     archive.WriteSectionHead(L"QV_GodRayConstructor", int32_t(kRecordVersion));

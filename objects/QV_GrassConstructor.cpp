@@ -5,7 +5,7 @@
 #include "document/NumericHelpers.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
 namespace {
 

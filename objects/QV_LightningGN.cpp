@@ -8,7 +8,7 @@
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 #include "player/QV_2D_Light.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 #include "player/ValueNoise.h"
 
 namespace {

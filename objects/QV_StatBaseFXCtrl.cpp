@@ -5,7 +5,7 @@
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_FXObj.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
 QV_StatBaseFXCtrl::QV_StatBaseFXCtrl() {
     const PictureLayout& layout = CurrentPictureLayout();

@@ -5,7 +5,8 @@
 #include "document/NumericHelpers.h"
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
+#include "player/PictureMapping.h"
 
 void QV_StatObjConstructor::SaveStatObj(QV_IOF_Virtual& archive) {
     archive.WriteSectionHead(L"QV_StatObjConstructor", int32_t(kRecordVersion));
@@ -37,7 +38,7 @@ void QV_StatObjConstructor::GetScreenQuad(ScreenQuad& quad) {
                                 float(spriteRect.bottom.Value()) - top);
 }
 
-bool QV_StatObjConstructor::HitTest(float x, float y) { return spriteRect.Contains(x, y); }
+bool QV_StatObjConstructor::HitTest(float x, float y) { return ContainsWindowPoint(spriteRect, x, y); }
 
 void QV_StatObjConstructor::InitParticle(SpriteParticle& sprite) {
     sprite.position = D3DXVECTOR3(float(spriteRect.further1.Value()), float(spriteRect.further2.Value()), 0.0f);

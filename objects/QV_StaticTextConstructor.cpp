@@ -10,7 +10,7 @@
 #include "objects/SpriteParticle.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 QV_StaticTextConstructor::QV_StaticTextConstructor() : key(GuidKey::MakeFresh()) {
     colour.SetSilently(0x0000FF);

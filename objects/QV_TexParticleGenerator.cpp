@@ -7,7 +7,7 @@
 #include "objects/QV_ParticlesObj.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <d3d9.h>
 
 #include "player/QV_SimpleMesh.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 // x, y, z 0 and rhw of each corner.
 void WriteScreenColourQuadCorners(ScreenColourVertex* vertices, const ScreenQuad& quad);

@@ -4,7 +4,7 @@
 
 #include "base/CurrentDevice.h"
 #include "document/QV_DocResManager.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 PictureView& GetPictureView() {
     static PictureView view = [] {

@@ -9,7 +9,7 @@
 
 #include "document/FileKey.h"
 #include "document/TextureEntry.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 #include "player/TexturedQuad.h"
 
 class PictureView {

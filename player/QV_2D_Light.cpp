@@ -8,7 +8,7 @@
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_BaseSpriteProp.h"
 #include "objects/QV_SpriteArrayObj.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/TargetSizeStack.h"
 

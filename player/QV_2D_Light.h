@@ -19,7 +19,7 @@
 #include "player/QVT_Camera.h"
 #include "player/QV_IndexedMesh.h"
 #include "player/QuadCoverage.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 #include "player/TexturedQuad.h"
 
 // Stands between the stored item and the layers; it adds nothing.

@@ -3,7 +3,7 @@
 #include "document/QV_IOF_Virtual.h"
 #include "document/ReaderRegistry.h"
 #include "player/ColouredQuads.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 // Tag, version, file name and an empty blob with its name.

@@ -5,7 +5,7 @@
 #include "base/CurrentDevice.h"
 #include "document/DocResourceCache.h"
 #include "document/QV_DocResManager.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 #include "player/SceneDocument.h"
 #include "settings/SettingsAccess.h"
 

@@ -5,7 +5,7 @@
 
 #include "document/TextureEntry.h"
 #include "player/QV_SimpleMesh.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 template <class V>
 class TexturedQuad : public QV_SimpleMesh<V> {

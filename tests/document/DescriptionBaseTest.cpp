@@ -7,8 +7,8 @@
 #include "document/QV_ABObj.h"
 #include "document/QV_ViewObjCtrl.h"
 #include "document/SharedRandom.h"
-#include "player/PictureLayout.h"
-#include "player/ScreenQuad.h"
+#include "document/PictureLayout.h"
+#include "document/ScreenQuad.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "document/BuiltinResources.h"
 #include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 using namespace scenewriter;
 

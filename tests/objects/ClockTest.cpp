@@ -9,7 +9,7 @@
 #include "objects/AC_ClockArrow.h"
 #include "objects/LocalClock.h"
 #include "objects/QV_ClockConstructor.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 namespace {
 

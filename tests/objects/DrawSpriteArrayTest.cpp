@@ -13,7 +13,8 @@
 #include "base/CurrentDevice.h"
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StatObjConstructor.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
+#include "player/PictureMapping.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 

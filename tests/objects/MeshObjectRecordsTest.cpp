@@ -16,7 +16,7 @@
 #include "objects/QV_ButterflyConstructor.h"
 #include "objects/QV_ClockConstructor.h"
 #include "objects/QV_SparkleConstructor.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
 namespace {
 

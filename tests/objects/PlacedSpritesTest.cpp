@@ -7,7 +7,7 @@
 #include "document/NumericHelpers.h"
 #include "objects/QV_DischargeConstructor.h"
 #include "objects/QV_FlowerConstructor.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "objects/QV_FXObj.h"
 #include "objects/QV_GlowingObj.h"
 #include "objects/QV_StaticTextConstructor.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 using namespace scenewriter;
 using shadertest::ShaderSpriteStage;

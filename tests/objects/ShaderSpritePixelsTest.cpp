@@ -14,7 +14,7 @@
 #include "document/QV_DocResManager.h"
 #include "objects/QV_GlowingObj.h"
 #include "objects/QV_StaticTextConstructor.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 using namespace scenewriter;
 using shadertest::ShaderSpriteStage;

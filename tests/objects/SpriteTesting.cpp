@@ -11,9 +11,9 @@
 #include "document/QV_IOF_R.h"
 #include "document/ResourceBuffer.h"
 #include "document/SharedRandom.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/PictureView.h"
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 namespace spritetest {
 

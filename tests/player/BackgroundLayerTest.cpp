@@ -13,7 +13,7 @@
 #include "document/QV_ABObj_Constructor.h"
 #include "document/QV_DocResManager.h"
 #include "document/ReaderRegistry.h"
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/QV_2D_Light.h"
 #include "player/TargetSizeStack.h"

@@ -28,7 +28,7 @@
 #include "objects/QV_SpriteArrayObj.h"
 #include "objects/QV_StaticTextConstructor.h"
 #include "player/QV_SlideShow_Light.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 #include "player/SceneDocument.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "TestDevice.h"
 #include "base/CurrentDevice.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 #include "player/TargetSizeStack.h"
 
 namespace {

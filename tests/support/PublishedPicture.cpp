@@ -1,7 +1,7 @@
 #include "PublishedPicture.h"
 
-#include "player/PictureLayout.h"
-#include "player/ScreenQuad.h"
+#include "document/PictureLayout.h"
+#include "document/ScreenQuad.h"
 
 namespace vgtest {
 

@@ -15,7 +15,7 @@
 #include "base/CurrentDevice.h"
 #include "document/ModuleResource.h"
 #include "document/QV_DocResManager.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
 

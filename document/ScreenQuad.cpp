@@ -1,7 +1,7 @@
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 #include "document/TextureEntry.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 ScreenQuad ScreenQuad::FromRect(float left, float top, float width, float height) {
     ScreenQuad quad;

@@ -1,11 +1,9 @@
 #pragma once
 // Where the fitted background picture lies on the back buffer, published by the background
 // layer whenever it is resized and read by scene objects. One record for the process.
-#include <d3dx9math.h>
-
 #include <cstdint>
 
-#include "player/ScreenQuad.h"
+#include "document/ScreenQuad.h"
 
 struct PictureLayout {
     float scaleX = 0.0f;        // back-buffer width / layer width
@@ -19,11 +17,6 @@ struct PictureLayout {
 const PictureLayout& CurrentPictureLayout();
 // The same record, by the name the scene objects use for it.
 inline const PictureLayout& GetScreenInfo() { return CurrentPictureLayout(); }
-
-// A point in back-buffer pixels mapped into picture pixels: through the fitted quad, then
-// with the picture view's zoom undone (the camera is not); z is kept. A fitted quad without
-// width or height maps its axis to 0 rather than dividing by zero.
-D3DXVECTOR3 MapRectToScreen(float x, float y, float z);
 
 // Publishes the fitted quad of a layer of layerWidth × layerHeight, its scale to the current
 // device's back buffer, and the picture's own size.

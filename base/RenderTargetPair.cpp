@@ -1,4 +1,4 @@
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 #include <d3dx9.h>
 

@@ -1,15 +1,8 @@
-#include "player/PictureLayout.h"
+#include "document/PictureLayout.h"
 
-#include "player/PictureView.h"
-#include "player/RenderTargetPair.h"
+#include "base/RenderTargetPair.h"
 
 namespace {
-// W × (p − low) / (high − low).
-float AcrossQuad(float p, float low, float high, int32_t size) {
-    const float span = high - low;
-    return span != 0.0f ? float(size) * (p - low) / span : 0.0f;
-}
-
 PictureLayout& PublishedLayout() {
     static PictureLayout layout;
     return layout;
@@ -30,14 +23,4 @@ void PublishPictureLayout(const ScreenQuad& fittedQuad, float layerWidth, float 
     layout.fittedQuad = fittedQuad;
     layout.pictureWidth = pictureWidth;
     layout.pictureHeight = pictureHeight;
-}
-
-D3DXVECTOR3 MapRectToScreen(float x, float y, float z) {
-    const PictureLayout& layout = CurrentPictureLayout();
-    const ScreenQuad& quad = layout.fittedQuad;
-    const PictureView& view = GetPictureView();
-    const float inPictureX = AcrossQuad(x, quad.Left(), quad.Right(), layout.pictureWidth);
-    const float inPictureY = AcrossQuad(y, quad.Top(), quad.Bottom(), layout.pictureHeight);
-    return D3DXVECTOR3(inPictureX * view.InverseZoomX() - view.ZoomOffsetX(),
-                       inPictureY * view.InverseZoomY() - view.ZoomOffsetY(), z);
 }

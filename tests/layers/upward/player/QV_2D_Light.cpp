@@ -1,0 +1,2 @@
+// The one edge still allowed.
+#include "objects/QV_SpriteArrayObj.h"
