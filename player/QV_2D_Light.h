@@ -20,6 +20,7 @@
 #include "player/QV_IndexedMesh.h"
 #include "player/QuadCoverage.h"
 #include "player/RenderTargetPair.h"
+#include "player/StateList.h"
 #include "player/TexturedQuad.h"
 
 // Stands between the stored item and the layers; it adds nothing.
@@ -121,12 +122,33 @@ protected:
     // The manager's effects, fonts and GUID targets, then the pair sized to the back buffer:
     // the part of a restore every layer needs, whatever device states it sets.
     void RestoreSharedDeviceObjects();
+    // What a layer restores of its own between its resting states and the shared part.
+    virtual void RestoreLayerDeviceObjects() {}
+
+    // The lists set before and after each object-drawing operation's own states and draws.
+    struct DrawStates {
+        OperationStates colouredMesh;
+        OperationStates meshInstances;
+        OperationStates spriteArray;
+        OperationStates meshInstancesTwoSided;
+        OperationStates sprite;
+        OperationStates overlay;
+        OperationStates blendedQuad;
+    };
+    // The states a restore sets first; a layer with a resting state of its own replaces it.
+    StateList restingStates_;
+    DrawStates drawStates_;
 
 private:
     void HookImageLink();
     void OnImageLinkChanged() { Reload(); }
     // Sets up the shared view with this layer's picture and the given size and type.
     void SetupView(int width, int height, int viewType, bool nested);
+    // The operations' own states and draws, inside their lists.
+    void DrawColouredMeshQuads(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles);
+    void DrawBatchFrames(MeshBatch& batch);
+    void DrawSpriteQuads(QV_SpriteArrayObj& sprites);
+    void DrawChildFramesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
     // The picture quad under the view, showing `texture`.
     void DrawPictureQuad(IDirect3DTexture9* texture);
     // How many of the mesh's first quads the budget still allows, each drawn `passes` times,
