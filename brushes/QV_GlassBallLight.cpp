@@ -8,13 +8,13 @@
 #include "base/CurrentDevice.h"
 #include "brushes/GlassBallTextures.h"
 #include "brushes/TextureStageSetup.h"
-#include "player/StateList.h"
 #include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
 #include "player/PictureView.h"
 #include "player/RenderTargetPair.h"
+#include "player/StateList.h"
 
 namespace {
 

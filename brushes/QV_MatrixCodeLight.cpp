@@ -5,7 +5,6 @@
 
 #include "base/CurrentDevice.h"
 #include "brushes/TextureStageSetup.h"
-#include "player/StateList.h"
 #include "document/BuiltinResources.h"
 #include "document/ParamArchive.h"
 #include "document/QV_DocResManager.h"
@@ -13,6 +12,7 @@
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/RenderTargetPair.h"
+#include "player/StateList.h"
 
 namespace {
 

@@ -13,9 +13,6 @@ namespace {
 
 constexpr float kSurfaceHeight = 30.0f;
 constexpr float kHalfPi = 1.57079633f;
-// Under Wine 8 the specular sum is lost unless a stage reads the diffuse colour, so the
-// surface adds it: the lit diffuse is black (the material's and vertices' colours are), so
-// the sum is the texture on every platform.
 // The surface's resting state: lit with its specular highlight, no depth, both windings,
 // linear mirrored sampling; stages 0 and 1 read the first coordinates (their operations are
 // off until the surface or the picture draws).
@@ -43,6 +40,9 @@ constexpr DeviceState kAfterOverlay[] = {RenderState(D3DRS_ALPHABLENDENABLE, FAL
 constexpr DeviceState kBeforeBlendedQuad[] = {StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1)};
 constexpr DeviceState kAfterBlendedQuad[] = {RenderState(D3DRS_ZENABLE, FALSE), RenderState(D3DRS_ALPHABLENDENABLE, FALSE)};
 
+// Under Wine 8 the specular sum is lost unless a stage reads the diffuse colour, so the
+// surface adds it: the lit diffuse is black (the material's and vertices' colours are), so
+// the sum is the texture on every platform.
 constexpr TextureStageSetup kSurfaceStage{D3DTOP_ADD, D3DTA_TEXTURE, D3DTA_CURRENT, D3DTOP_SELECTARG1, D3DTA_TEXTURE};
 
 float PictureRatio(const TextureEntry& picture) {

@@ -6,8 +6,6 @@
 #include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
-#include "objects/QV_BaseSpriteProp.h"
-#include "objects/QV_SpriteArrayObj.h"
 #include "player/PictureLayout.h"
 #include "player/PictureView.h"
 #include "player/StateList.h"
@@ -87,7 +85,7 @@ void EffectPasses(ID3DXEffect* effect, Draw draw) {
 
 }  // namespace
 
-QV_2D_Light::QV_2D_Light() : restingStates_(kLayerRestingStates), pictureLink(builtin::Link(builtin::kDefaultPicture)) {
+QV_2D_Light::QV_2D_Light() : pictureLink(builtin::Link(builtin::kDefaultPicture)), restingStates_(kLayerRestingStates) {
     imageHooks_.SetTarget(this);
     HookImageLink();
 }
@@ -221,20 +219,20 @@ void QV_2D_Light::DrawBatchFrames(MeshBatch& batch) {
     ApplyStates(kAfterMeshFrames);
 }
 
-void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
-    WithStates(drawStates_.spriteArray, [&] { DrawSpriteQuads(sprites); });
+void QV_2D_Light::DrawSpriteArray(const SpriteBatch& batch) {
+    WithStates(drawStates_.spriteArray, [&] { DrawSpriteQuads(batch); });
 }
 
-void QV_2D_Light::DrawSpriteQuads(QV_SpriteArrayObj& sprites) {
-    IDirect3DTexture9* frame = sprites.CurrentTexture();
-    QV_BaseSpriteProp& d = *sprites.SpriteDescription();
-    // Never more quads than the buffers hold, whatever GetCount answers.
-    const UINT asked = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
+void QV_2D_Light::DrawSpriteQuads(const SpriteBatch& batch) {
+    QV_IndexedMesh<DX_V::PCT>& sprites = batch.quads;
+    IDirect3DTexture9* frame = batch.frame;
+    // Never more quads than the buffers hold, whatever the description asks for.
+    const UINT asked = std::min<UINT>(batch.count, sprites.vertexCount / 4);
     if (!frame || asked == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
-    const ComHolder<IDirect3DTexture9> second = sprites.GetSecondaryTexture();
+    const ComHolder<IDirect3DTexture9>& second = batch.second;
     const UINT quads = QuadsInBudget(sprites, asked, second ? 2 : 1);
     if (quads == 0) return;
-    const bool additive = d.blendMode.Value() != 0;
+    const bool additive = batch.blendMode != 0;
     IDirect3DDevice9* dev = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();
@@ -254,7 +252,7 @@ void QV_2D_Light::DrawSpriteQuads(QV_SpriteArrayObj& sprites) {
         // The second picture's own colour; its alpha still times the sprite's.
         ApplyStates({StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1)});
         dev->SetTexture(0, second.Get());
-        if (d.blendMode.Value() == 1) ApplyStates({RenderState(D3DRS_DESTBLEND, D3DBLEND_ONE)});
+        if (batch.blendMode == 1) ApplyStates({RenderState(D3DRS_DESTBLEND, D3DBLEND_ONE)});
         draw();
     }
     // Back to the layer's resting state: the texture's colour alone, no blending.

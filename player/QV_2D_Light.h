@@ -20,13 +20,12 @@
 #include "player/QV_IndexedMesh.h"
 #include "player/QuadCoverage.h"
 #include "player/RenderTargetPair.h"
+#include "player/SpriteBatch.h"
 #include "player/StateList.h"
 #include "player/TexturedQuad.h"
 
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
-
-class QV_SpriteArrayObj;
 
 class QV_2D_Light : public QV_ABRender {
 public:
@@ -56,7 +55,7 @@ public:
     virtual void DrawMeshInstances(MeshBatch& batch);
     // The sprite quads of a sprite system, alpha-blended or additive, and a second pass
     // with its second picture. Without a picture frame nothing is drawn.
-    virtual void DrawSpriteArray(QV_SpriteArrayObj& sprites);
+    virtual void DrawSpriteArray(const SpriteBatch& batch);
     // One textured mesh at every child frame of its own frame, both windings; nothing
     // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
@@ -147,7 +146,7 @@ private:
     // The operations' own states and draws, inside their lists.
     void DrawColouredMeshQuads(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles);
     void DrawBatchFrames(MeshBatch& batch);
-    void DrawSpriteQuads(QV_SpriteArrayObj& sprites);
+    void DrawSpriteQuads(const SpriteBatch& batch);
     void DrawChildFramesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
     // The picture quad under the view, showing `texture`.
     void DrawPictureQuad(IDirect3DTexture9* texture);
