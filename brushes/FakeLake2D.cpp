@@ -10,12 +10,51 @@
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
 #include "base/RenderTargetPair.h"
+#include "player/StateList.h"
 
 namespace {
 
 // The lake's two triangles as corners of its folded quad: 1, 0, 2 and 1, 2, 3.
 constexpr int kLakeCorners[6] = {ScreenQuad::kTopLeft,  ScreenQuad::kBottomLeft,  ScreenQuad::kBottomRight,
                                  ScreenQuad::kTopLeft,  ScreenQuad::kBottomRight, ScreenQuad::kTopRight};
+
+// The lake's resting state: no depth, both windings, unlit with a white ambient, dithered,
+// linear mirrored sampling on the first two samplers, blending by the source's alpha.
+constexpr DeviceState kLakeRestingStates[] = {
+    RenderState(D3DRS_ZENABLE, FALSE),
+    RenderState(D3DRS_ZWRITEENABLE, FALSE),
+    RenderState(D3DRS_CULLMODE, D3DCULL_NONE),
+    RenderState(D3DRS_LIGHTING, FALSE),
+    RenderState(D3DRS_AMBIENT, 0xFFFFFFFF),
+    RenderState(D3DRS_DITHERENABLE, TRUE),
+    RenderState(D3DRS_SPECULARENABLE, FALSE),
+    SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR),
+    SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR),
+    SamplerState(1, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(1, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(1, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR),
+    SamplerState(1, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR),
+    StageState(1, D3DTSS_TEXCOORDINDEX, 1),
+    StageState(0, D3DTSS_TEXCOORDINDEX, 0),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+};
+// What the picture is drawn with after the bump stages: the texture alone on stage 0,
+// stage 1 off.
+constexpr DeviceState kPictureStages[] = {
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE),
+    StageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE),
+    StageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE),
+    StageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE),
+};
+// The sprite's sampler wraps; the bump stage needs it clamped again.
+constexpr DeviceState kWrapSampler[] = {SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP),
+                                        SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP)};
+constexpr DeviceState kClampSampler[] = {SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP),
+                                         SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP)};
 
 }  // namespace
 
@@ -29,6 +68,8 @@ FakeLake2D::FakeLake2D()
     TintFade.SetScaled(58, 0.01f);
     D3DXMatrixIdentity(&BumpMatrix);
     NormalMapKey.name.clear();
+    restingStates_ = kLakeRestingStates;
+    drawStates_.sprite = {kWrapSampler, kClampSampler};
 }
 
 void FakeLake2D::Load(QV_IOF_Virtual& archive, uint32_t version) {
@@ -65,15 +106,6 @@ void FakeLake2D::Save(QV_IOF_Virtual& archive) {
     char flag = char(NormalMapKey.flag);
     archive.WriteByte(flag);
     SaveToArchive(archive);
-}
-
-void FakeLake2D::DrawSprite(LayerSprite& sprite, void* argument) {
-    IDirect3DDevice9* d = CurrentDevice;
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP);
-    QV_2D_Light::DrawSprite(sprite, argument);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP);
 }
 
 float FakeLake2D::LakeFraction() const { return std::clamp(WaterLevel.Result(), 0.0f, 0.5f); }
@@ -208,57 +240,28 @@ ComHolder<IDirect3DTexture9> FakeLake2D::SignedBumpMap(const ComHolder<IDirect3D
 void FakeLake2D::SetBumpStates() {
     IDirect3DDevice9* d = CurrentDevice;
     d->SetTexture(0, NormalMap.Get());
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP);
-    const float* m[4] = {&BumpMatrix._11, &BumpMatrix._12, &BumpMatrix._21, &BumpMatrix._22};
-    const D3DTEXTURESTAGESTATETYPE entries[4] = {D3DTSS_BUMPENVMAT00, D3DTSS_BUMPENVMAT01, D3DTSS_BUMPENVMAT10,
-                                                 D3DTSS_BUMPENVMAT11};
-    for (int k = 0; k < 4; ++k) {
-        DWORD bits;
-        std::memcpy(&bits, m[k], sizeof bits);
-        d->SetTextureStageState(0, entries[k], bits);
-    }
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_BUMPENVMAP);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
+    auto bits = [](float value) {
+        DWORD b;
+        std::memcpy(&b, &value, sizeof b);
+        return b;
+    };
+    ApplyStates({SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP), SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP),
+                 StageState(0, D3DTSS_BUMPENVMAT00, bits(BumpMatrix._11)),
+                 StageState(0, D3DTSS_BUMPENVMAT01, bits(BumpMatrix._12)),
+                 StageState(0, D3DTSS_BUMPENVMAT10, bits(BumpMatrix._21)),
+                 StageState(0, D3DTSS_BUMPENVMAT11, bits(BumpMatrix._22)),
+                 StageState(0, D3DTSS_COLOROP, D3DTOP_BUMPENVMAP), StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+                 StageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT)});
     d->SetTexture(1, MirrorTexture.Get());
-    d->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    ApplyStates({StageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE), StageState(1, D3DTSS_COLOROP, D3DTOP_SELECTARG1)});
 }
 
-void FakeLake2D::RestoreDeviceObjects() {
-    IDirect3DDevice9* d = CurrentDevice;
-    if (!d) return;
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
-    d->SetRenderState(D3DRS_ZWRITEENABLE, FALSE);
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+void FakeLake2D::RestoreLayerDeviceObjects() {
     D3DXMATRIX identity;
     D3DXMatrixIdentity(&identity);
-    d->SetTransform(D3DTS_WORLD, &identity);
-    d->SetRenderState(D3DRS_LIGHTING, FALSE);
-    d->SetRenderState(D3DRS_AMBIENT, 0xFFFFFFFF);
-    d->SetRenderState(D3DRS_DITHERENABLE, TRUE);
-    d->SetRenderState(D3DRS_SPECULARENABLE, FALSE);
-    for (DWORD sampler = 0; sampler < 2; ++sampler) {
-        d->SetSamplerState(sampler, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(sampler, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(sampler, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
-        d->SetSamplerState(sampler, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
-    }
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
-    d->SetTextureStageState(0, D3DTSS_TEXCOORDINDEX, 0);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    CurrentDevice->SetTransform(D3DTS_WORLD, &identity);
     SetBumpStates();
-    // What the picture is drawn with: the texture alone on stage 0, stage 1 off.
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    d->SetTextureStageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE);
-    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
-    // Without the manager's reset, the effects and the GUID targets of glow, lightning and
-    // text objects would stay lost after a device reset on this slide.
-    RestoreSharedDeviceObjects();
+    ApplyStates(kPictureStages);
 }
 
 void FakeLake2D::FrameMove(float t) {
@@ -280,12 +283,11 @@ void FakeLake2D::DrawBackground(bool) {
     SetBumpStates();
     d->SetVertexShader(nullptr);
     d->SetFVF(LakeVertex::kFvf);
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
     // The mirror is opaque, whatever blending the last draw left on.
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates({StageState(1, D3DTSS_TEXCOORDINDEX, 1), RenderState(D3DRS_ALPHABLENDENABLE, FALSE)});
     if (LakeMesh.vertexBuffer) d->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2);
     d->SetTexture(1, nullptr);
-    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
+    ApplyStates({StageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE)});
     DrawColourQuad(TintQuad);
     DrawColourQuad(ShoreQuad);
 }

@@ -31,12 +31,11 @@ public:
     // the normal map's key; then the layer record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
-    // Sampler 0 wraps for the sprite and clamps again afterwards, as the bump stage needs.
-    void DrawSprite(LayerSprite& sprite, void* argument) override;
     // As the base; lake mesh, tint and shore quads, mirror copy and the signed normal map.
     void CreateDeviceObjects() override;
-    // The lake's states, then what every restore resets (effects, GUID targets, targets).
-    void RestoreDeviceObjects() override;
+    // The world reset and the bump stages, then the picture's stages, between the resting
+    // states and what every restore resets (effects, GUID targets, targets).
+    void RestoreLayerDeviceObjects() override;
     // The camera, then the ripple clock turning the bump matrix.
     void FrameMove(float t) override;
     // The picture, the mirrored lake, then the tint and shore quads.

@@ -7,10 +7,41 @@
 #include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"
+#include "player/StateList.h"
+
+// The flame's resting state: both windings, unlit, no depth, blended by the source's alpha,
+// the texture alone on stage 0 with stage 1 off, linear sampling on the first four samplers
+// and clamped coordinates on the first.
+constexpr DeviceState kFlameRestingStates[] = {
+    RenderState(D3DRS_CULLMODE, D3DCULL_NONE),
+    RenderState(D3DRS_LIGHTING, FALSE),
+    StageState(1, D3DTSS_TEXCOORDINDEX, 1),
+    StageState(0, D3DTSS_TEXCOORDINDEX, 0),
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT),
+    StageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1),
+    StageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE),
+    SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(1, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(1, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(2, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(2, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(3, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(3, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+    SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP),
+    SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP),
+    RenderState(D3DRS_ZENABLE, FALSE),
+};
 
 QV_FlameLight::QV_FlameLight() : FireOn(1), DistortionOn(1) {
     Fire.patternLink.SetSilently(builtin::Link(builtin::kFlamePattern));
     Fire.noiseLink.SetSilently(builtin::Link(builtin::kTileableNoise));
+    restingStates_ = kFlameRestingStates;
 }
 
 void QV_FlameLight::Load(QV_IOF_Virtual& archive, uint32_t version) {
@@ -68,35 +99,11 @@ void QV_FlameLight::Reload() {
     FireQuad.SetCorners(positions);
 }
 
-void QV_FlameLight::RestoreDeviceObjects() {
-    IDirect3DDevice9* d = CurrentDevice;
-    if (!d) return;
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    d->SetRenderState(D3DRS_LIGHTING, FALSE);
+void QV_FlameLight::RestoreLayerDeviceObjects() {
     D3DXMATRIX identity;
     D3DXMatrixIdentity(&identity);
-    d->SetTransform(D3DTS_WORLD, &identity);
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
-    d->SetTextureStageState(0, D3DTSS_TEXCOORDINDEX, 0);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
-    d->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
-    for (DWORD sampler = 0; sampler < 4; ++sampler) {
-        d->SetSamplerState(sampler, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-        d->SetSamplerState(sampler, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    }
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_CLAMP);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_CLAMP);
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
+    CurrentDevice->SetTransform(D3DTS_WORLD, &identity);
     Resize(Width(), Height());
-    // Without the manager's reset, the effects and the GUID targets of glow, lightning and
-    // text objects would stay lost after a device reset on this slide.
-    RestoreSharedDeviceObjects();
 }
 
 void QV_FlameLight::FrameMove(float t) {
@@ -114,13 +121,12 @@ void QV_FlameLight::DrawBackground(bool) {
 }
 
 void QV_FlameLight::EndRender(bool nested) {
-    IDirect3DDevice9* d = CurrentDevice;
     if (UsesPostEffects()) {
         RenderTargetPair& pair = BeginTargetPass(false);
         // Without target textures the slide was drawn straight onto the back buffer.
         if (pair.Current()) Distortion.Draw(*this, pair.Current().Get());
     }
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    ApplyStates({RenderState(D3DRS_CULLMODE, D3DCULL_NONE)});
     if (!nested) GetPictureView().DrawBorders();
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, TRUE)});
 }

@@ -22,8 +22,9 @@ public:
     // As the base; the flame band and the distortion (switched off for good without its
     // effect); Reload; the fire's effect, textures and mesh.
     void CreateDeviceObjects() override;
-    // The layer's own states, then what every restore resets (effects, GUID targets, targets).
-    void RestoreDeviceObjects() override;
+    // The world reset and the flame band placed again, between the resting states and what
+    // every restore resets (effects, GUID targets, targets).
+    void RestoreLayerDeviceObjects() override;
     // The fire's clock, the camera, the distortion's clock and parameters.
     void FrameMove(float t) override;
     // The picture, then the flames over it ("AsEffect").

@@ -14,6 +14,7 @@
 #include "player/ColouredQuads.h"
 #include "player/PictureView.h"
 #include "base/RenderTargetPair.h"
+#include "player/StateList.h"
 
 namespace {
 
@@ -34,18 +35,36 @@ void SetStageFloat(DWORD stage, D3DTEXTURESTAGESTATETYPE state, float value) {
     DWORD bits;
     static_assert(sizeof bits == sizeof value);
     std::memcpy(&bits, &value, sizeof bits);
-    CurrentDevice->SetTextureStageState(stage, state, bits);
+    ApplyStates({StageState(stage, state, bits)});
 }
+
+constexpr DeviceState kBallSamplers[] = {
+    SamplerState(1, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP),  SamplerState(1, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP),
+    SamplerState(1, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),   SamplerState(1, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),   SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MIPFILTER, D3DTEXF_LINEAR),
+};
+// The slide's second coordinates from the camera-space position, through texture transform 1.
+constexpr DeviceState kProjectedSecondStage[] = {
+    StageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_COUNT2),
+    StageState(1, D3DTSS_TEXCOORDINDEX, D3DTSS_TCI_CAMERASPACEPOSITION | 1),
+};
+// The layer's own second coordinates again, unblended.
+constexpr DeviceState kAfterBall[] = {
+    StageState(1, D3DTSS_TEXCOORDINDEX, 1),
+    StageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE),
+    RenderState(D3DRS_ALPHABLENDENABLE, FALSE),
+};
+constexpr DeviceState kBlendingOff[] = {RenderState(D3DRS_ALPHABLENDENABLE, FALSE)};
+constexpr DeviceState kAlphaBlending[] = {
+    RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+};
 
 // The sampler and bump-matrix states of the ball's passes.
 void ApplyBallSamplerStates() {
-    IDirect3DDevice9* d = CurrentDevice;
-    d->SetSamplerState(1, D3DSAMP_ADDRESSU, D3DTADDRESS_WRAP);
-    d->SetSamplerState(1, D3DSAMP_ADDRESSV, D3DTADDRESS_WRAP);
-    d->SetSamplerState(1, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(1, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    for (D3DSAMPLERSTATETYPE filter : {D3DSAMP_MINFILTER, D3DSAMP_MAGFILTER, D3DSAMP_MIPFILTER})
-        d->SetSamplerState(0, filter, D3DTEXF_LINEAR);
+    ApplyStates(kBallSamplers);
     SetStageFloat(0, D3DTSS_BUMPENVMAT00, 0.2f);
     SetStageFloat(0, D3DTSS_BUMPENVMAT01, 0.0f);
     SetStageFloat(0, D3DTSS_BUMPENVMAT10, 0.0f);
@@ -340,8 +359,7 @@ D3DXMATRIX QV_GlassBallLight::SetupBallCamera(bool refraction) {
     d->SetTransform(D3DTS_VIEW, &camera.view);
     d->SetTransform(D3DTS_PROJECTION, &camera.projection);
     d->SetTransform(D3DTS_TEXTURE1, &camera.texture);
-    d->SetTextureStageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_COUNT2);
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, D3DTSS_TCI_CAMERASPACEPOSITION | 1);
+    ApplyStates(kProjectedSecondStage);
     return camera.texture;
 }
 
@@ -367,7 +385,7 @@ void QV_GlassBallLight::EndRender(bool nested) {
         return;
     }
     IDirect3DDevice9* d = CurrentDevice;
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates(kBlendingOff);
     ApplyTextureStage(0, kTextureAlone);
     ApplyTextureStage(1, kStageOff);
     const int mode = scrollMode.Value();
@@ -388,9 +406,7 @@ void QV_GlassBallLight::EndRender(bool nested) {
     d->SetTexture(1, nullptr);
     ApplyTextureStage(0, kTextureAlone);
     ApplyTextureStage(1, kStageOff);
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
-    d->SetTextureStageState(1, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates(kAfterBall);
     if (showBackgroundImage.Value() == 1 && backdropFitType_ == PictureView::kFit)
         for (QV_SimpleMesh<ScreenColourVertex>& bar : bars_)
             if (bar.vertexBuffer) DrawOverlay(&bar);
@@ -411,9 +427,7 @@ void QV_GlassBallLight::DrawRefraction(IDirect3DTexture9* slide) {
 void QV_GlassBallLight::DrawOverlaysAndMask() {
     IDirect3DDevice9* d = CurrentDevice;
     const D3DXMATRIX overlay = SetupBallCamera(false);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    ApplyStates(kAlphaBlending);
     ApplyTextureStage(0, kPictureStage);
     ApplyTextureStage(1, kStageOff);
     d->SetTexture(1, nullptr);
@@ -491,10 +505,7 @@ void QV_GlassBallLight::LoadBackgroundImage() {
     Resize(Width(), Height());
 }
 
-void QV_GlassBallLight::RestoreDeviceObjects() {
-    QV_2D_Light::RestoreDeviceObjects();
-    if (CurrentDevice) ApplyBallSamplerStates();
-}
+void QV_GlassBallLight::RestoreLayerDeviceObjects() { ApplyBallSamplerStates(); }
 
 void QV_GlassBallLight::InvalidateDeviceObjects() {
     QV_2D_Light::InvalidateDeviceObjects();

@@ -58,7 +58,8 @@ public:
     bool UsesPostEffects() override { return bool(ballBuffer_.vertexBuffer); }
 
     void CreateDeviceObjects() override;
-    void RestoreDeviceObjects() override;
+    // The ball's samplers and bump matrix on top of the layer's resting state.
+    void RestoreLayerDeviceObjects() override;
     void InvalidateDeviceObjects() override;
 
     QV_ImageFileLink overlayImage1;

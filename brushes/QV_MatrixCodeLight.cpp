@@ -12,6 +12,7 @@
 #include "document/PictureLayout.h"
 #include "player/PictureView.h"
 #include "base/RenderTargetPair.h"
+#include "player/StateList.h"
 
 namespace {
 
@@ -33,6 +34,19 @@ int32_t GlyphCountFor(uint32_t width, uint32_t height) {
     return int32_t(std::min<uint32_t>(height / width + 2, GlyphGrid::kGlyphMask));
 }
 
+namespace {
+
+// The glyphs' alpha times the vertex alpha, as blended quads leave it for the next frame.
+constexpr DeviceState kGlyphAlpha[] = {StageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE)};
+constexpr DeviceState kGlyphBlending[] = {
+    RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+};
+constexpr DeviceState kBlendingOff[] = {RenderState(D3DRS_ALPHABLENDENABLE, FALSE)};
+
+}  // namespace
+
 QV_MatrixCodeLight::QV_MatrixCodeLight()
     : cellSize(16), density(20), flickerCount(50), rainMode(2), glyphLink(builtin::Link(builtin::kGlyphStrip)) {
     trailColour.SetSilently(0);
@@ -40,6 +54,7 @@ QV_MatrixCodeLight::QV_MatrixCodeLight()
     fade.SetScale(-0.01f);
     fade.SetOffset(1.0f);
     fade.OnParamChanged(nullptr);
+    drawStates_.blendedQuad.after = kGlyphAlpha;
 }
 
 void QV_MatrixCodeLight::Load(QV_IOF_Virtual& archive, uint32_t version) {
@@ -156,17 +171,10 @@ void QV_MatrixCodeLight::DrawBackground(bool nested) {
         d->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
     // Without a glyph picture there is nothing to cut glyphs from.
     if (!glyphTexture_) return;
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    ApplyStates(kGlyphBlending);
     ApplyTextureStage(0, kTextureTimesDiffuse);
     sprites_.Draw();
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-}
-
-void QV_MatrixCodeLight::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
-    QV_2D_Light::DrawBlendedQuad(quad);
-    CurrentDevice->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+    ApplyStates(kBlendingOff);
 }
 
 void QV_MatrixCodeLight::RebuildGrid() {
@@ -229,7 +237,4 @@ void QV_MatrixCodeLight::CreateDeviceObjects() {
     BuildLuminanceTable();
 }
 
-void QV_MatrixCodeLight::RestoreDeviceObjects() {
-    QV_2D_Light::RestoreDeviceObjects();
-    if (CurrentDevice) ApplyTextureStage(0, kTextureTimesDiffuse);
-}
+void QV_MatrixCodeLight::RestoreLayerDeviceObjects() { ApplyTextureStage(0, kTextureTimesDiffuse); }

@@ -41,10 +41,10 @@ public:
 
     // Render: one step of the glyphs, the background its mode asks for, then the glyphs.
     void DrawBackground(bool nested) override;
-    void DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) override;
 
     void CreateDeviceObjects() override;
-    void RestoreDeviceObjects() override;
+    // The glyphs' stage 0 on top of the layer's resting state.
+    void RestoreLayerDeviceObjects() override;
 
     MediaParamT<unsigned int> cellSize;
     MediaParamT<unsigned int> density;

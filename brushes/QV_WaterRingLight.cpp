@@ -13,6 +13,33 @@ namespace {
 
 constexpr float kSurfaceHeight = 30.0f;
 constexpr float kHalfPi = 1.57079633f;
+// The surface's resting state: lit with its specular highlight, no depth, both windings,
+// linear mirrored sampling; stages 0 and 1 read the first coordinates (their operations are
+// off until the surface or the picture draws).
+constexpr DeviceState kWaterRestingStates[] = {
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+    RenderState(D3DRS_ZFUNC, D3DCMP_LESSEQUAL),
+    RenderState(D3DRS_CULLMODE, D3DCULL_NONE),
+    RenderState(D3DRS_SHADEMODE, D3DSHADE_GOURAUD),
+    StageState(0, D3DTSS_TEXCOORDINDEX, 0),
+    StageState(1, D3DTSS_TEXCOORDINDEX, 0),
+    RenderState(D3DRS_ZENABLE, FALSE),
+    RenderState(D3DRS_LIGHTING, TRUE),
+    RenderState(D3DRS_SPECULARENABLE, TRUE),
+    SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR),
+    SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR),
+};
+// The objects and the flat picture are drawn unlit, the surface lit.
+constexpr DeviceState kLightingOff[] = {RenderState(D3DRS_LIGHTING, FALSE)};
+constexpr DeviceState kLightingOn[] = {RenderState(D3DRS_LIGHTING, TRUE)};
+constexpr OperationStates kUnlit{kLightingOff, kLightingOn};
+constexpr DeviceState kAfterOverlay[] = {RenderState(D3DRS_ALPHABLENDENABLE, FALSE)};
+constexpr DeviceState kBeforeBlendedQuad[] = {StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1)};
+constexpr DeviceState kAfterBlendedQuad[] = {RenderState(D3DRS_ZENABLE, FALSE), RenderState(D3DRS_ALPHABLENDENABLE, FALSE)};
+
 // Under Wine 8 the specular sum is lost unless a stage reads the diffuse colour, so the
 // surface adds it: the lit diffuse is black (the material's and vertices' colours are), so
 // the sum is the texture on every platform.
@@ -43,6 +70,11 @@ QV_WaterRingLight::QV_WaterRingLight() : dropSize(50), dampingLevel(50), refract
     cameraMatrix_._42 = 120.0f;
     cameraMatrix_._43 = 0.0f;
     D3DXMatrixInverse(&viewMatrix_, nullptr, &cameraMatrix_);
+    restingStates_ = kWaterRestingStates;
+    drawStates_.colouredMesh = drawStates_.meshInstances = drawStates_.spriteArray = kUnlit;
+    drawStates_.meshInstancesTwoSided = kUnlit;
+    drawStates_.overlay.after = kAfterOverlay;
+    drawStates_.blendedQuad = {kBeforeBlendedQuad, kAfterBlendedQuad};
     D3DXMatrixIdentity(&projectionMatrix_);
 }
 
@@ -101,22 +133,15 @@ void QV_WaterRingLight::SetFitMode(int viewType) {
     Resize(lastWidth_, lastHeight_);
 }
 
-template <class Draw>
-void QV_WaterRingLight::WithoutLighting(Draw draw) {
-    CurrentDevice->SetRenderState(D3DRS_LIGHTING, FALSE);
-    draw();
-    CurrentDevice->SetRenderState(D3DRS_LIGHTING, TRUE);
-}
-
 void QV_WaterRingLight::DrawBackground(bool nested) {
     if (mode.Value() != kOverFinishedSlide && grid_.CanDraw()) {
         DrawSurface(GetPictureQuad().picture.texture.Get());
         return;
     }
-    WithoutLighting([&] {
-        ApplyTextureStage(0, kTextureAlone);
-        QV_2D_Light::DrawBackground(mode.Value() == kOverFinishedSlide ? false : nested);
-    });
+    ApplyStates(kLightingOff);
+    ApplyTextureStage(0, kTextureAlone);
+    QV_2D_Light::DrawBackground(mode.Value() == kOverFinishedSlide ? false : nested);
+    ApplyStates(kLightingOn);
 }
 
 void QV_WaterRingLight::EndRender(bool nested) {
@@ -151,35 +176,6 @@ void QV_WaterRingLight::DrawSurface(IDirect3DTexture9* texture) {
     view.ApplyTransforms();
 }
 
-void QV_WaterRingLight::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles,
-                                         float unused) {
-    WithoutLighting([&] { QV_2D_Light::DrawColouredMesh(mesh, effect, triangles, unused); });
-}
-
-void QV_WaterRingLight::DrawMeshInstances(MeshBatch& batch) {
-    WithoutLighting([&] { QV_2D_Light::DrawMeshInstances(batch); });
-}
-
-void QV_WaterRingLight::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
-    WithoutLighting([&] { QV_2D_Light::DrawSpriteArray(sprites); });
-}
-
-void QV_WaterRingLight::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
-    WithoutLighting([&] { QV_2D_Light::DrawMeshInstancesTwoSided(mesh); });
-}
-
-void QV_WaterRingLight::DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) {
-    QV_2D_Light::DrawOverlay(quad);
-    CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-}
-
-void QV_WaterRingLight::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
-    CurrentDevice->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    QV_2D_Light::DrawBlendedQuad(quad);
-    CurrentDevice->SetRenderState(D3DRS_ZENABLE, FALSE);
-    CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-}
-
 void QV_WaterRingLight::ResizeGrid(bool withBuffers) {
     const float r = PictureRatio(GetPictureQuad().picture);
     grid_.SetSize(kSurfaceHeight / r, kSurfaceHeight, 1.0f + 0.01f * float(rowDensity.Value()),
@@ -208,11 +204,8 @@ void QV_WaterRingLight::CreateDeviceObjects() {
     SetMaterial();
 }
 
-void QV_WaterRingLight::RestoreDeviceObjects() {
+void QV_WaterRingLight::RestoreLayerDeviceObjects() {
     IDirect3DDevice9* d = CurrentDevice;
-    if (!d) return;
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
     D3DLIGHT9 light = {};
     light.Type = D3DLIGHT_DIRECTIONAL;
     light.Diffuse = lightDiffuse_;
@@ -224,23 +217,9 @@ void QV_WaterRingLight::RestoreDeviceObjects() {
     d->SetFVF(D3DFVF_XYZ);
     d->SetTransform(D3DTS_VIEW, &viewMatrix_);
     d->SetTransform(D3DTS_WORLD, &worldMatrix_);
-    d->SetRenderState(D3DRS_ZFUNC, D3DCMP_LESSEQUAL);
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    d->SetRenderState(D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
-    for (DWORD stage : {0u, 1u}) {
-        ApplyTextureStage(stage, kStageOff);
-        d->SetTextureStageState(stage, D3DTSS_TEXCOORDINDEX, 0);
-    }
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
-    d->SetRenderState(D3DRS_LIGHTING, TRUE);
-    d->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
-    d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
+    for (DWORD stage : {0u, 1u}) ApplyTextureStage(stage, kStageOff);
     ResizeGrid(true);
     Resize(lastWidth_, lastHeight_);
-    RestoreSharedDeviceObjects();
 }
 
 void QV_WaterRingLight::InvalidateDeviceObjects() {

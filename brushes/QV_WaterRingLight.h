@@ -38,20 +38,12 @@ public:
     void DrawBackground(bool nested) override;
     void EndRender(bool nested) override;
     bool UsesPostEffects() override { return mode.Value() == kOverFinishedSlide && grid_.CanDraw(); }
-    // The objects' drawing, with the surface's lighting off while they draw.
-    void DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float unused) override;
-    void DrawMeshInstances(MeshBatch& batch) override;
-    void DrawSpriteArray(QV_SpriteArrayObj& sprites) override;
-    void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) override;
-    void DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) override;
-    void DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) override;
-
     // The refraction table, the grid's settings, a flat grid with one drop (no buffers yet),
     // the material.
     void CreateDeviceObjects() override;
-    // The surface's states and light; the simulation starts again flat with one drop, with
-    // its buffers. It runs when the slide starts and after a device reset.
-    void RestoreDeviceObjects() override;
+    // The surface's light; the simulation starts again flat with one drop, with its buffers.
+    // It runs when the slide starts and after a device reset.
+    void RestoreLayerDeviceObjects() override;
     // The grid's buffers live in the default pool; the light goes off with them.
     void InvalidateDeviceObjects() override;
 
@@ -76,8 +68,6 @@ private:
     void SetMaterial();
     // The surface with `texture`, under the view's camera and zoom.
     void DrawSurface(IDirect3DTexture9* texture);
-    template <class Draw>
-    void WithoutLighting(Draw draw);
 
     WaterSurfaceGrid grid_;
     D3DXVECTOR3 lightDirection_{0.5f, -1.0f, 1.0f};

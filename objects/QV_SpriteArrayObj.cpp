@@ -11,7 +11,13 @@ QV_SpriteArrayObj::QV_SpriteArrayObj(QV_BaseSpriteProp* description) : QV_ABObj(
         secondTexture_ = CurrentFrameOfLink(description->secondImage.Value());
 }
 
-void QV_SpriteArrayObj::Render(QV_2D_Light& layer) { layer.DrawSpriteArray(*this); }
+void QV_SpriteArrayObj::Render(QV_2D_Light& layer) { layer.DrawSpriteArray(Batch()); }
+
+SpriteBatch QV_SpriteArrayObj::Batch() {
+    IDirect3DTexture9* frame = CurrentTexture();
+    QV_BaseSpriteProp& description = *SpriteDescription();
+    return {*this, frame, description.GetCount(), secondTexture_, description.blendMode.Value()};
+}
 
 void QV_SpriteArrayObj::Hook(void*, void*) {}
 

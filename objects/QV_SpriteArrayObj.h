@@ -8,6 +8,7 @@
 #include "document/QV_ABObj.h"
 #include "objects/AnimatedTexture.h"
 #include "objects/ParticleGeomArray.h"
+#include "player/SpriteBatch.h"
 
 class QV_BaseSpriteProp;
 
@@ -29,6 +30,8 @@ public:
 
     // The second picture, or null; the holder carries its own reference.
     ComHolder<IDirect3DTexture9> GetSecondaryTexture() const { return secondTexture_; }
+    // What the layer draws: the quads with the current frame, the count and the blending.
+    SpriteBatch Batch();
 
 private:
     ComHolder<IDirect3DTexture9> secondTexture_;

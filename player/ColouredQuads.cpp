@@ -1,5 +1,8 @@
 #include "player/ColouredQuads.h"
 
+#include "base/CurrentDevice.h"
+#include "player/StateList.h"
+
 D3DCOLOR CornerAlpha(float value) { return D3DCOLOR(int(value * 255.0f) & 0xFF) << 24; }
 
 namespace {
@@ -83,19 +86,29 @@ void SetQuadCornerAlphas(QV_SimpleMesh<ColourVertex>& mesh, float a, float b, fl
     SetCornerAlphas(mesh, a, b, c, d);
 }
 
+namespace {
+
+// Blended in the vertices' own colour and alpha: operations left by the last draw would mix
+// into them (after a device reset they differ from those the frames before it left).
+constexpr DeviceState kColourQuadStates[] = {
+    RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+    StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1),
+    StageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1),
+    StageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE),
+    StageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE),
+};
+constexpr DeviceState kAfterColourQuad[] = {
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE),
+};
+
+}  // namespace
+
 void DrawColourQuad(const QV_SimpleMesh<ColourVertex>& mesh) {
-    IDirect3DDevice9* device = CurrentDevice;
-    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    // Operations left by the last draw would mix into the vertices' colour and alpha (after a
-    // device reset they differ from those the frames before it left).
-    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
-    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-    device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
+    ApplyStates(kColourQuadStates);
     mesh.SetStream();
-    device->DrawPrimitive(mesh.primitiveType, 0, mesh.primitiveCount);
-    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    CurrentDevice->DrawPrimitive(mesh.primitiveType, 0, mesh.primitiveCount);
+    ApplyStates(kAfterColourQuad);
 }

@@ -6,13 +6,68 @@
 #include "document/BuiltinResources.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
-#include "objects/QV_BaseSpriteProp.h"
-#include "objects/QV_SpriteArrayObj.h"
 #include "document/PictureLayout.h"
 #include "player/PictureView.h"
+#include "player/StateList.h"
 #include "player/TargetSizeStack.h"
 
 namespace {
+
+// The layer's resting state: no depth or lighting, linear mirrored sampling, the texture's
+// colour alone on stage 0 with stage 1 off, blending (when on) by the source's alpha.
+constexpr DeviceState kLayerRestingStates[] = {
+    RenderState(D3DRS_ZENABLE, FALSE),
+    RenderState(D3DRS_ZWRITEENABLE, FALSE),
+    RenderState(D3DRS_LIGHTING, FALSE),
+    SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR),
+    SamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR),
+    SamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR),
+    StageState(1, D3DTSS_TEXCOORDINDEX, 1),
+    StageState(0, D3DTSS_TEXCOORDINDEX, 0),
+    StageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE),
+    StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1),
+    StageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE),
+    RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+    RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+};
+
+// A mesh's frames drawn: back to the texture's colour and alpha, both windings, no blending.
+constexpr DeviceState kAfterMeshFrames[] = {
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE),
+    RenderState(D3DRS_CULLMODE, D3DCULL_NONE),
+    RenderState(D3DRS_ALPHABLENDENABLE, FALSE),
+};
+
+// A sprite: the texture's colour, its alpha times the (opaque) texture factor, blended.
+constexpr DeviceState kSpriteStates[] = {
+    RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+    RenderState(D3DRS_CULLMODE, D3DCULL_NONE),
+    RenderState(D3DRS_ZENABLE, FALSE),
+    StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1),
+    StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE),
+    StageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE),
+    StageState(0, D3DTSS_ALPHAARG2, D3DTA_TFACTOR),
+    RenderState(D3DRS_TEXTUREFACTOR, 0xFFFFFFFF),
+};
+constexpr DeviceState kAfterSprite[] = {
+    StageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE),
+    StageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE),
+    RenderState(D3DRS_ALPHABLENDENABLE, FALSE),
+    StageState(0, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE),
+};
+
+// What the layer's own draw needs, applied around `draw` with the operation's lists.
+template <class Draw>
+void WithStates(const OperationStates& states, Draw draw) {
+    ApplyStates(states.before);
+    draw();
+    ApplyStates(states.after);
+}
 
 // The effect's passes around one draw call.
 template <class Draw>
@@ -30,7 +85,7 @@ void EffectPasses(ID3DXEffect* effect, Draw draw) {
 
 }  // namespace
 
-QV_2D_Light::QV_2D_Light() : pictureLink(builtin::Link(builtin::kDefaultPicture)) {
+QV_2D_Light::QV_2D_Light() : pictureLink(builtin::Link(builtin::kDefaultPicture)), restingStates_(kLayerRestingStates) {
     imageHooks_.SetTarget(this);
     HookImageLink();
 }
@@ -105,6 +160,10 @@ void QV_2D_Light::DrawColouredMeshWithEffect(QV_IndexedMesh<DX_V::PCT>& mesh, ID
 }
 
 void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles, float) {
+    WithStates(drawStates_.colouredMesh, [&] { DrawColouredMeshQuads(mesh, effect, triangles); });
+}
+
+void QV_2D_Light::DrawColouredMeshQuads(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles) {
     const UINT quads = triangles / 2, allowed = QuadsInBudget(mesh, quads, 1);
     if (allowed < quads) {
         if (allowed == 0) return;
@@ -113,15 +172,11 @@ void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect*
     IDirect3DDevice9* d = CurrentDevice;
     GetPictureView().SetWorldTransform(mesh.world);
     auto draw = [&] { d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, triangles); };
-    if (!effect) {
-        d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-        d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-        d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-        d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-        d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-        d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-        d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
-    }
+    if (!effect)
+        ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, TRUE), RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+                     RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA), StageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE),
+                     StageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE), StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE),
+                     StageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE)});
     d->SetIndices(mesh.indexBuffer.Get());
     mesh.SetStream();
     if (effect)
@@ -131,20 +186,21 @@ void QV_2D_Light::DrawColouredMesh(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect*
 }
 
 void QV_2D_Light::DrawMeshInstances(MeshBatch& batch) {
+    WithStates(drawStates_.meshInstances, [&] { DrawBatchFrames(batch); });
+}
+
+void QV_2D_Light::DrawBatchFrames(MeshBatch& batch) {
     if (!HasMeshBuffers(batch)) return;
     IDirect3DDevice9* d = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();
     const bool transparent = batch.Transparent();
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, transparent ? TRUE : FALSE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
     // Without a texture the mesh shows the vertices' colour (white): MeshVertex has none.
     const DWORD source = batch.texture ? D3DTA_TEXTURE : D3DTA_DIFFUSE;
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, source);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, source);
+    ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, transparent ? TRUE : FALSE),
+                 RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA), RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+                 StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1), StageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1),
+                 StageState(0, D3DTSS_COLORARG1, source), StageState(0, D3DTSS_ALPHAARG1, source)});
     d->SetTexture(0, batch.texture.Get());
     d->SetIndices(batch.indexBuffer.Get());
     batch.SetStream();
@@ -154,42 +210,39 @@ void QV_2D_Light::DrawMeshInstances(MeshBatch& batch) {
             const QV_Frame* frame = batch.drawList[i];
             view.SetWorldTransform(frame->world);
             const bool counterClockwise = (frame->counterClockwise != 0) != opposite;
-            d->SetRenderState(D3DRS_CULLMODE, counterClockwise ? D3DCULL_CCW : D3DCULL_CW);
+            ApplyStates({RenderState(D3DRS_CULLMODE, counterClockwise ? D3DCULL_CCW : D3DCULL_CW)});
             d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, batch.vertexCount, 0, batch.triangleCount);
         }
     };
     walk(false);
     if (transparent) walk(true);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates(kAfterMeshFrames);
 }
 
-void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
-    IDirect3DTexture9* frame = sprites.CurrentTexture();
-    QV_BaseSpriteProp& d = *sprites.SpriteDescription();
-    // Never more quads than the buffers hold, whatever GetCount answers.
-    const UINT asked = std::min<UINT>(d.GetCount(), sprites.vertexCount / 4);
+void QV_2D_Light::DrawSpriteArray(const SpriteBatch& batch) {
+    WithStates(drawStates_.spriteArray, [&] { DrawSpriteQuads(batch); });
+}
+
+void QV_2D_Light::DrawSpriteQuads(const SpriteBatch& batch) {
+    QV_IndexedMesh<DX_V::PCT>& sprites = batch.quads;
+    IDirect3DTexture9* frame = batch.frame;
+    // Never more quads than the buffers hold, whatever the description asks for.
+    const UINT asked = std::min<UINT>(batch.count, sprites.vertexCount / 4);
     if (!frame || asked == 0 || !sprites.vertexBuffer || !sprites.indexBuffer) return;
-    const ComHolder<IDirect3DTexture9> second = sprites.GetSecondaryTexture();
+    const ComHolder<IDirect3DTexture9>& second = batch.second;
     const UINT quads = QuadsInBudget(sprites, asked, second ? 2 : 1);
     if (quads == 0) return;
-    const bool additive = d.blendMode.Value() != 0;
+    const bool additive = batch.blendMode != 0;
     IDirect3DDevice9* dev = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();
     view.SetWorldTransform(sprites.world);
-    dev->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    dev->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    dev->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    dev->SetRenderState(D3DRS_DESTBLEND, additive && !second ? D3DBLEND_ONE : D3DBLEND_INVSRCALPHA);
-    dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    dev->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-    for (D3DTEXTURESTAGESTATETYPE arg : {D3DTSS_COLORARG1, D3DTSS_ALPHAARG1})
-        dev->SetTextureStageState(0, arg, D3DTA_TEXTURE);
-    for (D3DTEXTURESTAGESTATETYPE arg : {D3DTSS_COLORARG2, D3DTSS_ALPHAARG2})
-        dev->SetTextureStageState(0, arg, D3DTA_DIFFUSE);
+    ApplyStates({RenderState(D3DRS_CULLMODE, D3DCULL_NONE), RenderState(D3DRS_ALPHABLENDENABLE, TRUE),
+                 RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+                 RenderState(D3DRS_DESTBLEND, additive && !second ? D3DBLEND_ONE : D3DBLEND_INVSRCALPHA),
+                 StageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE), StageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE),
+                 StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE), StageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE),
+                 StageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE), StageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE)});
     dev->SetTexture(0, frame);
     dev->SetIndices(sprites.indexBuffer.Get());
     sprites.SetStream();
@@ -197,26 +250,27 @@ void QV_2D_Light::DrawSpriteArray(QV_SpriteArrayObj& sprites) {
     draw();
     if (second) {
         // The second picture's own colour; its alpha still times the sprite's.
-        dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+        ApplyStates({StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1)});
         dev->SetTexture(0, second.Get());
-        if (d.blendMode.Value() == 1) dev->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_ONE);
+        if (batch.blendMode == 1) ApplyStates({RenderState(D3DRS_DESTBLEND, D3DBLEND_ONE)});
         draw();
     }
     // Back to the layer's resting state: the texture's colour alone, no blending.
-    dev->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-    dev->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    dev->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    dev->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, FALSE), RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
+                 StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1), StageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1)});
 }
 
 void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
+    WithStates(drawStates_.meshInstancesTwoSided, [&] { DrawChildFramesTwoSided(mesh); });
+}
+
+void QV_2D_Light::DrawChildFramesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
     if (!HasMeshBuffers(mesh)) return;
     IDirect3DDevice9* d = CurrentDevice;
     PictureView& view = GetPictureView();
     view.ApplyTransforms();
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+    ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, TRUE), StageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1),
+                 StageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1)});
     d->SetTexture(0, mesh.texture.Get());
     d->SetIndices(mesh.indexBuffer.Get());
     mesh.SetStream();
@@ -224,12 +278,11 @@ void QV_2D_Light::DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh) {
     for (size_t i = 0; i < instances; ++i) {
         view.SetWorldTransform(mesh.children[i]->world);
         for (D3DCULL cull : {D3DCULL_CCW, D3DCULL_CW}) {
-            d->SetRenderState(D3DRS_CULLMODE, cull);
+            ApplyStates({RenderState(D3DRS_CULLMODE, cull)});
             d->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 0, 0, mesh.vertexCount, 0, mesh.triangleCount);
         }
     }
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates({RenderState(D3DRS_CULLMODE, D3DCULL_NONE), RenderState(D3DRS_ALPHABLENDENABLE, FALSE)});
 }
 
 ComHolder<IDirect3DTexture9>& QV_2D_Light::GetSceneTexture() { return sceneTexture_; }
@@ -244,27 +297,9 @@ void QV_2D_Light::CreateDeviceObjects() {
 }
 
 void QV_2D_Light::RestoreDeviceObjects() {
-    IDirect3DDevice9* d = CurrentDevice;
-    if (!d) return;
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
-    d->SetRenderState(D3DRS_ZWRITEENABLE, FALSE);
-    d->SetRenderState(D3DRS_LIGHTING, FALSE);
-    d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
-    d->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
-    d->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
-    d->SetTextureStageState(0, D3DTSS_TEXCOORDINDEX, 0);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
-    d->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    if (!CurrentDevice) return;
+    ApplyStates(restingStates_);
+    RestoreLayerDeviceObjects();
     RestoreSharedDeviceObjects();
 }
 
@@ -291,7 +326,7 @@ void QV_2D_Light::DrawBackground(bool nested) {
 void QV_2D_Light::PassSceneThrough() {
     // The picture itself is no copy: it is still on the target, under what was drawn since.
     if (!sceneTexture_ || sceneTexture_.Get() == pictureQuad_.picture.texture.Get()) return;
-    CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
+    ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, FALSE)});
     DrawPictureQuad(sceneTexture_.Get());
 }
 
@@ -328,49 +363,39 @@ bool QV_2D_Light::IsCameraRunning() { return camera.IsRunning(); }
 
 void QV_2D_Light::DrawSprite(LayerSprite& sprite, void* argument) {
     IDirect3DDevice9* d = CurrentDevice;
-    sprite.Prepare(argument);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
-    d->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_TFACTOR);
-    d->SetRenderState(D3DRS_TEXTUREFACTOR, 0xFFFFFFFF);
-    d->SetTexture(0, sprite.quad.texture.Get());
-    sprite.quad.SetStream();
-    d->DrawPrimitive(sprite.quad.primitiveType, 0, sprite.quad.primitiveCount);
-    d->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_DIFFUSE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
-    d->SetTextureStageState(0, D3DTSS_TEXTURETRANSFORMFLAGS, D3DTTFF_DISABLE);
+    WithStates(drawStates_.sprite, [&] {
+        sprite.Prepare(argument);
+        ApplyStates(kSpriteStates);
+        d->SetTexture(0, sprite.quad.texture.Get());
+        sprite.quad.SetStream();
+        d->DrawPrimitive(sprite.quad.primitiveType, 0, sprite.quad.primitiveCount);
+        ApplyStates(kAfterSprite);
+    });
 }
 
 void QV_2D_Light::DrawOverlay(QV_SimpleMesh<ScreenColourVertex>* quad) {
-    if (!quad) return;
-    IDirect3DDevice9* d = CurrentDevice;
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
-    quad->SetStream();
-    // A clear overlay has no triangles: nothing to blend, and the states end as after a draw.
-    if (quad->primitiveCount != 0) d->DrawPrimitive(quad->primitiveType, 0, quad->primitiveCount);
-    d->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    WithStates(drawStates_.overlay, [&] {
+        if (!quad) return;
+        ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, TRUE), StageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE),
+                     StageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE)});
+        quad->SetStream();
+        // A clear overlay has no triangles: nothing to blend, and the states end as after a draw.
+        if (quad->primitiveCount != 0) CurrentDevice->DrawPrimitive(quad->primitiveType, 0, quad->primitiveCount);
+        ApplyStates({StageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE), StageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE)});
+    });
 }
 
 void QV_2D_Light::DrawBlendedQuad(TexturedQuad<ScreenTexVertex>& quad) {
-    IDirect3DDevice9* d = CurrentDevice;
-    d->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-    d->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    d->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
-    d->SetRenderState(D3DRS_ZENABLE, FALSE);
-    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
-    d->SetTexture(0, quad.texture.Get());
-    quad.SetStream();
-    d->DrawPrimitive(quad.primitiveType, 0, quad.primitiveCount);
-    d->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    WithStates(drawStates_.blendedQuad, [&] {
+        IDirect3DDevice9* d = CurrentDevice;
+        ApplyStates({RenderState(D3DRS_ALPHABLENDENABLE, TRUE), RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
+                     RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA), RenderState(D3DRS_ZENABLE, FALSE),
+                     StageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE)});
+        d->SetTexture(0, quad.texture.Get());
+        quad.SetStream();
+        d->DrawPrimitive(quad.primitiveType, 0, quad.primitiveCount);
+        ApplyStates({StageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1)});
+    });
 }
 
 void QV_2D_Light::RenderObjects(std::vector<CountedHolder<QV_ABObj>>& objects, int passes) {

@@ -20,12 +20,12 @@
 #include "player/QV_IndexedMesh.h"
 #include "player/QuadCoverage.h"
 #include "base/RenderTargetPair.h"
+#include "player/SpriteBatch.h"
+#include "player/StateList.h"
 #include "player/TexturedQuad.h"
 
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
-
-class QV_SpriteArrayObj;
 
 class QV_2D_Light : public QV_ABRender {
 public:
@@ -55,7 +55,7 @@ public:
     virtual void DrawMeshInstances(MeshBatch& batch);
     // The sprite quads of a sprite system, alpha-blended or additive, and a second pass
     // with its second picture. Without a picture frame nothing is drawn.
-    virtual void DrawSpriteArray(QV_SpriteArrayObj& sprites);
+    virtual void DrawSpriteArray(const SpriteBatch& batch);
     // One textured mesh at every child frame of its own frame, both windings; nothing
     // without buffers.
     virtual void DrawMeshInstancesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
@@ -121,12 +121,33 @@ protected:
     // The manager's effects, fonts and GUID targets, then the pair sized to the back buffer:
     // the part of a restore every layer needs, whatever device states it sets.
     void RestoreSharedDeviceObjects();
+    // What a layer restores of its own between its resting states and the shared part.
+    virtual void RestoreLayerDeviceObjects() {}
+
+    // The lists set before and after each object-drawing operation's own states and draws.
+    struct DrawStates {
+        OperationStates colouredMesh;
+        OperationStates meshInstances;
+        OperationStates spriteArray;
+        OperationStates meshInstancesTwoSided;
+        OperationStates sprite;
+        OperationStates overlay;
+        OperationStates blendedQuad;
+    };
+    // The states a restore sets first; a layer with a resting state of its own replaces it.
+    StateList restingStates_;
+    DrawStates drawStates_;
 
 private:
     void HookImageLink();
     void OnImageLinkChanged() { Reload(); }
     // Sets up the shared view with this layer's picture and the given size and type.
     void SetupView(int width, int height, int viewType, bool nested);
+    // The operations' own states and draws, inside their lists.
+    void DrawColouredMeshQuads(QV_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect, UINT triangles);
+    void DrawBatchFrames(MeshBatch& batch);
+    void DrawSpriteQuads(const SpriteBatch& batch);
+    void DrawChildFramesTwoSided(QV_SpriteArrayT<MeshVertex>& mesh);
     // The picture quad under the view, showing `texture`.
     void DrawPictureQuad(IDirect3DTexture9* texture);
     // How many of the mesh's first quads the budget still allows, each drawn `passes` times,

@@ -7,6 +7,7 @@
 #include "document/QV_DocResManager.h"
 #include "base/RenderTargetPair.h"
 #include "player/SceneDocument.h"
+#include "player/StateList.h"
 #include "settings/SettingsAccess.h"
 
 namespace {
@@ -40,8 +41,7 @@ void ScreenPlayerContext::DrawSplash() {
     splash_.SetAlpha(255, 1.0f);
     if (FAILED(d->BeginScene())) return;
     d->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
-    d->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-    d->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+    ApplyStates({SamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR), SamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR)});
     d->SetTexture(0, splash_.texture.Get());
     splash_.SetStream();
     d->DrawPrimitive(D3DPT_TRIANGLESTRIP, 0, 2);

@@ -75,7 +75,7 @@ protected:
         device->BeginScene();
         layer_->FrameMove(t);
         layer_->DrawBackground(false);
-        layer_->DrawSpriteArray(sprites);
+        layer_->DrawSpriteArray(sprites.Batch());
         device->EndScene();
     }
     // One frame as a slide draws it: the picture, then the systems through the object walk.

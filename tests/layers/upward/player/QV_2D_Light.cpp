@@ -1,2 +1,0 @@
-// The one edge still allowed.
-#include "objects/QV_SpriteArrayObj.h"
