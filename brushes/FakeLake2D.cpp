@@ -6,7 +6,7 @@
 
 #include "base/CurrentDevice.h"
 #include "document/ArchiveValues.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
 #include "base/RenderTargetPair.h"
@@ -72,40 +72,29 @@ FakeLake2D::FakeLake2D()
     drawStates_.sprite = {kWrapSampler, kClampSampler};
 }
 
-void FakeLake2D::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version >= 2) {
-        for (UINTSclaleTo<float>* value : {&BumpTiling, static_cast<UINTSclaleTo<float>*>(&RippleSpeed), &WaterLevel,
-                                           &WashAlpha, &TintAlpha, &TintFade})
-            ReadUIntParamNotified(archive, *value);
-        ReadUIntParam(archive, BumpAmplitude);
-        ReadUIntParam(archive, ShoreBlend);
-        ReadLongParam(archive, MirrorSizeExponent);
-        MirrorSizeExponent.SetSilently(std::clamp(MirrorSizeExponent.Value(), 0, kMaxMirrorExponent));
-        ReadColourParam(archive, TintColour);
-    }
-    ReadGuid(archive, NormalMapKey.id);
-    archive.ReadString(NormalMapKey.name);
-    char flag = char(NormalMapKey.flag);
-    archive.ReadByte(flag);
-    NormalMapKey.flag = static_cast<unsigned char>(flag);
-    LoadFromArchive(archive);
-}
+void FakeLake2D::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
 void FakeLake2D::Save(QV_IOF_Virtual& archive) {
     if (CurrentDocResManager) CurrentDocResManager->GetGuidTexture(NormalMapKey) = NormalMap;
-    archive.WriteSectionHead(L"FakeLake2D", kRecordVersion);
-    for (UINTSclaleTo<float>* value : {&BumpTiling, static_cast<UINTSclaleTo<float>*>(&RippleSpeed), &WaterLevel,
-                                       &WashAlpha, &TintAlpha, &TintFade})
-        WriteUIntParam(archive, *value);
-    WriteUIntParam(archive, BumpAmplitude);
-    WriteUIntParam(archive, ShoreBlend);
-    WriteLongParam(archive, MirrorSizeExponent);
-    WriteColourParam(archive, TintColour);
-    WriteGuid(archive, NormalMapKey.id);
-    archive.WriteString(NormalMapKey.name);
-    char flag = char(NormalMapKey.flag);
-    archive.WriteByte(flag);
-    SaveToArchive(archive);
+    TaggedFields(FieldArchive::Writer(archive));
+}
+
+void FakeLake2D::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"FakeLake2D", kRecordVersion)); }
+
+void FakeLake2D::Fields(FieldArchive ar) {
+    if (ar.Version() >= 2) {
+        for (UINTSclaleTo<float>* value : {&BumpTiling, static_cast<UINTSclaleTo<float>*>(&RippleSpeed), &WaterLevel,
+                                           &WashAlpha, &TintAlpha, &TintFade})
+            ar.Notified(*value);
+        ar.Param(BumpAmplitude);
+        ar.Param(ShoreBlend);
+        ar.Param(MirrorSizeExponent);
+        if (ar.Reading())
+            MirrorSizeExponent.SetSilently(std::clamp(MirrorSizeExponent.Value(), 0, kMaxMirrorExponent));
+        ar.Param(TintColour);
+    }
+    ar.Key(NormalMapKey);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 float FakeLake2D::LakeFraction() const { return std::clamp(WaterLevel.Result(), 0.0f, 0.5f); }

@@ -10,6 +10,8 @@
 #include "player/QV_2D_Light.h"
 #include "document/ScreenQuad.h"
 
+class FieldArchive;
+
 // Position, then the bump map's and the mirrored picture's texture coordinates.
 struct LakeVertex {
     static constexpr DWORD kFvf = D3DFVF_XYZ | D3DFVF_TEX2;
@@ -31,6 +33,8 @@ public:
     // the normal map's key; then the layer record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     // As the base; lake mesh, tint and shore quads, mirror copy and the signed normal map.
     void CreateDeviceObjects() override;
     // The world reset and the bump stages, then the picture's stages, between the resting

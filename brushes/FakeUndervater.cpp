@@ -2,26 +2,24 @@
 
 #include <memory>
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"
 
-void FakeUndervater::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version == 1) {
-        ReadUIntParamNotified(archive, Brush.speed);
+void FakeUndervater::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void FakeUndervater::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void FakeUndervater::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"FakeUndervater", kRecordVersion)); }
+
+void FakeUndervater::Fields(FieldArchive ar) {
+    if (ar.Version() == 1) {
+        ar.Notified(Brush.speed);
         Brush.speed.Assign(Brush.speed.Value() >> 1, nullptr);
     } else {
-        const auto read = std::make_unique<QV_UnderwaterFX>();
-        read->LoadWithTag(archive);
-        Brush = *read;
+        QV_FX_Constructor::EmbeddedFields(ar, Brush);
     }
-    LoadFromArchive(archive);
-}
-
-void FakeUndervater::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"FakeUndervater", kRecordVersion);
-    Brush.Save(archive);
-    SaveToArchive(archive);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 void FakeUndervater::CreateDeviceObjects() {

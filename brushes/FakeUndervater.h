@@ -12,6 +12,8 @@ public:
     // later ones the brush's section; then the layer record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     // As the base, then the brush's effect.
     void CreateDeviceObjects() override;
     // The camera, then the brush's clock.

@@ -1,24 +1,22 @@
 #include "brushes/QV_BackgroundCopy.h"
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/QV_2D_Light.h"
 
 QV_BackgroundCopy::QV_BackgroundCopy() { effectLink.SetSilently(builtin::Link(builtin::kBackgroundCopyEffect)); }
 
-void QV_BackgroundCopy::Load(QV_IOF_Virtual& archive, uint32_t) {
-    rect.Read(archive);
-    ReadLongParam(archive, wrapY);
-    ReadLongParam(archive, wrapX);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_BackgroundCopy::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_BackgroundCopy::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BackgroundCopy", kRecordVersion);
-    rect.Write(archive);
-    WriteLongParam(archive, wrapY);
-    WriteLongParam(archive, wrapX);
-    QV_FX_Constructor::Save(archive);
+void QV_BackgroundCopy::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_BackgroundCopy::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BackgroundCopy", kRecordVersion)); }
+
+void QV_BackgroundCopy::Fields(FieldArchive ar) {
+    rect.Fields(ar);
+    ar.Param(wrapY);
+    ar.Param(wrapX);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_BackgroundCopy::Clone() const { return new QV_BackgroundCopy(*this); }

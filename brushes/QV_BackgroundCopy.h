@@ -15,6 +15,8 @@ public:
     // Load: the rectangle's six values, wrapY, wrapX (silently), then the brush base section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // "offset": (shiftX / w + wrapX, shiftY / h + wrapY); a picture without size moves nothing.

@@ -1,8 +1,8 @@
 #include "brushes/QV_BendFX.h"
 
+#include "document/FieldArchive.h"
 #include <cmath>
 
-#include "document/ParamArchive.h"
 #include "player/ValueNoise.h"
 
 QV_BendFX::QV_BendFX() {
@@ -12,17 +12,16 @@ QV_BendFX::QV_BendFX() {
     speed.SetScaled(0, 0.02f);
 }
 
-void QV_BendFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    for (UINTSclaleTo<float>* value : {&amplitudeA, &amplitudeB, &bend}) ReadUIntParamNotified(archive, *value);
-    ReadLongParam(archive, mode);
-    QV_CentralBased::LoadWithTag(archive);
-}
+void QV_BendFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_BendFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BendFX", kRecordVersion);
-    for (UINTSclaleTo<float>* value : {&amplitudeA, &amplitudeB, &bend}) WriteUIntParam(archive, *value);
-    WriteLongParam(archive, mode);
-    QV_CentralBased::Save(archive);
+void QV_BendFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_BendFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BendFX", kRecordVersion)); }
+
+void QV_BendFX::Fields(FieldArchive ar) {
+    for (UINTSclaleTo<float>* value : {&amplitudeA, &amplitudeB, &bend}) ar.Notified(*value);
+    ar.Param(mode);
+    QV_CentralBased::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_BendFX::Clone() const { return new QV_BendFX(*this); }

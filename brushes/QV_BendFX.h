@@ -13,6 +13,8 @@ public:
     // Load: both amplitudes and the bend (notified), mode (silently), then the centre base.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The centre base's, then the 2 x 2 grid over the region.
     void OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) override;

@@ -1,5 +1,6 @@
 #include "brushes/QV_CentralBased.h"
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/PictureLayout.h"
 
@@ -10,24 +11,15 @@ D3DXVECTOR3 QV_CentralBased::PictureCentre() {
     return D3DXVECTOR3(float(layout.pictureWidth) * 0.5f, float(layout.pictureHeight) * 0.5f, 0.0f);
 }
 
-void QV_CentralBased::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archive, archive.ReadSectionHead()); }
+void QV_CentralBased::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_CentralBased::LoadFields(QV_IOF_Virtual& archive, uint32_t) {
-    D3DXVECTOR3 value = center.Value();
-    archive.ReadFloat(value.x);
-    archive.ReadFloat(value.y);
-    archive.ReadFloat(value.z);
-    center.SetSilently(value);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_CentralBased::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_CentralBased", kRecordVersion)); }
 
-void QV_CentralBased::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_CentralBased", kRecordVersion);
-    D3DXVECTOR3 value = center.Value();
-    archive.WriteFloat(value.x);
-    archive.WriteFloat(value.y);
-    archive.WriteFloat(value.z);
-    QV_FX_Constructor::Save(archive);
+void QV_CentralBased::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_CentralBased::Fields(FieldArchive ar) {
+    ar.Param(center);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 void QV_CentralBased::OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) {

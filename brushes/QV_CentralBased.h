@@ -12,9 +12,10 @@ public:
     QV_CentralBased(const QV_CentralBased&) = default;
 
     // Load: the centre's three floats (silently), then the brush base section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
-    void LoadFields(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void LoadWithTag(QV_IOF_Virtual& archive);
+    void Fields(FieldArchive ar);
 
     // A description that was never placed (its enabled byte 0) is centred on the picture
     // first; loaded descriptions keep their stored centre.

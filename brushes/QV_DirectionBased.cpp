@@ -1,7 +1,7 @@
 #include "brushes/QV_DirectionBased.h"
 
+#include "document/FieldArchive.h"
 #include "brushes/BrushAngles.h"
-#include "document/ParamArchive.h"
 
 QV_DirectionBased::QV_DirectionBased() { ObserveAngle(); }
 
@@ -16,19 +16,16 @@ void QV_DirectionBased::ObserveAngle() {
     UpdateDirection();
 }
 
-void QV_DirectionBased::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archive, archive.ReadSectionHead()); }
+void QV_DirectionBased::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_DirectionBased::LoadFields(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, strength);
-    ReadUIntParam(archive, angle);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_DirectionBased::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_DirectionBased", kRecordVersion)); }
 
-void QV_DirectionBased::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_DirectionBased", kRecordVersion);
-    WriteUIntParam(archive, strength);
-    WriteUIntParam(archive, angle);
-    QV_FX_Constructor::Save(archive);
+void QV_DirectionBased::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_DirectionBased::Fields(FieldArchive ar) {
+    ar.Notified(strength);
+    ar.Param(angle);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 void QV_DirectionBased::UpdateDirection() {

@@ -16,9 +16,10 @@ public:
 
     // Load: strength (notified), angle (silently: a loaded prototype keeps the direction of its
     // constructor, its clone derives it), then the brush base section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
-    void LoadFields(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void LoadWithTag(QV_IOF_Virtual& archive);
+    void Fields(FieldArchive ar);
 
     // (1, 0) turned by the angle: (1, 0) for 0, (0, -1) for 90.
     void UpdateDirection();

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 
 QV_ExpandFX::QV_ExpandFX() {
     amplitudeA.SetScaled(50, 0.005f);
@@ -15,19 +15,17 @@ QV_ExpandFX::QV_ExpandFX() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_ExpandFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, amplitudeA);
-    ReadUIntParamNotified(archive, amplitudeB);
-    ReadLongParam(archive, mode);
-    QV_CentralBased::LoadWithTag(archive);
-}
+void QV_ExpandFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_ExpandFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ExpandFX", kRecordVersion);
-    WriteUIntParam(archive, amplitudeA);
-    WriteUIntParam(archive, amplitudeB);
-    WriteLongParam(archive, mode);
-    QV_CentralBased::Save(archive);
+void QV_ExpandFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_ExpandFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_ExpandFX", kRecordVersion)); }
+
+void QV_ExpandFX::Fields(FieldArchive ar) {
+    ar.Notified(amplitudeA);
+    ar.Notified(amplitudeB);
+    ar.Param(mode);
+    QV_CentralBased::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_ExpandFX::Clone() const { return new QV_ExpandFX(*this); }

@@ -14,6 +14,8 @@ public:
     // Load: both amplitudes (notified), mode (silently), then the centre base.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // Update: the phase, then the expansion.

@@ -2,7 +2,7 @@
 
 #include "brushes/QV_BrushObj.h"
 #include "document/ArchiveValues.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/GridMesh.h"
 #include "document/PictureLayout.h"
@@ -28,38 +28,23 @@ QV_FX_Constructor& QV_FX_Constructor::operator=(const QV_FX_Constructor& other) 
     return *this;
 }
 
-void QV_FX_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archive, archive.ReadSectionHead()); }
+void QV_FX_Constructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_FX_Constructor::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadUIntParamNotified(archive, speed);
-    ReadLongParam(archive, fxMode);
-    ReadGuid(archive, maskKey.id);
-    archive.ReadString(maskKey.name);
-    char flag = char(maskKey.flag);
-    archive.ReadByte(flag);
-    maskKey.flag = static_cast<unsigned char>(flag);
-    effectLink.Load(archive);
-    if (version > 1) ReadUIntParamNotified(archive, effectScale);
-    if (version > 2) {
-        region.Read(archive);
-        ReadLongParam(archive, spareInt);
+void QV_FX_Constructor::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FX_Constructor", kRecordVersion)); }
+
+void QV_FX_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_FX_Constructor::Fields(FieldArchive ar) {
+    ar.Notified(speed);
+    ar.Param(fxMode);
+    ar.Key(maskKey);
+    effectLink.Fields(ar);
+    if (ar.Version() > 1) ar.Notified(effectScale);
+    if (ar.Version() > 2) {
+        region.Fields(ar);
+        ar.Param(spareInt);
     }
-    QV_ABObj_Constructor::LoadWithTag(archive);
-}
-
-void QV_FX_Constructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FX_Constructor", kRecordVersion);
-    WriteUIntParam(archive, speed);
-    WriteLongParam(archive, fxMode);
-    WriteGuid(archive, maskKey.id);
-    archive.WriteString(maskKey.name);
-    char flag = char(maskKey.flag);
-    archive.WriteByte(flag);
-    effectLink.Save(archive);
-    WriteUIntParam(archive, effectScale);
-    region.Write(archive);
-    WriteLongParam(archive, spareInt);
-    QV_ABObj_Constructor::Save(archive);
+    QV_ABObj_Constructor::TaggedFields(ar);
 }
 
 QV_ABObj* QV_FX_Constructor::CreateObject() { return new QV_BrushObj(Clone()); }

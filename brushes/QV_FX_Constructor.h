@@ -10,7 +10,10 @@
 // default-pool objects: the manager resets effects, and the mesh lives in the managed pool.
 #include <d3dx9.h>
 
+#include <memory>
+
 #include "base/ComHolder.h"
+#include "document/FieldArchive.h"
 #include "document/GuidKey.h"
 #include "document/MediaQuad.h"
 #include "document/MediaSpeedParam.h"
@@ -41,12 +44,21 @@ public:
     // line as a copy of its own, mask, effect and mesh buffers shared.
     QV_FX_Constructor& operator=(const QV_FX_Constructor& other);
 
-    // Load. The brush base section: tag (not compared), version, then LoadFields.
+    // The brush base section (version 3), nested in every brush's after its own fields.
+    void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
     void LoadWithTag(QV_IOF_Virtual& archive);
     // Version 2 adds effectScale, 3 the region and the spare value; then the description base.
-    void LoadFields(QV_IOF_Virtual& archive, uint32_t version);
-    // This section (version 3), then the description base's; brushes write theirs first.
-    void Save(QV_IOF_Virtual& archive) override;
+    void Fields(FieldArchive ar);
+    // A brush embedded in a background's record: read into a fresh brush and then assigned,
+    // so the background's brush keeps what assignment keeps; written as it is.
+    template <class Brush>
+    static void EmbeddedFields(FieldArchive ar, Brush& brush) {
+        if (!ar.Reading()) return brush.TaggedFields(ar);
+        const auto read = std::make_unique<Brush>();
+        read->TaggedFields(ar);
+        brush = *read;
+    }
 
     // A QV_BrushObj owning a clone.
     QV_ABObj* CreateObject() override;

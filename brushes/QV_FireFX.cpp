@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/GridMesh.h"
 #include "player/PictureView.h"
@@ -37,32 +37,27 @@ QV_FireFX& QV_FireFX::operator=(const QV_FireFX& other) {
     return *this;
 }
 
-void QV_FireFX::LoadWithTag(QV_IOF_Virtual& archive) { Load(archive, archive.ReadSectionHead()); }
+void QV_FireFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_FireFX::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version == 2) region.Read(archive);
-    if (version >= 2) {
-        ReadColourParam(archive, color1);
-        ReadColourParam(archive, color2);
-        ReadLongParam(archive, fireSpareInt);
-        patternLink.Load(archive);
-        noiseLink.Load(archive);
+void QV_FireFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_FireFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FireFX", kRecordVersion)); }
+
+void QV_FireFX::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_FireFX::Fields(FieldArchive ar) {
+    if (ar.Version() == 2) region.Fields(ar);
+    if (ar.Version() >= 2) {
+        ar.Param(color1);
+        ar.Param(color2);
+        ar.Param(fireSpareInt);
+        patternLink.Fields(ar);
+        noiseLink.Fields(ar);
     }
-    if (version == 2) ReadLongParam(archive, spareInt);
-    if (version >= 2)
-        for (UINTSclaleTo<float>* value : {&density, &brightness, &tiling}) ReadUIntParamNotified(archive, *value);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
-
-void QV_FireFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FireFX", kRecordVersion);
-    WriteColourParam(archive, color1);
-    WriteColourParam(archive, color2);
-    WriteLongParam(archive, fireSpareInt);
-    patternLink.Save(archive);
-    noiseLink.Save(archive);
-    for (UINTSclaleTo<float>* value : {&density, &brightness, &tiling}) WriteUIntParam(archive, *value);
-    QV_FX_Constructor::Save(archive);
+    if (ar.Version() == 2) ar.Param(spareInt);
+    if (ar.Version() >= 2)
+        for (UINTSclaleTo<float>* value : {&density, &brightness, &tiling}) ar.Notified(*value);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_FireFX::Clone() const { return new QV_FireFX(*this); }

@@ -19,9 +19,11 @@ public:
 
     // Load: version 2 holds the base's region and spare value among the fire's fields, which
     // version 1 lacks entirely; then the brush base section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void LoadWithTag(QV_IOF_Virtual& archive);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The base's effect and mask, the pattern and noise textures, the 8 x 8 grid.
     void OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) override;

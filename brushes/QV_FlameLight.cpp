@@ -4,7 +4,7 @@
 
 #include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"
 #include "player/StateList.h"
@@ -44,41 +44,31 @@ QV_FlameLight::QV_FlameLight() : FireOn(1), DistortionOn(1) {
     restingStates_ = kFlameRestingStates;
 }
 
-void QV_FlameLight::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadLongParam(archive, FireOn);
-    ReadLongParam(archive, DistortionOn);
-    ReadUIntParam(archive, FireHeight);
-    if (version < 2) ReadUIntParamNotified(archive, Fire.speed);
-    Distortion.BumpImage.Load(archive);
-    Distortion.EffectLink.Load(archive);
+void QV_FlameLight::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_FlameLight::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_FlameLight::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FlameLight", kRecordVersion)); }
+
+void QV_FlameLight::Fields(FieldArchive ar) {
+    ar.Param(FireOn);
+    ar.Param(DistortionOn);
+    ar.Param(FireHeight);
+    if (ar.Version() < 2) ar.Notified(Fire.speed);
+    Distortion.BumpImage.Fields(ar);
+    Distortion.EffectLink.Fields(ar);
     for (UINTSclaleTo<float>* value : {static_cast<UINTSclaleTo<float>*>(&Distortion.Speed), &Distortion.Strength,
                                        &Distortion.BumpScale})
-        ReadUIntParamNotified(archive, *value);
-    if (version >= 2) {
-        const auto read = std::make_unique<QV_FireFX>();
-        read->LoadWithTag(archive);
-        Fire = *read;
+        ar.Notified(*value);
+    if (ar.Version() >= 2) {
+        QV_FX_Constructor::EmbeddedFields(ar, Fire);
     } else {
         // The fire's links of that version: read and dropped.
         QV_ImageFileLink dropped;
-        dropped.Load(archive);
-        dropped.Load(archive);
+        dropped.Fields(ar);
+        dropped.Fields(ar);
     }
-    LoadFromArchive(archive);
-}
-
-void QV_FlameLight::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FlameLight", kRecordVersion);
-    WriteLongParam(archive, FireOn);
-    WriteLongParam(archive, DistortionOn);
-    WriteUIntParam(archive, FireHeight);
-    Distortion.BumpImage.Save(archive);
-    Distortion.EffectLink.Save(archive);
-    for (UINTSclaleTo<float>* value : {static_cast<UINTSclaleTo<float>*>(&Distortion.Speed), &Distortion.Strength,
-                                       &Distortion.BumpScale})
-        WriteUIntParam(archive, *value);
-    Fire.Save(archive);
-    SaveToArchive(archive);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 void QV_FlameLight::CreateDeviceObjects() {

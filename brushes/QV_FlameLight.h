@@ -19,6 +19,8 @@ public:
     // the fire's section; then the layer record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     // As the base; the flame band and the distortion (switched off for good without its
     // effect); Reload; the fire's effect, textures and mesh.
     void CreateDeviceObjects() override;

@@ -9,7 +9,7 @@
 #include "brushes/GlassBallTextures.h"
 #include "brushes/TextureStageSetup.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/ColouredQuads.h"
 #include "player/PictureView.h"
@@ -144,36 +144,23 @@ QV_GlassBallLight::QV_GlassBallLight()
     scrollSpeed.OnParamChanged(nullptr);
 }
 
-void QV_GlassBallLight::Load(QV_IOF_Virtual& archive, uint32_t) {
-    for (QV_ImageFileLink* link : {&overlayImage1, &overlayImage2, &standImage, &backgroundImage}) link->Load(archive);
-    uint32_t speed = scrollSpeed.Value();
-    archive.ReadUInt(speed);
-    scrollSpeed.Assign(speed, nullptr);
-    POINT position = ballPosition.Value();
-    archive.ReadPoint(position);
-    ballPosition.SetSilently(position);
-    ReadUIntParam(archive, ballSize);
-    ReadUIntParam(archive, distortionAmount);
-    for (MediaParamT<int>* flag : {&showOverlay1, &showOverlay2, &showStand, &showBackgroundImage, &scrollMode})
-        ReadLongParam(archive, *flag);
-    ReadColourParam(archive, gradientTop);
-    ReadColourParam(archive, gradientBottom);
-    LoadFromArchive(archive);
-}
+void QV_GlassBallLight::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_GlassBallLight::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_GlassBallLight", 1);
-    for (QV_ImageFileLink* link : {&overlayImage1, &overlayImage2, &standImage, &backgroundImage}) link->Save(archive);
-    WriteUIntParam(archive, scrollSpeed);
-    POINT position = ballPosition.Value();
-    archive.WritePoint(position);
-    WriteUIntParam(archive, ballSize);
-    WriteUIntParam(archive, distortionAmount);
+void QV_GlassBallLight::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_GlassBallLight::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_GlassBallLight", 1)); }
+
+void QV_GlassBallLight::Fields(FieldArchive ar) {
+    for (QV_ImageFileLink* link : {&overlayImage1, &overlayImage2, &standImage, &backgroundImage}) link->Fields(ar);
+    ar.Notified(scrollSpeed);
+    ar.Param(ballPosition);
+    ar.Param(ballSize);
+    ar.Param(distortionAmount);
     for (MediaParamT<int>* flag : {&showOverlay1, &showOverlay2, &showStand, &showBackgroundImage, &scrollMode})
-        WriteLongParam(archive, *flag);
-    WriteColourParam(archive, gradientTop);
-    WriteColourParam(archive, gradientBottom);
-    SaveToArchive(archive);
+        ar.Param(*flag);
+    ar.Param(gradientTop);
+    ar.Param(gradientBottom);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 int QV_GlassBallLight::BackdropTypeFor(int viewType) const {

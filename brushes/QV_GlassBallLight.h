@@ -16,6 +16,8 @@
 #include "player/QV_SimpleMesh.h"
 #include "player/TexturedQuad.h"
 
+class FieldArchive;
+
 // A corner of the ball or stand square: a position and two texture-coordinate sets, of which
 // the second is made from the camera-space position and never written.
 struct BallVertex {
@@ -40,6 +42,8 @@ public:
     // Load: the fields after tag and version (every version alike), then the layer's record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Update: the camera, the backdrop's fit under it, and the scroll.
     void FrameMove(float t) override;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/ValueNoise.h"
 
 QV_LightFX::QV_LightFX() {
@@ -15,17 +15,16 @@ QV_LightFX::QV_LightFX() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_LightFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, intensity);
-    ReadLongParam(archive, mode);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_LightFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_LightFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_LightFX", kRecordVersion);
-    WriteUIntParam(archive, intensity);
-    WriteLongParam(archive, mode);
-    QV_FX_Constructor::Save(archive);
+void QV_LightFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_LightFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_LightFX", kRecordVersion)); }
+
+void QV_LightFX::Fields(FieldArchive ar) {
+    ar.Notified(intensity);
+    ar.Param(mode);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_LightFX::Clone() const { return new QV_LightFX(*this); }

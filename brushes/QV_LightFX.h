@@ -14,6 +14,8 @@ public:
     // Load: intensity (notified), mode (silently), then the brush base section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // In 0..1 at phase p: (sin 0.2p + 1) / 2; blinking, 1 above one half and 0 otherwise;

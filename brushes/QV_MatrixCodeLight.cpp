@@ -6,7 +6,7 @@
 #include "base/CurrentDevice.h"
 #include "brushes/TextureStageSetup.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/PictureLayout.h"
@@ -57,27 +57,20 @@ QV_MatrixCodeLight::QV_MatrixCodeLight()
     drawStates_.blendedQuad.after = kGlyphAlpha;
 }
 
-void QV_MatrixCodeLight::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    for (MediaParamT<unsigned int>* value : {&cellSize, &density, &flickerCount}) ReadUIntParam(archive, *value);
-    for (MediaParamT<int>* value : {&sparkle, &backgroundMode, &rainMode}) ReadLongParam(archive, *value);
-    ReadColourParam(archive, trailColour);
-    ReadColourParam(archive, headColour);
-    uint32_t fadeValue = fade.Value();
-    archive.ReadUInt(fadeValue);
-    fade.Assign(fadeValue, nullptr);
-    if (version >= 2) glyphLink.Load(archive);
-    LoadFromArchive(archive);
-}
+void QV_MatrixCodeLight::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_MatrixCodeLight::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_MatrixCodeLight", 2);
-    for (MediaParamT<unsigned int>* value : {&cellSize, &density, &flickerCount}) WriteUIntParam(archive, *value);
-    for (MediaParamT<int>* value : {&sparkle, &backgroundMode, &rainMode}) WriteLongParam(archive, *value);
-    WriteColourParam(archive, trailColour);
-    WriteColourParam(archive, headColour);
-    WriteUIntParam(archive, fade);
-    glyphLink.Save(archive);
-    SaveToArchive(archive);
+void QV_MatrixCodeLight::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_MatrixCodeLight::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_MatrixCodeLight", 2)); }
+
+void QV_MatrixCodeLight::Fields(FieldArchive ar) {
+    for (MediaParamT<unsigned int>* value : {&cellSize, &density, &flickerCount}) ar.Param(*value);
+    for (MediaParamT<int>* value : {&sparkle, &backgroundMode, &rainMode}) ar.Param(*value);
+    ar.Param(trailColour);
+    ar.Param(headColour);
+    ar.Notified(fade);
+    if (ar.Version() >= 2) glyphLink.Fields(ar);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 void QV_MatrixCodeLight::SetFitMode(int viewType) {

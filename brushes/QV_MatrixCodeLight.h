@@ -17,6 +17,8 @@
 #include "player/QV_2D_Light.h"
 #include "player/ScreenSpriteArray.h"
 
+class FieldArchive;
+
 // Glyphs in a strip of width × height: height / width + 2 bands, at most 255 (a cell holds
 // the glyph number in a byte); a strip without width counts as one.
 int32_t GlyphCountFor(uint32_t width, uint32_t height);
@@ -31,6 +33,8 @@ public:
     // Load: the settings, from version 2 the glyph link, then the layer's own record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Update: only the time; the camera and the glyphs advance when drawn.
     void FrameMove(float t) override { frameTime_ = t; }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/ValueNoise.h"
 
 QV_MoveFX::QV_MoveFX() {
@@ -16,18 +16,17 @@ QV_MoveFX::QV_MoveFX() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_MoveFX::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadLongParam(archive, mode);
-    if (version > 1) ReadUIntParamNotified(archive, amplitude2);
-    QV_DirectionBased::LoadWithTag(archive);
-    if (version < 2) amplitude2.CopyFrom(strength);
-}
+void QV_MoveFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_MoveFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_MoveFX", kRecordVersion);
-    WriteLongParam(archive, mode);
-    WriteUIntParam(archive, amplitude2);
-    QV_DirectionBased::Save(archive);
+void QV_MoveFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_MoveFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_MoveFX", kRecordVersion)); }
+
+void QV_MoveFX::Fields(FieldArchive ar) {
+    ar.Param(mode);
+    if (ar.Version() > 1) ar.Notified(amplitude2);
+    QV_DirectionBased::TaggedFields(ar);
+    if (ar.Version() < 2) amplitude2.CopyFrom(strength);
 }
 
 QV_FX_Constructor* QV_MoveFX::Clone() const { return new QV_MoveFX(*this); }

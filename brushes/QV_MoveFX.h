@@ -15,6 +15,8 @@ public:
     // direction base. Older records swing symmetrically: the second amplitude is the strength.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // Update: the phase, then the shift.

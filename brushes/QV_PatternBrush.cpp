@@ -2,7 +2,7 @@
 
 #include "brushes/BrushAngles.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/QV_2D_Light.h"
 
@@ -18,29 +18,23 @@ QV_PatternBrush::QV_PatternBrush() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_PatternBrush::Load(QV_IOF_Virtual& archive, uint32_t) {
-    imageLink.Load(archive);
-    ReadLongParam(archive, flipV);
-    ReadLongParam(archive, flipH);
-    ReadUIntParam(archive, angle);
-    ReadUIntParamNotified(archive, patternScale);
-    ReadUIntParamNotified(archive, offsetX);
-    ReadUIntParamNotified(archive, offsetY);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_PatternBrush::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_PatternBrush::LoadWithTag(QV_IOF_Virtual& archive) { Load(archive, archive.ReadSectionHead()); }
+void QV_PatternBrush::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_PatternBrush::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_PatternBrush", kRecordVersion);
-    imageLink.Save(archive);
-    WriteLongParam(archive, flipV);
-    WriteLongParam(archive, flipH);
-    WriteUIntParam(archive, angle);
-    WriteUIntParam(archive, patternScale);
-    WriteUIntParam(archive, offsetX);
-    WriteUIntParam(archive, offsetY);
-    QV_FX_Constructor::Save(archive);
+void QV_PatternBrush::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_PatternBrush", kRecordVersion)); }
+
+void QV_PatternBrush::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_PatternBrush::Fields(FieldArchive ar) {
+    imageLink.Fields(ar);
+    ar.Param(flipV);
+    ar.Param(flipH);
+    ar.Param(angle);
+    ar.Notified(patternScale);
+    ar.Notified(offsetX);
+    ar.Notified(offsetY);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_PatternBrush::Clone() const { return new QV_PatternBrush(*this); }

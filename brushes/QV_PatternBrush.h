@@ -17,8 +17,10 @@ public:
 
     // Load: the fields after the tag and version, then the brush base section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void LoadWithTag(QV_IOF_Virtual& archive);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The base's effect and mask, then LoadFrames.
     void OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) override;

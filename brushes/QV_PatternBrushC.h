@@ -10,5 +10,7 @@ public:
     // Load: the tagged pattern-brush section follows this level's tag and version.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 };

@@ -1,7 +1,7 @@
 #include "brushes/QV_RadialWaveFX.h"
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/QV_2D_Light.h"
 
 QV_RadialWaveFX::QV_RadialWaveFX() {
@@ -15,19 +15,18 @@ QV_RadialWaveFX::QV_RadialWaveFX() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_RadialWaveFX::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version > 1) {
-        for (UINTSclaleTo<float>* value : {&amplitude, &wavelength, &backgroundScale}) ReadUIntParamNotified(archive, *value);
-        ReadLongParam(archive, directionFlag);
-    }
-    QV_CentralBased::LoadWithTag(archive);
-}
+void QV_RadialWaveFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_RadialWaveFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_RadialWaveFX", kRecordVersion);
-    for (UINTSclaleTo<float>* value : {&amplitude, &wavelength, &backgroundScale}) WriteUIntParam(archive, *value);
-    WriteLongParam(archive, directionFlag);
-    QV_CentralBased::Save(archive);
+void QV_RadialWaveFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_RadialWaveFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_RadialWaveFX", kRecordVersion)); }
+
+void QV_RadialWaveFX::Fields(FieldArchive ar) {
+    if (ar.Version() > 1) {
+        for (UINTSclaleTo<float>* value : {&amplitude, &wavelength, &backgroundScale}) ar.Notified(*value);
+        ar.Param(directionFlag);
+    }
+    QV_CentralBased::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_RadialWaveFX::Clone() const { return new QV_RadialWaveFX(*this); }

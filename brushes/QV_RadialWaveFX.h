@@ -13,6 +13,8 @@ public:
     // direction flag (silently); then the centre base.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     UINTSclaleTo<float> amplitude;

@@ -1,9 +1,9 @@
 #include "brushes/QV_RotationFX.h"
 
+#include "document/FieldArchive.h"
 #include <d3dx9math.h>
 
 #include "brushes/BrushAngles.h"
-#include "document/ParamArchive.h"
 
 QV_RotationFX::QV_RotationFX() {
     axisRatio.SetScaled(0, 0.001f);
@@ -14,19 +14,17 @@ QV_RotationFX::QV_RotationFX() {
     TimeLine().SetEditorValue(2, 0);
 }
 
-void QV_RotationFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, axisRatio);
-    ReadUIntParam(archive, angle);
-    ReadLongParam(archive, directionFlag);
-    QV_CentralBased::LoadWithTag(archive);
-}
+void QV_RotationFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_RotationFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_RotationFX", kRecordVersion);
-    WriteUIntParam(archive, axisRatio);
-    WriteUIntParam(archive, angle);
-    WriteLongParam(archive, directionFlag);
-    QV_CentralBased::Save(archive);
+void QV_RotationFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_RotationFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_RotationFX", kRecordVersion)); }
+
+void QV_RotationFX::Fields(FieldArchive ar) {
+    ar.Notified(axisRatio);
+    ar.Param(angle);
+    ar.Param(directionFlag);
+    QV_CentralBased::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_RotationFX::Clone() const { return new QV_RotationFX(*this); }

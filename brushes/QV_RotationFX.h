@@ -13,6 +13,8 @@ public:
     // Load: axis ratio (notified), angle and direction flag (silently), then the centre base.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // Update: the phase, then the rotation (its sign from the direction flag).

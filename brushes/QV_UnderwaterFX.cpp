@@ -1,7 +1,7 @@
 #include "brushes/QV_UnderwaterFX.h"
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "player/QV_2D_Light.h"
 
 QV_UnderwaterFX::QV_UnderwaterFX() {
@@ -18,19 +18,18 @@ QV_UnderwaterFX& QV_UnderwaterFX::operator=(const QV_UnderwaterFX& other) {
     return *this;
 }
 
-void QV_UnderwaterFX::LoadWithTag(QV_IOF_Virtual& archive) { Load(archive, archive.ReadSectionHead()); }
+void QV_UnderwaterFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_UnderwaterFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, amplitude);
-    ReadUIntParamNotified(archive, wavelength);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_UnderwaterFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_UnderwaterFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_UnderwaterFX", kRecordVersion);
-    WriteUIntParam(archive, amplitude);
-    WriteUIntParam(archive, wavelength);
-    QV_FX_Constructor::Save(archive);
+void QV_UnderwaterFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_UnderwaterFX", kRecordVersion)); }
+
+void QV_UnderwaterFX::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_UnderwaterFX::Fields(FieldArchive ar) {
+    ar.Notified(amplitude);
+    ar.Notified(wavelength);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_UnderwaterFX::Clone() const { return new QV_UnderwaterFX(*this); }

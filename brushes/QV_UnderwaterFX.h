@@ -13,9 +13,11 @@ public:
     QV_UnderwaterFX& operator=(const QV_UnderwaterFX& other);
 
     // Load: amplitude and wavelength (notified), then the brush base section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void LoadWithTag(QV_IOF_Virtual& archive);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     UINTSclaleTo<float> amplitude;

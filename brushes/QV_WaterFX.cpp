@@ -5,7 +5,7 @@
 
 #include "brushes/BrushAngles.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 
 QV_WaterFX::QV_WaterFX() : angle(40), color(0xFFFFFF), bumpLink(builtin::Link(builtin::kWaterBump)) {
@@ -43,27 +43,20 @@ void QV_WaterFX::ObserveAngle() {
     UpdateDirection();
 }
 
-void QV_WaterFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    for (UINTSclaleTo<float>* shape : {&pFactor, &bumpScale, &direction2Scale, &direction1Divisor})
-        ReadUIntParamNotified(archive, *shape);
-    ReadUIntParam(archive, angle);
-    ReadUIntParamNotified(archive, shadows);
-    ReadUIntParamNotified(archive, halfZ);
-    ReadColourParam(archive, color);
-    bumpLink.Load(archive);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_WaterFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_WaterFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_WaterFX", kRecordVersion);
-    for (UINTSclaleTo<float>* shape : {&pFactor, &bumpScale, &direction2Scale, &direction1Divisor})
-        WriteUIntParam(archive, *shape);
-    WriteUIntParam(archive, angle);
-    WriteUIntParam(archive, shadows);
-    WriteUIntParam(archive, halfZ);
-    WriteColourParam(archive, color);
-    bumpLink.Save(archive);
-    QV_FX_Constructor::Save(archive);
+void QV_WaterFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_WaterFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_WaterFX", kRecordVersion)); }
+
+void QV_WaterFX::Fields(FieldArchive ar) {
+    for (UINTSclaleTo<float>* shape : {&pFactor, &bumpScale, &direction2Scale, &direction1Divisor}) ar.Notified(*shape);
+    ar.Param(angle);
+    ar.Notified(shadows);
+    ar.Notified(halfZ);
+    ar.Param(color);
+    bumpLink.Fields(ar);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_WaterFX::Clone() const { return new QV_WaterFX(*this); }

@@ -24,6 +24,8 @@ public:
     // colour (silently), the bump link, then the brush base section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The bump texture (none when its picture is missing), then the base's effect and mask.
     void OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) override;

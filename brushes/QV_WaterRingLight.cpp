@@ -5,7 +5,7 @@
 
 #include "base/CurrentDevice.h"
 #include "brushes/TextureStageSetup.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "player/PictureView.h"
 
@@ -78,29 +78,21 @@ QV_WaterRingLight::QV_WaterRingLight() : dropSize(50), dampingLevel(50), refract
     D3DXMatrixIdentity(&projectionMatrix_);
 }
 
-void QV_WaterRingLight::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version >= 2) {
+void QV_WaterRingLight::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_WaterRingLight::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_WaterRingLight::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_WaterRingLight", 2)); }
+
+void QV_WaterRingLight::Fields(FieldArchive ar) {
+    if (ar.Version() >= 2) {
         for (MediaParamT<unsigned int>* value :
              {&waveHeight, &rowDensity, &columnDensity, &dropSize, &dampingLevel, &refractionShift})
-            ReadUIntParam(archive, *value);
-        for (UINTSclaleTo<float>* scaled : {&dropRate, &specularLevel, &specularPower}) {
-            uint32_t value = scaled->Value();
-            archive.ReadUInt(value);
-            scaled->Assign(value, nullptr);
-        }
+            ar.Param(*value);
+        for (UINTSclaleTo<float>* scaled : {&dropRate, &specularLevel, &specularPower}) ar.Notified(*scaled);
     }
-    ReadLongParam(archive, mode);
-    LoadFromArchive(archive);
-}
-
-void QV_WaterRingLight::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_WaterRingLight", 2);
-    for (MediaParamT<unsigned int>* value :
-         {&waveHeight, &rowDensity, &columnDensity, &dropSize, &dampingLevel, &refractionShift})
-        WriteUIntParam(archive, *value);
-    for (UINTSclaleTo<float>* scaled : {&dropRate, &specularLevel, &specularPower}) WriteUIntParam(archive, *scaled);
-    WriteLongParam(archive, mode);
-    SaveToArchive(archive);
+    ar.Param(mode);
+    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
 }
 
 void QV_WaterRingLight::FrameMove(float t) {

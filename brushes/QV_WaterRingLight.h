@@ -12,6 +12,8 @@
 #include "document/UINTSclaleTo.h"
 #include "player/QV_2D_Light.h"
 
+class FieldArchive;
+
 // The velocity kept per sub-step at a damping level: 0.99 at 50, 0.999 at 100, 0.9882 at 49;
 // a level above the highest damps as the highest does, 0.9999.
 constexpr unsigned kHighestDampingLevel = 105;
@@ -26,6 +28,8 @@ public:
     // Load: version 2 on carries the simulation's settings; the mode always; then the layer.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Update: the camera, a drop when its interval has passed, then the waves and vertices.
     void FrameMove(float t) override;

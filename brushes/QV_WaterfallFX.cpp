@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "player/QV_2D_Light.h"
 
@@ -16,26 +16,21 @@ QV_WaterfallFX::QV_WaterfallFX() {
     threshold.SetScaled(0, -0.001f, 1.0f);
 }
 
-void QV_WaterfallFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, transluency);
-    ReadUIntParam(archive, waveCount);
-    waveCount.SetSilently(std::min(waveCount.Value(), kMaxWaves));
-    for (UINTSclaleTo<float>* value : {&noiseAmplitude, &spareScaled, &threshold}) ReadUIntParamNotified(archive, *value);
-    noiseLink.Load(archive);
-    ReadColourParam(archive, baseColor);
-    ReadLongParam(archive, off);
-    QV_DirectionBased::LoadWithTag(archive);
-}
+void QV_WaterfallFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_WaterfallFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_WaterfallFX", kRecordVersion);
-    WriteUIntParam(archive, transluency);
-    WriteUIntParam(archive, waveCount);
-    for (UINTSclaleTo<float>* value : {&noiseAmplitude, &spareScaled, &threshold}) WriteUIntParam(archive, *value);
-    noiseLink.Save(archive);
-    WriteColourParam(archive, baseColor);
-    WriteLongParam(archive, off);
-    QV_DirectionBased::Save(archive);
+void QV_WaterfallFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_WaterfallFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_WaterfallFX", kRecordVersion)); }
+
+void QV_WaterfallFX::Fields(FieldArchive ar) {
+    ar.Notified(transluency);
+    ar.Param(waveCount);
+    if (ar.Reading()) waveCount.SetSilently(std::min(waveCount.Value(), kMaxWaves));
+    for (UINTSclaleTo<float>* value : {&noiseAmplitude, &spareScaled, &threshold}) ar.Notified(*value);
+    noiseLink.Fields(ar);
+    ar.Param(baseColor);
+    ar.Param(off);
+    QV_DirectionBased::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_WaterfallFX::Clone() const { return new QV_WaterfallFX(*this); }

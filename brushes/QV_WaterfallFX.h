@@ -27,6 +27,8 @@ public:
     // the direction base.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The waves (sized once, here), the noise texture, the base's effect and mask, the 2 x 2 grid.
     void OnCreate(ComHolder<IDirect3DTexture9>* maskHolder) override;

@@ -2,7 +2,7 @@
 
 #include "brushes/BrushAngles.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 
 QV_WavesFX::QV_WavesFX() {
     effectLink.SetSilently(builtin::Link(builtin::kWavesEffect));
@@ -31,21 +31,18 @@ void QV_WavesFX::ObserveVectors() {
     UpdateDirections();
 }
 
-void QV_WavesFX::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, amplitude);
-    ReadUIntParamNotified(archive, wavelength);
-    ReadUIntParam(archive, angle);
-    ReadLongParam(archive, normalMode);
-    QV_FX_Constructor::LoadWithTag(archive);
-}
+void QV_WavesFX::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QV_WavesFX::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_WavesFX", kRecordVersion);
-    WriteUIntParam(archive, amplitude);
-    WriteUIntParam(archive, wavelength);
-    WriteUIntParam(archive, angle);
-    WriteLongParam(archive, normalMode);
-    QV_FX_Constructor::Save(archive);
+void QV_WavesFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_WavesFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_WavesFX", kRecordVersion)); }
+
+void QV_WavesFX::Fields(FieldArchive ar) {
+    ar.Notified(amplitude);
+    ar.Notified(wavelength);
+    ar.Param(angle);
+    ar.Param(normalMode);
+    QV_FX_Constructor::TaggedFields(ar);
 }
 
 QV_FX_Constructor* QV_WavesFX::Clone() const { return new QV_WavesFX(*this); }

@@ -17,6 +17,8 @@ public:
     // prototype keeps its constructor's vectors, its clone derives them), then the base section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 
     // waveDirection: (1, 0) turned by the angle; waveNormal: (0, 1) turned likewise, or the

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "document/ArchiveValues.h"
+#include "document/GuidKey.h"
 #include "document/MediaParamT.h"
 #include "document/QV_IOF_Virtual.h"
 
@@ -81,6 +82,14 @@ public:
     }
     // A GUID stored as its text in braces.
     void Guid(GUID& value) { reading_ ? ReadGuid(archive_, value) : WriteGuid(archive_, value); }
+    // A GUID key: its GUID as text, its name, its flag as one byte.
+    void Key(GuidKey& key) {
+        Guid(key.id);
+        Value(key.name);
+        char flag = char(key.flag);
+        Value(flag);
+        if (reading_) key.flag = static_cast<unsigned char>(flag);
+    }
     // A D3DXVECTOR3 as three floats, x first.
     void Value(D3DXVECTOR3& value) {
         Value(value.x);
