@@ -11,12 +11,16 @@
 #include <vector>
 
 #include "ArchiveOver.h"
+#include "DocumentRecords.h"
 #include "EveryClassDocument.h"
+#include "ManagerFromSection.h"
 #include "WritingArchive.h"
 #include "document/QV_ABObj_Constructor.h"
 #include "document/ReaderRegistry.h"
 #include "player/QV_2D_Light.h"
 #include "player/QV_SlideContainer.h"
+#include "player/QV_SlideShow_Light.h"
+#include "player/SceneDocument.h"
 
 using vgtest::ClassRecord;
 using vgtest::RecordRegistry;
@@ -112,6 +116,32 @@ TEST_P(RecordRoundTrip, SavesWhatItReadAndReadsBackWhatItSaved) {
     EXPECT_EQ(again.consumed, first.Bytes().size()) << "the saved record does not read to its end";
     EXPECT_EQ(vgtest::FirstDifferentField(first.Fields(), Saved(*again.item).Fields()), "")
         << "what was read back from the save saves otherwise";
+}
+
+// The document's root, every slide with its layer, objects and sounds, and the music files.
+TEST(RecordRoundTripDocument, TheSlideShowSavesItsStoredBytes) {
+    const std::vector<uint8_t> document = vgtest::EveryClassDocument(RecordVersions::Newest);
+    vgtest::ArchiveOver in(document);
+    std::wstring head;
+    in.Archive().ReadString(head);
+    const size_t start = in.Consumed();
+    const std::unique_ptr<QV_SlideShow_Light> show(ReadTopSlideShow(in.Archive()));
+    ASSERT_FALSE(in.Failed());
+    const std::vector<uint8_t> stored(document.begin() + start, document.begin() + in.Consumed());
+    EXPECT_EQ(vgtest::FirstDifferentByte(stored, Saved(*show)), "");
+}
+
+// What the resource section keeps once read: its frame durations and its buffers. Its
+// pictures become textures as they are read and are no longer there to save.
+TEST(RecordRoundTripDocument, TheResourceSectionSavesTheDurationsAndBuffersItKeeps) {
+    scenewriter::ResourceSection section;
+    section.durations = {{"C:\\Pictures\\dusk.gif", 3, {0.1f, 0.25f}}, {"C:\\Pictures\\rain.gif", 4, {}}};
+    section.buffers = {{"C:\\Sounds\\bell.wav", 9, {{0, "", {1, 2, 3, 4}, "C:\\Sounds\\bell.wav"}}},
+                       {"common_res.dll", 76, {{76, "common_res.dll", {}, ""}, {0, "", {5}, "second"}}}};
+    scenewriter::SceneWriter stored;
+    WriteResourceSection(stored, section);
+    const std::unique_ptr<QV_DocResManager> manager = vgtest::ManagerFromSection(section);
+    EXPECT_EQ(vgtest::FirstDifferentByte(stored.Bytes(), Saved(*manager)), "");
 }
 
 // A class registered without a row would go unchecked.
