@@ -71,46 +71,26 @@ void DurationFields(FieldArchive& ar, std::vector<float>& seconds) {
     ar.List(seconds, 4, [&ar](float& value) { ar.Value(value); });
 }
 
-// A section of entries each under its link's key. Reading keeps the first entry of a key
-// repeated within the section.
-template <class Section, class EntryFields>
-void KeyedSection(FieldArchive& ar, Section& section, uint32_t minEntryBytes, EntryFields entryFields) {
+// A section of entries each under its key. Reading keeps the first entry of a key repeated
+// within the section.
+template <class Section, class KeyFieldsOf, class EntryFields>
+void KeyedSection(FieldArchive& ar, Section& section, uint32_t minEntryBytes, KeyFieldsOf keyFields,
+                  EntryFields entryFields) {
     const uint32_t entries = ar.Count(section.size(), minEntryBytes);
     if (!ar.Reading()) {
         for (auto& [stored, value] : section) {
-            FileKey key = stored;
-            KeyFields(ar, key);
+            typename Section::key_type key = stored;
+            keyFields(ar, key);
             entryFields(ar, value);
         }
         return;
     }
     for (uint32_t i = 0; i < entries && !ar.Archive().Failed(); ++i) {
-        FileKey key;
-        KeyFields(ar, key);
+        typename Section::key_type key;
+        keyFields(ar, key);
         typename Section::mapped_type value;
         entryFields(ar, value);
         section.emplace(std::move(key), std::move(value));
-    }
-}
-
-// Each entry: the GUID key, then the picture's bytes as a blob. Reading keeps the first
-// entry of a key repeated within the section.
-void GuidImageSection(FieldArchive& ar, std::map<GuidKey, DataBlob>& section) {
-    const uint32_t entries = ar.Count(section.size(), kMinGuidImageBytes);
-    if (!ar.Reading()) {
-        for (auto& [stored, blob] : section) {
-            GuidKey key = stored;
-            ar.Key(key);
-            ar.Value(blob);
-        }
-        return;
-    }
-    for (uint32_t i = 0; i < entries && !ar.Archive().Failed(); ++i) {
-        GuidKey key;
-        ar.Key(key);
-        DataBlob blob;
-        ar.Value(blob);
-        section.emplace(std::move(key), std::move(blob));
     }
 }
 
@@ -166,17 +146,18 @@ void QV_DocResManager::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive
 void QV_DocResManager::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_DocResManager", kRecordVersion)); }
 
 void QV_DocResManager::Fields(FieldArchive ar) {
-    const auto records = [](FieldArchive& entry, std::vector<EmbeddedFile>& files) { RecordFields(entry, files); };
-    KeyedSection(ar, storage_.images, kMinKeyedEntryBytes, records);
-    KeyedSection(ar, storage_.frameDurations, kMinKeyedEntryBytes,
-                 [](FieldArchive& entry, std::vector<float>& seconds) { DurationFields(entry, seconds); });
+    KeyedSection(ar, storage_.images, kMinKeyedEntryBytes, KeyFields, RecordFields);
+    KeyedSection(ar, storage_.frameDurations, kMinKeyedEntryBytes, KeyFields, DurationFields);
     // A section that cannot be read refuses the document: nothing of it is decoded.
     if (ar.Reading() && !ar.Archive().Failed()) DecodeImages();
     if (ar.Version() == 1) return;
-    KeyedSection(ar, storage_.buffers, kMinKeyedEntryBytes, records);
+    KeyedSection(ar, storage_.buffers, kMinKeyedEntryBytes, KeyFields, RecordFields);
     if (ar.Reading() && !ar.Archive().Failed()) StoreBuffers();
     if (ar.Version() == 2) return;
-    GuidImageSection(ar, storage_.guidImages);
+    // Each picture under its GUID key, its bytes as a blob.
+    KeyedSection(
+        ar, storage_.guidImages, kMinGuidImageBytes, [](FieldArchive& entry, GuidKey& key) { entry.Key(key); },
+        [](FieldArchive& entry, DataBlob& blob) { entry.Value(blob); });
     if (ar.Reading() && !ar.Archive().Failed()) DecodeGuidImages();
 }
 
