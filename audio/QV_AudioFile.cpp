@@ -4,17 +4,17 @@
 #include <cstdio>
 
 #include "audio/MusicFolder.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
-void QV_AudioFile::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_AudioFile", 1);
-    archive.WriteString(fileName_);
-    archive.WriteBlob(data_);
-}
+void QV_AudioFile::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_AudioFile::Load(QV_IOF_Virtual& archive) {
-    archive.ReadString(fileName_);
-    archive.ReadBlob(data_);
+void QV_AudioFile::Load(QV_IOF_Virtual& archive) { Fields(FieldArchive::Reader(archive, kRecordVersion)); }
+
+void QV_AudioFile::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_AudioFile", kRecordVersion)); }
+
+void QV_AudioFile::Fields(FieldArchive ar) {
+    ar.Value(fileName_);
+    ar.Value(data_);
 }
 
 void QV_AudioFile::ExtractToTempFile(MusicFolder& folder) {

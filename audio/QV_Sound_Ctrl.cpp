@@ -4,7 +4,7 @@
 
 #include "audio/QV_Sound.h"
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/QV_ImageFileLink.h"
 
@@ -15,14 +15,29 @@ constexpr uint32_t kHundredthsPerSecond = 100;
 
 }  // namespace
 
-void QV_Sound_Ctrl::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_Sound_Ctrl";
-    int32_t version = int32_t(kSectionVersion);
-    archive.WriteString(tag);
-    archive.WriteInt(version);
-    WriteUIntParam(archive, volume_);
-    WriteUIntParam(archive, balance_);
-    QV_ABObj_Constructor::Save(archive);
+void QV_Sound_Ctrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_Sound_Ctrl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_Sound_Ctrl", kSectionVersion)); }
+
+void QV_Sound_Ctrl::Fields(FieldArchive ar) {
+    ar.Param(volume_);
+    ar.Param(balance_);
+    if (ar.Version() < 3) ReadOldTimeLine(ar.Archive());
+    QV_ABObj_Constructor::TaggedFields(ar);
+}
+
+// Before version 3 the section held the time line's mode and its hidden range in seconds.
+void QV_Sound_Ctrl::ReadOldTimeLine(QV_IOF_Virtual& archive) {
+    long mode = 0;
+    uint32_t hiddenMin = 0, hiddenMax = 0;
+    archive.ReadLong(mode);
+    archive.ReadUInt(hiddenMin);
+    archive.ReadUInt(hiddenMax);
+    if (archive.Failed()) return;
+    QV_TimeLineControl& timeLine = TimeLine();
+    timeLine.Mode().SetSilently(int(mode));
+    timeLine.HiddenMin().SetSilently(hiddenMin * kHundredthsPerSecond);
+    timeLine.HiddenMax().SetSilently(hiddenMax * kHundredthsPerSecond);
 }
 
 void QV_Sound_Ctrl::GetTextureFrameInfo(TextureFrameInfo& info) {
@@ -33,25 +48,3 @@ void QV_Sound_Ctrl::GetTextureFrameInfo(TextureFrameInfo& info) {
 }
 
 QV_ABObj* QV_Sound_Ctrl::CreateObject() { return new QV_Sound(Clone()); }
-
-void QV_Sound_Ctrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    std::wstring tag;
-    archive.ReadString(tag);
-    const uint32_t version = archive.ReadVersion();
-    ReadUIntParam(archive, volume_);
-    ReadUIntParam(archive, balance_);
-    if (version < 3) {
-        long mode = 0;
-        uint32_t hiddenMin = 0, hiddenMax = 0;
-        archive.ReadLong(mode);
-        archive.ReadUInt(hiddenMin);
-        archive.ReadUInt(hiddenMax);
-        if (!archive.Failed()) {
-            QV_TimeLineControl& timeLine = TimeLine();
-            timeLine.Mode().SetSilently(int(mode));
-            timeLine.HiddenMin().SetSilently(hiddenMin * kHundredthsPerSecond);
-            timeLine.HiddenMax().SetSilently(hiddenMax * kHundredthsPerSecond);
-        }
-    }
-    QV_ABObj_Constructor::LoadWithTag(archive);
-}

@@ -29,7 +29,8 @@ public:
 
     // The section: tag, version, volume, balance, before version 3 the old time-line
     // fields, then the description base section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaParamT<unsigned int>& Volume() { return volume_; }
     const MediaParamT<unsigned int>& Volume() const { return volume_; }
@@ -37,6 +38,8 @@ public:
     const MediaParamT<unsigned int>& Balance() const { return balance_; }
 
 private:
+    void ReadOldTimeLine(QV_IOF_Virtual& archive);
+
     MediaParamT<unsigned int> volume_{kDefaultVolume};
     MediaParamT<unsigned int> balance_{kDefaultBalance};
 };

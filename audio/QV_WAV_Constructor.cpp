@@ -5,20 +5,21 @@
 #include "audio/DocumentWaveSamples.h"
 #include "audio/SoundDevice.h"
 #include "document/QV_DocResManager.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
-void QV_WAV_Constructor::Save(QV_IOF_Virtual& archive) {
-    std::wstring tag = L"QV_WAV_Constructor";
-    int32_t version = int32_t(kRecordVersion);
-    archive.WriteString(tag);
-    archive.WriteInt(version);
-    link_.Save(archive);
-    QV_Sound_Ctrl::Save(archive);
+void QV_WAV_Constructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_WAV_Constructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    link_.Load(archive);
-    LoadWithTag(archive);
+void QV_WAV_Constructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_WAV_Constructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_WAV_Constructor", kRecordVersion));
+}
+
+void QV_WAV_Constructor::Fields(FieldArchive ar) {
+    link_.Fields(ar);
+    QV_Sound_Ctrl::TaggedFields(ar);
 }
 
 HRESULT QV_WAV_Constructor::CreateBuffer() {

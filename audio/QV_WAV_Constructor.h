@@ -25,6 +25,8 @@ public:
     // The fields after the tag and version the dispatcher read: the link, then the
     // sound description's section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     QV_FileLink3& Link() { return link_; }
     const SoundBuffer& Buffer() const { return buffer_; }

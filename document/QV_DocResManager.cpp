@@ -7,6 +7,7 @@
 
 #include "base/CurrentDevice.h"
 #include "document/ArchiveValues.h"
+#include "document/FieldArchive.h"
 #include "document/ModuleResource.h"
 #include "document/PictureHeader.h"
 #include "document/QV_IOF_R.h"
@@ -54,71 +55,42 @@ void CreateEffect(const FileKey& link, const EmbeddedFile& record, ComHolder<ID3
     OutputDebugStringW((trace + L"\n").c_str());
 }
 
-FileKey ReadFileKey(QV_IOF_Virtual& archive) {
-    FileKey key;
-    archive.ReadString(key.path);
-    archive.ReadInt64(key.stamp);
-    return key;
+// A link's key: path, then stamp.
+void KeyFields(FieldArchive& ar, FileKey& key) {
+    ar.Value(key.path);
+    ar.Value(key.stamp);
 }
 
-void WriteFileKey(QV_IOF_Virtual& archive, FileKey key) {
-    archive.WriteString(key.path);
-    archive.WriteInt64(key.stamp);
-}
-
-// A counted list of records, each read before it is kept: what a list holds never
+// A counted list of records; reading keeps those read whole, so what a list holds never
 // outgrows what the stream really had.
-std::vector<EmbeddedFile> ReadEmbeddedFiles(QV_IOF_Virtual& archive) {
-    std::vector<EmbeddedFile> files;
-    const uint32_t count = archive.ReadCount(ArchiveSize::kEmbeddedFile);
-    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
-        EmbeddedFile file;
-        archive.ReadEmbeddedFile(file);
-        files.push_back(std::move(file));
-    }
-    return files;
+void RecordFields(FieldArchive& ar, std::vector<EmbeddedFile>& files) {
+    ar.List(files, ArchiveSize::kEmbeddedFile, [&ar](EmbeddedFile& file) { ar.Value(file); });
 }
 
-std::vector<float> ReadFloats(QV_IOF_Virtual& archive) {
-    std::vector<float> values;
-    const uint32_t count = archive.ReadCount(4);
-    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
-        float value = 0;
-        archive.ReadFloat(value);
-        values.push_back(value);
-    }
-    return values;
+void DurationFields(FieldArchive& ar, std::vector<float>& seconds) {
+    ar.List(seconds, 4, [&ar](float& value) { ar.Value(value); });
 }
 
-// A key repeated within a section keeps its first entry.
-void ReadEmbeddedFileSection(QV_IOF_Virtual& archive, EmbeddedFileMap& section) {
-    uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
-    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
-        FileKey key = ReadFileKey(archive);
-        section.emplace(std::move(key), ReadEmbeddedFiles(archive));
+// A section of entries each under its key. Reading keeps the first entry of a key repeated
+// within the section.
+template <class Section, class KeyFieldsOf, class EntryFields>
+void KeyedSection(FieldArchive& ar, Section& section, uint32_t minEntryBytes, KeyFieldsOf keyFields,
+                  EntryFields entryFields) {
+    const uint32_t entries = ar.Count(section.size(), minEntryBytes);
+    if (!ar.Reading()) {
+        for (auto& [stored, value] : section) {
+            typename Section::key_type key = stored;
+            keyFields(ar, key);
+            entryFields(ar, value);
+        }
+        return;
     }
-}
-
-void ReadFrameDurationSection(QV_IOF_Virtual& archive, FrameDurationMap& section) {
-    uint32_t entries = archive.ReadCount(kMinKeyedEntryBytes);
-    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
-        FileKey key = ReadFileKey(archive);
-        section.emplace(std::move(key), ReadFloats(archive));
-    }
-}
-
-void ReadGuidImageSection(QV_IOF_Virtual& archive, std::map<GuidKey, DataBlob>& section) {
-    uint32_t entries = archive.ReadCount(kMinGuidImageBytes);
-    for (uint32_t i = 0; i < entries && !archive.Failed(); ++i) {
-        GuidKey key;
-        ReadGuid(archive, key.id);
-        archive.ReadString(key.name);
-        char flag = 0;
-        archive.ReadByte(flag);
-        key.flag = flag;
-        DataBlob blob;
-        archive.ReadBlob(blob);
-        section.emplace(std::move(key), std::move(blob));
+    for (uint32_t i = 0; i < entries && !ar.Archive().Failed(); ++i) {
+        typename Section::key_type key;
+        keyFields(ar, key);
+        typename Section::mapped_type value;
+        entryFields(ar, value);
+        section.emplace(std::move(key), std::move(value));
     }
 }
 
@@ -151,17 +123,6 @@ TextureEntry DeclaredSize(const void* bytes, uint32_t size) {
     return entry;
 }
 
-void WriteEmbeddedFileSection(QV_IOF_Virtual& archive, const EmbeddedFileMap& section) {
-    int32_t entries = int32_t(section.size());
-    archive.WriteInt(entries);
-    for (const auto& [key, files] : section) {
-        WriteFileKey(archive, key);
-        int32_t records = int32_t(files.size());
-        archive.WriteInt(records);
-        for (EmbeddedFile file : files) archive.WriteEmbeddedFile(file);
-    }
-}
-
 }  // namespace
 
 QV_DocResManager::QV_DocResManager() : cache_(std::make_unique<DocResourceCache>()) {
@@ -176,10 +137,31 @@ QV_DocResManager::~QV_DocResManager() {
 }
 
 HRESULT QV_DocResManager::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadEmbeddedFileSection(archive, storage_.images);
-    ReadFrameDurationSection(archive, storage_.frameDurations);
-    // A document that cannot be read is refused: nothing of it is decoded.
-    if (archive.Failed()) return kSectionUnreadable;
+    Fields(FieldArchive::Reader(archive, version));
+    return archive.Failed() ? kSectionUnreadable : S_OK;
+}
+
+void QV_DocResManager::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_DocResManager::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_DocResManager", kRecordVersion)); }
+
+void QV_DocResManager::Fields(FieldArchive ar) {
+    KeyedSection(ar, storage_.images, kMinKeyedEntryBytes, KeyFields, RecordFields);
+    KeyedSection(ar, storage_.frameDurations, kMinKeyedEntryBytes, KeyFields, DurationFields);
+    // A section that cannot be read refuses the document: nothing of it is decoded.
+    if (ar.Reading() && !ar.Archive().Failed()) DecodeImages();
+    if (ar.Version() == 1) return;
+    KeyedSection(ar, storage_.buffers, kMinKeyedEntryBytes, KeyFields, RecordFields);
+    if (ar.Reading() && !ar.Archive().Failed()) StoreBuffers();
+    if (ar.Version() == 2) return;
+    // Each picture under its GUID key, its bytes as a blob.
+    KeyedSection(
+        ar, storage_.guidImages, kMinGuidImageBytes, [](FieldArchive& entry, GuidKey& key) { entry.Key(key); },
+        [](FieldArchive& entry, DataBlob& blob) { entry.Value(blob); });
+    if (ar.Reading() && !ar.Archive().Failed()) DecodeGuidImages();
+}
+
+void QV_DocResManager::DecodeImages() {
     // The manager's own cache: what it decodes belongs to this document's device.
     for (auto& [key, files] : storage_.images) {
         TextureSet& set = textureSets_[key];
@@ -194,20 +176,17 @@ HRESULT QV_DocResManager::Load(QV_IOF_Virtual& archive, uint32_t version) {
         storage_.store[key] = std::move(files);
     }
     storage_.images.clear();
-    if (version == 1) return S_OK;
+}
 
-    ReadEmbeddedFileSection(archive, storage_.buffers);
-    if (archive.Failed()) return kSectionUnreadable;
+void QV_DocResManager::StoreBuffers() {
     // An image's records stay when a buffer entry has the same key.
     for (const auto& [key, files] : storage_.buffers) storage_.store.emplace(key, files);
-    if (version == 2) return S_OK;
+}
 
-    ReadGuidImageSection(archive, storage_.guidImages);
-    if (archive.Failed()) return kSectionUnreadable;
+void QV_DocResManager::DecodeGuidImages() {
     for (const auto& [key, blob] : storage_.guidImages)
         guidTextures_[key] = LoadTextureFromMemory(blob.Bytes(), blob.Size()).texture;
     storage_.guidImages.clear();
-    return S_OK;
 }
 
 std::vector<EmbeddedFile>& QV_DocResManager::EnsureStoreEntry(const FileKey& link) {
@@ -250,8 +229,11 @@ TextureSet& QV_DocResManager::LoadFrameSetFromModule(const FileKey& link) {
 
     ResourceBuffer buffer(resource.bytes, resource.size);
     QV_IOF_R<ResourceBuffer> archive(&buffer);
-    std::vector<float> durations = ReadFloats(archive);
-    std::vector<EmbeddedFile> records = ReadEmbeddedFiles(archive);
+    FieldArchive ar = FieldArchive::Reader(archive, 0);
+    std::vector<float> durations;
+    DurationFields(ar, durations);
+    std::vector<EmbeddedFile> records;
+    RecordFields(ar, records);
     // A damaged frame set gives no frames rather than some of them.
     if (archive.Failed()) return set;
 
@@ -412,20 +394,4 @@ void QV_DocResManager::OnResetDevice() {
     for (auto& [key, pair] : guidTargets_) MakeGuidTargets(key, *pair, pair->Width(), pair->Height());
     for (auto& [key, font] : fonts_)
         if (font) font->OnResetDevice();
-}
-
-void QV_DocResManager::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_DocResManager", 3);
-    WriteEmbeddedFileSection(archive, storage_.images);
-    int32_t durationEntries = int32_t(storage_.frameDurations.size());
-    archive.WriteInt(durationEntries);
-    for (const auto& [key, durations] : storage_.frameDurations) {
-        WriteFileKey(archive, key);
-        int32_t values = int32_t(durations.size());
-        archive.WriteInt(values);
-        for (float duration : durations) archive.WriteFloat(duration);
-    }
-    WriteEmbeddedFileSection(archive, storage_.buffers);
-    int32_t guidEntries = 0;
-    archive.WriteInt(guidEntries);
 }

@@ -22,6 +22,7 @@
 #include "document/QV_IOF_Item.h"
 #include "document/TextureEntry.h"
 
+class FieldArchive;
 class RenderTargetPair;
 
 using EmbeddedFileMap = std::map<FileKey, std::vector<EmbeddedFile>>;
@@ -39,6 +40,8 @@ struct DocResStorage {
 
 class QV_DocResManager : public QV_IOF_Item {
 public:
+    static constexpr uint32_t kRecordVersion = 3;
+
     // Publishes its own cache as CurrentResourceCache.
     QV_DocResManager();
     QV_DocResManager(const QV_DocResManager&) = delete;
@@ -52,6 +55,8 @@ public:
     // pictures become textures on CurrentDevice as they are read; a section the archive
     // cannot read is a failure, and nothing of it is decoded.
     HRESULT Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Lookups by the key a file link holds. A missing resource is an empty result.
     TextureSet& GetTextures(const FileKey& link);
@@ -89,6 +94,10 @@ public:
     std::vector<IUnknown*> HeldDeviceObjects() const;
 
 private:
+    // What a read section becomes: the pictures textures, the buffers stored records.
+    void DecodeImages();
+    void StoreBuffers();
+    void DecodeGuidImages();
     void LoadTextureFromModule(TextureSet& set, const FileKey& link);
     std::vector<EmbeddedFile>& EnsureStoreEntry(const FileKey& link);
     // An empty store entry gets the record (id = stamp, module = path) with the module's bytes.

@@ -27,23 +27,6 @@ float RandomDuration(unsigned int first, unsigned int second) {
 }
 }  // namespace
 
-QV_TimeLineControl::QV_TimeLineControl() : cycle_(std::make_unique<AnimationStateCycle>()) {}
-
-QV_TimeLineControl::QV_TimeLineControl(const QV_TimeLineControl& other)
-    : QV_IOF_Item(other),
-      mode_(other.mode_),
-      timeMode_(other.timeMode_),
-      hiddenMin_(other.hiddenMin_),
-      hiddenMax_(other.hiddenMax_),
-      visibleMin_(other.visibleMin_),
-      visibleMax_(other.visibleMax_),
-      fadeIn_(other.fadeIn_),
-      fadeOut_(other.fadeOut_),
-      windows_(other.windows_),
-      cycle_(std::make_unique<AnimationStateCycle>()) {
-    std::copy(std::begin(other.editorValues_), std::end(other.editorValues_), editorValues_);
-}
-
 void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_TimeLineControl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
@@ -71,20 +54,20 @@ float QV_TimeLineControl::GetOpacity() const {
     int mode = mode_.Value();
     if (mode == kTimeWindows) {
         const TimeWindow* window = FindWindow();
-        return window ? window->Opacity(windowTime_) : 0.0f;
+        return window ? window->Opacity(running_.windowTime) : 0.0f;
     }
     if (mode == kAlwaysVisible) return 1.0f;
-    return cycle_->Current().Opacity(cycle_->Last());
+    return running_.cycle->Current().Opacity(running_.cycle->Last());
 }
 
 int QV_TimeLineControl::GetState() const {
     int mode = mode_.Value();
     if (mode == kTimeWindows) {
         const TimeWindow* window = FindWindow();
-        return window ? window->State(windowTime_) : AnimationState::kHidden;
+        return window ? window->State(running_.windowTime) : AnimationState::kHidden;
     }
     if (mode == kAlwaysVisible) return AnimationState::kVisible;
-    return cycle_->Current().StateCode();
+    return running_.cycle->Current().StateCode();
 }
 
 float QV_TimeLineControl::DrawHiddenDuration() const {
@@ -104,7 +87,7 @@ bool QV_TimeLineControl::AddWindow(const TimeWindow& window) {
 const TimeWindow* QV_TimeLineControl::FindWindow() const {
     // The first window, in order, that has not ended by the window time, if it starts within
     // the look-ahead.
-    auto window = windows_.lower_bound(TimeWindow{windowTime_, windowTime_});
+    auto window = windows_.lower_bound(TimeWindow{running_.windowTime, running_.windowTime});
     if (window == windows_.end()) return nullptr;
-    return window->start <= windowTime_ + kWindowLookahead ? &*window : nullptr;
+    return window->start <= running_.windowTime + kWindowLookahead ? &*window : nullptr;
 }

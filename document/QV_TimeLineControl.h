@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "document/AnimationStateCycle.h"
+#include "document/FreshOnCopy.h"
 #include "document/MediaParamT.h"
 #include "document/QV_IOF_Item.h"
 #include "document/TimeParam.h"
@@ -21,9 +22,9 @@ public:
     static constexpr float kWindowLookahead = 3.0f;
     static constexpr int kEditorValues = 3;
 
-    QV_TimeLineControl();
+    QV_TimeLineControl() = default;
     // Settings and windows; the copy's window time is 0 and its cycle starts hidden.
-    QV_TimeLineControl(const QV_TimeLineControl& other);
+    QV_TimeLineControl(const QV_TimeLineControl& other) = default;
     QV_TimeLineControl& operator=(const QV_TimeLineControl&) = delete;
 
     void Save(QV_IOF_Virtual& archive) override;
@@ -57,9 +58,9 @@ public:
     const TimeParam& FadeIn() const { return fadeIn_; }
     TimeParam& FadeOut() { return fadeOut_; }
     const TimeParam& FadeOut() const { return fadeOut_; }
-    float WindowTime() const { return windowTime_; }
-    AnimationStateCycle& Cycle() { return *cycle_; }
-    const AnimationStateCycle& Cycle() const { return *cycle_; }
+    float WindowTime() const { return running_.windowTime; }
+    AnimationStateCycle& Cycle() { return *running_.cycle; }
+    const AnimationStateCycle& Cycle() const { return *running_.cycle; }
     // Values the description constructors set for the editor; nothing reads them.
     int EditorValue(int i) const { return editorValues_[i]; }
     void SetEditorValue(int i, int value) { editorValues_[i] = value; }
@@ -77,7 +78,11 @@ private:
     TimeParam fadeIn_{kDefaultFade};
     TimeParam fadeOut_{kDefaultFade};
     TimeWindowSet windows_;
-    float windowTime_ = 0.0f;
-    std::unique_ptr<AnimationStateCycle> cycle_;
+    // What a copy starts anew.
+    struct Running {
+        float windowTime = 0.0f;
+        std::unique_ptr<AnimationStateCycle> cycle = std::make_unique<AnimationStateCycle>();
+    };
+    FreshOnCopy<Running> running_;
     int editorValues_[kEditorValues] = {};
 };

@@ -26,14 +26,6 @@ void SetRelativeSide(float& relative, int pixel, float size) {
 
 QV_ViewObjCtrl::QV_ViewObjCtrl() { BindRectangle(); }
 
-QV_ViewObjCtrl::QV_ViewObjCtrl(const QV_ViewObjCtrl& other)
-    : QV_ABObj_Constructor(other),
-      timeScale_(other.timeScale_),
-      flag_(other.flag_),
-      relative_(other.relative_) {
-    BindRectangle();
-}
-
 void QV_ViewObjCtrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
@@ -132,9 +124,9 @@ D3DXVECTOR3 QV_ViewObjCtrl::RandomPointInRectInset(float halfWidth, float halfHe
 }
 
 void QV_ViewObjCtrl::StepTime(float t) {
-    float step = std::fabs(t - lastTime_);
-    shortStep_ = std::min(step, kMaxShortStep);
-    scaledStep_ = std::min(step, kMaxScaledStep) * (float(timeScale_.Value()) * kTimeScaleUnit);
-    scaledTime_ = scaledTime_ + scaledStep_;
-    lastTime_ = t;
+    float step = std::fabs(t - clock_.lastTime);
+    clock_.shortStep = std::min(step, kMaxShortStep);
+    clock_.scaledStep = std::min(step, kMaxScaledStep) * (float(timeScale_.Value()) * kTimeScaleUnit);
+    clock_.scaledTime = clock_.scaledTime + clock_.scaledStep;
+    clock_.lastTime = t;
 }

@@ -3,6 +3,7 @@
 // and in fractions of the picture, and a clock scaled by a time-scale setting.
 #include <d3dx9math.h>
 
+#include "document/FreshOnCopy.h"
 #include "document/MediaRectangle.h"
 #include "document/PixelSides.h"
 #include "document/ParamObserverList.h"
@@ -25,8 +26,9 @@ public:
     };
 
     QV_ViewObjCtrl();
-    // The copy's pixel sides come from its relative sides and the picture size of now.
-    QV_ViewObjCtrl(const QV_ViewObjCtrl& other);
+    // The copy's pixel sides come from its relative sides and the picture size of now; its
+    // clock starts at 0.
+    QV_ViewObjCtrl(const QV_ViewObjCtrl& other) = default;
 
     void Save(QV_IOF_Virtual& archive) override;
     // The rectangle as a screen quad: corners (L, B), (L, T), (R, B), (R, T).
@@ -65,21 +67,26 @@ public:
     const RelativeRect& Relative() const { return relative_; }
     void SetRelative(const RelativeRect& relative) { relative_ = relative; }
     unsigned char Flag() const { return flag_; }
-    float ScaledStep() const { return scaledStep_; }
-    float ScaledTime() const { return scaledTime_; }
-    float ShortStep() const { return shortStep_; }
-    float LastTime() const { return lastTime_; }
+    float ScaledStep() const { return clock_.scaledStep; }
+    float ScaledTime() const { return clock_.scaledTime; }
+    float ShortStep() const { return clock_.shortStep; }
+    float LastTime() const { return clock_.lastTime; }
 
 private:
+    struct Clock {
+        float scaledStep = 0.0f;
+        float scaledTime = 0.0f;
+        float shortStep = 0.0f;
+        float lastTime = 0.0f;
+    };
+
     void BindRectangle();
 
-    MediaRectangle rectangle_;
+    // In pixels of the picture: made from the relative sides.
+    FreshOnCopy<MediaRectangle> rectangle_;
     MediaParamT<unsigned int> timeScale_{kRealTimeScale};
     unsigned char flag_ = 0;
     RelativeRect relative_;
-    float scaledStep_ = 0.0f;
-    float scaledTime_ = 0.0f;
-    float shortStep_ = 0.0f;
-    float lastTime_ = 0.0f;
-    ParamObserverList<QV_ViewObjCtrl> observers_;
+    FreshOnCopy<Clock> clock_;
+    ParamObserverList<QV_ViewObjCtrl> observers_{&QV_ViewObjCtrl::BindRectangle};
 };

@@ -4,7 +4,7 @@
 
 #include "document/BuiltinResources.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/SharedRandom.h"
 #include "player/PictureView.h"
 
@@ -25,26 +25,23 @@ QVT_Camera& QVT_Camera::operator=(const QVT_Camera& other) {
     return *this;
 }
 
-void QVT_Camera::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QVT_Camera", 2);
-    WriteLongParam(archive, enabled);
-    WriteUIntParam(archive, zoom);
-    WriteUIntParam(archive, speed);
-    borderLink.Save(archive);
-}
+void QVT_Camera::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
 
-void QVT_Camera::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadLongParam(archive, enabled);
+void QVT_Camera::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QVT_Camera::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QVT_Camera", kRecordVersion)); }
+
+void QVT_Camera::Fields(FieldArchive ar) {
+    ar.Param(enabled);
     // Zoom and speed are set with notification, so their results follow.
-    ReadUIntParamNotified(archive, zoom);
-    ReadUIntParamNotified(archive, speed);
-    if (version >= 2) borderLink.Load(archive);
+    ar.Notified(zoom);
+    ar.Notified(speed);
+    if (ar.Version() >= 2) borderLink.Fields(ar);
 }
 
 QVT_Camera* QVT_Camera::Read(QV_IOF_Virtual& archive) {
-    const uint32_t version = archive.ReadSectionHead();
     auto* camera = new QVT_Camera;
-    camera->Load(archive, version);
+    camera->TaggedFields(FieldArchive::Reader(archive, 0));
     return camera;
 }
 

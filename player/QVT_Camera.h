@@ -7,8 +7,12 @@
 #include "document/QV_ImageFileLink.h"
 #include "document/UINTSclaleTo.h"
 
+class FieldArchive;
+
 class QVT_Camera : public QV_IOF_Item {
 public:
+    static constexpr uint32_t kRecordVersion = 2;
+
     QVT_Camera();
     QVT_Camera(const QVT_Camera&) = delete;
     // Takes over another camera's settings and motion, observers notified.
@@ -17,6 +21,8 @@ public:
     void Save(QV_IOF_Virtual& archive) override;
     // The fields after tag and version.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     // A whole tagged camera record; the caller owns the result.
     static QVT_Camera* Read(QV_IOF_Virtual& archive);
 

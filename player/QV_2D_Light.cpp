@@ -2,6 +2,7 @@
 
 #include "base/CurrentDevice.h"
 #include "document/BuiltinResources.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/PictureLayout.h"
@@ -42,26 +43,29 @@ QV_2D_Light::~QV_2D_Light() = default;
 
 void QV_2D_Light::HookImageLink() { HookParamChange(imageHooks_, &QV_2D_Light::OnImageLinkChanged, pictureLink); }
 
-void QV_2D_Light::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    if (version >= 2) pictureLink.Load(archive);
-    if (version >= 3) {
-        QVT_Camera* read = QVT_Camera::Read(archive);
-        camera = *read;
-        delete read;
-    }
+void QV_2D_Light::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_2D_Light::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_2D_Light::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_2D_Light", kRecordVersion)); }
+
+void QV_2D_Light::Fields(FieldArchive ar) {
+    if (ar.Version() >= 2) pictureLink.Fields(ar);
+    if (ar.Version() >= 3) CameraFields(ar);
 }
 
-void QV_2D_Light::LoadFromArchive(QV_IOF_Virtual& archive) {
-    Load(archive, archive.ReadSectionHead());
+// The camera is read whole into a fresh one, which this layer's camera then takes over with
+// its observers notified.
+void QV_2D_Light::CameraFields(FieldArchive& ar) {
+    if (!ar.Reading()) return camera.TaggedFields(ar);
+    QVT_Camera read;
+    read.TaggedFields(ar);
+    camera = read;
 }
 
-void QV_2D_Light::SaveToArchive(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_2D_Light", 3);
-    pictureLink.Save(archive);
-    camera.Save(archive);
-}
+void QV_2D_Light::LoadFromArchive(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
 
-void QV_2D_Light::Save(QV_IOF_Virtual& archive) { SaveToArchive(archive); }
+void QV_2D_Light::SaveToArchive(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_2D_Light::SetupView(int width, int height, int viewType, bool nested) {
     GetPictureView().Setup(pictureQuad_.picture, float(width), float(height), viewType, nested);

@@ -24,6 +24,8 @@
 #include "player/StateList.h"
 #include "player/TexturedQuad.h"
 
+class FieldArchive;
+
 // Stands between the stored item and the layers; it adds nothing.
 class QV_ABRender : public QV_IOF_Item {};
 
@@ -37,6 +39,8 @@ public:
     // so the budgets leave them room several times over.
     static constexpr double kFrameBudgetScreens = 16;
     static constexpr double kObjectBudgetScreens = 8;
+
+    static constexpr uint32_t kRecordVersion = 3;
 
     QV_2D_Light();
     QV_2D_Light(const QV_2D_Light&) = delete;
@@ -92,6 +96,8 @@ public:
     // The record's fields after tag and version; version 2 adds the picture link, 3 the camera.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     // Tag and version first, for the layers that extend this record.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     void LoadFromArchive(QV_IOF_Virtual& archive);
     bool StartCamera();
     // The picture again, then the size; layers that derive from the picture override it.
@@ -139,6 +145,7 @@ protected:
     DrawStates drawStates_;
 
 private:
+    void CameraFields(FieldArchive& ar);
     void HookImageLink();
     void OnImageLinkChanged() { Reload(); }
     // Sets up the shared view with this layer's picture and the given size and type.

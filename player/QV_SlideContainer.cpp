@@ -1,6 +1,6 @@
 #include "player/QV_SlideContainer.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/ReaderRegistry.h"
 
@@ -23,41 +23,44 @@ QV_SlideContainer::~QV_SlideContainer() {
     layer_.Release();
 }
 
-void QV_SlideContainer::ReadDescriptions(QV_IOF_Virtual& archive, Descriptions& into) {
-    const uint32_t count = archive.ReadCount(ArchiveSize::kSectionHead);
-    for (uint32_t i = 0; i < count && !archive.Failed(); ++i)
-        into.emplace_back(ReadTaggedObject(archive));
+void QV_SlideContainer::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_SlideContainer::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_SlideContainer::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_SlideContainer", kRecordVersion)); }
+
+void QV_SlideContainer::Fields(FieldArchive ar) {
+    ar.Param(fadeIn);
+    ar.Param(fadeOut);
+    ar.Param(showTime);
+    ar.Param(reserved);
+    ar.Param(name);
+    if (ar.Version() >= 3) ar.Param(reservedCount);
+    if (ar.Reading())
+        layer_ = CountedHolder<QV_2D_Light>(ReadTaggedLight(ar.Archive()));
+    else if (layer_)
+        layer_->Save(ar.Archive());
+    DescriptionFields(ar, objectDescriptions_, objects_);
+    if (ar.Version() >= 2) DescriptionFields(ar, soundDescriptions_, sounds_);
 }
 
-void QV_SlideContainer::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadUIntParam(archive, fadeIn);
-    ReadUIntParam(archive, fadeOut);
-    ReadUIntParam(archive, showTime);
-    ReadLongParam(archive, reserved);
-    std::wstring text = name.Value();
-    archive.ReadString(text);
-    name.SetSilently(text);
-    if (version >= 3) ReadUIntParam(archive, reservedCount);
-    layer_ = CountedHolder<QV_2D_Light>(ReadTaggedLight(archive));
-    ReadDescriptions(archive, objectDescriptions_);
-    if (version >= 2) ReadDescriptions(archive, soundDescriptions_);
-}
-
-void QV_SlideContainer::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_SlideContainer", 3);
-    WriteUIntParam(archive, fadeIn);
-    WriteUIntParam(archive, fadeOut);
-    WriteUIntParam(archive, showTime);
-    WriteLongParam(archive, reserved);
-    std::wstring text = name.Value();
-    archive.WriteString(text);
-    WriteUIntParam(archive, reservedCount);
-    if (layer_) layer_->Save(archive);
-    for (auto* list : {&objects_, &sounds_}) {
-        int32_t count = int32_t(list->size());
-        archive.WriteInt(count);
-        for (auto& object : *list) object->Description().Save(archive);
+// Each description its own tagged record, read through the object registry, which steps
+// over the authoring tool's own records and gives null for them. The slide's descriptions
+// are those read until it is activated, then those of its runtime objects.
+void QV_SlideContainer::DescriptionFields(FieldArchive& ar, Descriptions& descriptions,
+                                          const std::vector<CountedHolder<QV_ABObj>>& runtime) {
+    if (ar.Reading()) {
+        const uint32_t count = ar.Count(0, ArchiveSize::kSectionHead);
+        for (uint32_t i = 0; i < count && !ar.Archive().Failed(); ++i)
+            descriptions.emplace_back(ReadTaggedObject(ar.Archive()));
+        return;
     }
+    std::vector<QV_ABObj_Constructor*> saved;
+    for (const auto& description : descriptions)
+        if (description) saved.push_back(description.get());
+    for (const auto& object : runtime) saved.push_back(&object->Description());
+    ar.Count(saved.size(), ArchiveSize::kSectionHead);
+    for (QV_ABObj_Constructor* description : saved) description->Save(ar.Archive());
 }
 
 void QV_SlideContainer::CreateObjects(Descriptions& from, std::vector<CountedHolder<QV_ABObj>>& into) {

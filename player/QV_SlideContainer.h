@@ -12,8 +12,11 @@
 #include "document/QV_IOF_Item.h"
 #include "player/QV_2D_Light.h"
 
+class FieldArchive;
+
 class QV_SlideContainer : public QV_IOF_Item {
 public:
+    static constexpr uint32_t kRecordVersion = 3;
     using Descriptions = std::vector<std::unique_ptr<QV_ABObj_Constructor>>;
 
     QV_SlideContainer();
@@ -26,6 +29,8 @@ public:
 
     // The fields after tag and version: version 2 adds the sound list, 3 the reserved count.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Device objects for the layer and the runtime objects from the descriptions, once.
     void Activate();
@@ -57,7 +62,8 @@ public:
     MediaParamT<unsigned int> reservedCount;
 
 private:
-    static void ReadDescriptions(QV_IOF_Virtual& archive, Descriptions& into);
+    static void DescriptionFields(FieldArchive& ar, Descriptions& descriptions,
+                                  const std::vector<CountedHolder<QV_ABObj>>& runtime);
     static void CreateObjects(Descriptions& from, std::vector<CountedHolder<QV_ABObj>>& into);
 
     CountedHolder<QV_2D_Light> layer_;

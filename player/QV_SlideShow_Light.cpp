@@ -1,5 +1,8 @@
 #include "player/QV_SlideShow_Light.h"
 
+#include <algorithm>
+
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/ReaderRegistry.h"
 #include "player/ColouredQuads.h"
@@ -18,31 +21,36 @@ QV_SlideShow_Light::~QV_SlideShow_Light() {
     currentSlide_.Release();
 }
 
-void QV_SlideShow_Light::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_SlideShow_Light", 1);
-    int32_t slideCount = int32_t(slides_.size());
-    archive.WriteInt(slideCount);
-    for (auto& slide : slides_)
-        if (slide) slide->Save(archive);
-    int32_t audioCount = int32_t(audioFiles_.size());
-    archive.WriteInt(audioCount);
-    for (auto& file : audioFiles_) file->Save(archive);
+void QV_SlideShow_Light::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_SlideShow_Light::ReadSlides(QV_IOF_Virtual& archive) {
-    uint32_t count = archive.ReadCount(ArchiveSize::kSectionHead);
-    for (uint32_t i = 0; i < count && !archive.Failed(); ++i)
-        slides_.emplace_back(ReadTaggedSlide(archive));
+void QV_SlideShow_Light::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_SlideShow_Light::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_SlideShow_Light", kRecordVersion));
 }
 
-void QV_SlideShow_Light::ReadAudioFiles(QV_IOF_Virtual& archive) {
-    uint32_t count = archive.ReadCount(kMinAudioFileBytes);
-    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
-        archive.ReadSectionHead();
-        auto* file = new QV_AudioFile;
-        file->Load(archive);
-        audioFiles_.emplace_back(file);
+void QV_SlideShow_Light::Fields(FieldArchive ar) {
+    SlideFields(ar);
+    ar.List(audioFiles_, kMinAudioFileBytes, [&ar](CountedHolder<QV_AudioFile>& file) {
+        if (ar.Reading()) file = CountedHolder<QV_AudioFile>(new QV_AudioFile);
+        file->TaggedFields(ar);
+    });
+}
+
+// Each slide its own tagged record, read through the slide registry; a slide of a class
+// the registry does not know fails the read.
+void QV_SlideShow_Light::SlideFields(FieldArchive& ar) {
+    const auto known = [](const CountedHolder<QV_SlideContainer>& slide) { return bool(slide); };
+    const uint32_t count = ar.Count(size_t(std::count_if(slides_.begin(), slides_.end(), known)),
+                                    ArchiveSize::kSectionHead);
+    if (!ar.Reading()) {
+        for (auto& slide : slides_)
+            if (slide) slide->Save(ar.Archive());
+        return;
     }
+    for (uint32_t i = 0; i < count && !ar.Archive().Failed(); ++i) slides_.emplace_back(ReadTaggedSlide(ar.Archive()));
 }
 
 int QV_SlideShow_Light::FrameMove(float t) {

@@ -11,8 +11,12 @@
 #include "player/QV_SimpleMesh.h"
 #include "player/QV_SlideContainer.h"
 
+class FieldArchive;
+
 class QV_SlideShow_Light : public QV_IOF_Item {
 public:
+    static constexpr uint32_t kRecordVersion = 1;
+
     QV_SlideShow_Light() = default;
     QV_SlideShow_Light(const QV_SlideShow_Light&) = delete;
     QV_SlideShow_Light& operator=(const QV_SlideShow_Light&) = delete;
@@ -35,9 +39,11 @@ public:
     // Every slide's sounds stop, as when the slide is left.
     void StopSounds();
 
-    // The two lists of the record, each a count and its entries.
-    void ReadSlides(QV_IOF_Virtual& archive);
-    void ReadAudioFiles(QV_IOF_Virtual& archive);
+    // The fields after tag and version: the slides and the music files, each a count and
+    // its entries.
+    void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     size_t SlideCount() const { return slides_.size(); }
     const CountedHolder<QV_SlideContainer>& SlideAt(unsigned index) const { return slides_[index]; }
@@ -46,6 +52,7 @@ public:
     const QV_SimpleMesh<ScreenColourVertex>* Overlay() const { return overlay_.get(); }
 
 private:
+    void SlideFields(FieldArchive& ar);
     void SetOverlayOpacity(float m);
 
     CountedHolder<QV_SlideContainer> currentSlide_;

@@ -9,10 +9,9 @@
 #include "player/QV_SlideShow_Light.h"
 
 QV_SlideShow_Light* ReadTopSlideShow(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
+    const uint32_t version = archive.ReadSectionHead();
     auto* show = new QV_SlideShow_Light;
-    show->ReadSlides(archive);
-    show->ReadAudioFiles(archive);
+    show->Load(archive, version);
     return show;
 }
 

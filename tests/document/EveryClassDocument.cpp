@@ -239,4 +239,16 @@ std::vector<uint8_t> EveryClassDocument(RecordVersions versions) {
     return MakeDocument(slides, {{"C:\\Music\\dusk.mp3", kStandIn}}, Resources());
 }
 
+std::vector<ClassRecord> EveryClassRecords(RecordVersions versions) {
+    const Pick v(versions);
+    std::vector<ClassRecord> records;
+    for (const SceneWriter& layer : Layers(v)) records.push_back({RecordRegistry::Layer, layer.Bytes()});
+    for (const SceneWriter& object : SceneObjects(v)) records.push_back({RecordRegistry::Object, object.Bytes()});
+    records.push_back({RecordRegistry::Object, Sound(v).Bytes()});
+    const SlideRecord slide{.version = v(2, 3), .showTime = 12, .name = "slide", .reservedCount = kReservedCount,
+                            .layer = Layers(v).front(), .sounds = {Sound(v)}};
+    records.push_back({RecordRegistry::Slide, MakeSlide(slide).Bytes()});
+    return records;
+}
+
 }  // namespace vgtest

@@ -14,6 +14,18 @@ enum class RecordVersions { Newest, Oldest };
 
 std::vector<uint8_t> EveryClassDocument(RecordVersions versions);
 
+// The registry that reads a record.
+enum class RecordRegistry { Layer, Slide, Object };
+
+struct ClassRecord {
+    RecordRegistry registry;
+    std::vector<uint8_t> bytes;  // tag and version first
+};
+
+// The record of every registered class alone, as the document holds it: the background
+// layers, the scene objects with the sound last, then a slide of the plain layer and the sound.
+std::vector<ClassRecord> EveryClassRecords(RecordVersions versions);
+
 namespace everyclass {
 
 inline constexpr size_t kObjectsPerSlide = 5;

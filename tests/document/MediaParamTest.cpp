@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/FreshOnCopy.h"
 #include "document/MediaParamT.h"
 #include "document/ParamObserverList.h"
 #include "document/QV_FunLightCtrl.h"
@@ -207,6 +208,64 @@ TEST(ParamObserverList, EitherMayBeDestroyedFirst) {
         std::vector<int> expected = {1, 2};
         if (order.parameterFirst) expected.push_back(3);
         EXPECT_EQ(target.seen, expected);
+    }
+}
+
+// An owner with a defaulted copy: its list binds a copy's observers to the copy.
+struct Watched {
+    struct Steps {
+        int count = 0;
+    };
+    Watched() { Bind(); }
+    Watched(const Watched&) = default;
+    void Bind() {
+        observers.SetTarget(this);
+        ConnectParamObserver(observers, &Watched::OnValue, value);
+    }
+    void OnValue(int v) { seen.push_back(v); }
+
+    MediaParamT<int> value{1};
+    std::vector<int> seen;
+    FreshOnCopy<Steps> steps;
+    ParamObserverList<Watched> observers{&Watched::Bind};
+};
+
+// Watched lying further into its object, behind another base.
+struct Padding {
+    virtual ~Padding() = default;
+    double padding[3] = {};
+};
+struct PaddedWatched : Padding, Watched {};
+
+template <class Owner>
+void ExpectCopiesObserveThemselves() {
+    Owner source;
+    source.value.Assign(5, nullptr);
+    source.steps.count = 3;
+    Owner copy(source);
+    Owner copyOfCopy(copy);
+    // Each copy takes what its source saw and hears its own value once as it binds.
+    EXPECT_EQ(copy.seen, (std::vector<int>{1, 5, 5}));
+    EXPECT_EQ(copyOfCopy.seen, (std::vector<int>{1, 5, 5, 5}));
+    EXPECT_EQ(copy.steps.count, 0);
+    copy.value.Assign(7, nullptr);
+    source.value.Assign(9, nullptr);
+    EXPECT_EQ(source.seen, (std::vector<int>{1, 5, 9}));
+    EXPECT_EQ(copy.seen, (std::vector<int>{1, 5, 5, 7}));
+    EXPECT_EQ(copyOfCopy.seen, (std::vector<int>{1, 5, 5, 5}));
+    // The undo control and the copy's own observer.
+    EXPECT_EQ(copy.value.Observers().size(), 2u);
+    EXPECT_EQ(copy.observers.Target(), static_cast<Watched*>(&copy));
+}
+
+TEST(ParamObserverList, ACopiedOwnerBindsItsOwnObserversWhereverItLies) {
+    {
+        SCOPED_TRACE("alone");
+        ExpectCopiesObserveThemselves<Watched>();
+    }
+    {
+        SCOPED_TRACE("behind another base");
+        ExpectCopiesObserveThemselves<PaddedWatched>();
     }
 }
 
