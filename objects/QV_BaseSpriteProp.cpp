@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/PictureHeader.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
@@ -18,29 +18,7 @@ QV_BaseSpriteProp::QV_BaseSpriteProp() {
     speed.OnParamChanged(nullptr);
 }
 
-void QV_BaseSpriteProp::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BaseSpriteProp", int32_t(kRecordVersion));
-    QV_ViewObjCtrl::Save(archive);
-    WriteUIntParam(archive, count);
-    WriteUIntParam(archive, size);
-    WriteUIntParam(archive, transparency);
-    WriteLongParam(archive, blendMode);
-    int32_t rgb = int32_t(colour.Value());
-    archive.WriteInt(rgb);
-    for (float* value : {&pulseSpeed, &alphaMin, &alphaMax, &scaleMin, &scaleMax}) archive.WriteFloat(*value);
-    image.Save(archive);
-    secondImage.Save(archive);
-    archive.WriteUInt(inertWord);
-    archive.WriteFloat(inertFloat);
-    archive.WriteUInt(frameCount);
-    archive.WriteFloat(frameRate);
-    archive.WriteBool(sheet);
-    archive.WriteInt(frameSetSource);
-    WriteLongParam(archive, flipVertical);
-    WriteLongParam(archive, flipHorizontal);
-    WriteLongParam(archive, frameChangeOnly);
-    WriteUIntParam(archive, speed);
-}
+void QV_BaseSpriteProp::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_BaseSpriteProp::GetTextureFrameInfo(TextureFrameInfo& info) {
     info = TextureFrameInfo{&image, frameSetSource, 0, 1.0f / float(frameCount)};
@@ -64,53 +42,47 @@ D3DCOLOR QV_BaseSpriteProp::ApplyTimeLineAlphaInAlphaMode(D3DCOLOR colour) {
     return QV_BaseSpriteProp::ApplyTimeLineAlpha(colour);
 }
 
-void QV_BaseSpriteProp::LoadWithTag(QV_IOF_Virtual& archive) { LoadFields(archive, archive.ReadSectionHead()); }
+void QV_BaseSpriteProp::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
 
-void QV_BaseSpriteProp::LoadFields(QV_IOF_Virtual& archive, uint32_t version) {
-    QV_ViewObjCtrl::LoadWithTag(archive);
-    ReadUIntParam(archive, count);
+void QV_BaseSpriteProp::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BaseSpriteProp", kRecordVersion)); }
+
+void QV_BaseSpriteProp::Fields(FieldArchive ar) {
+    QV_ViewObjCtrl::TaggedFields(ar);
+    ar.Param(count);
     // A count that outgrows 16-bit indices (or the memory) is cut once, here, and then to
     // what is left of the document's budget.
-    count.SetSilently(archive.GrantEntries(std::min(count.Value(), kMaxCount)));
-    if (version < 3) ReadUIntParam(archive, TimeScale());
-    ReadUIntParam(archive, size);
-    uint32_t percent = transparency.Value();
-    archive.ReadUInt(percent);
-    transparency.Assign(percent, nullptr);
-    ReadLongParam(archive, blendMode);
-    int32_t rgb = int32_t(colour.Value());
-    archive.ReadInt(rgb);
-    colour.SetSilently(uint32_t(rgb));
-    for (float* value : {&pulseSpeed, &alphaMin, &alphaMax, &scaleMin, &scaleMax}) archive.ReadFloat(*value);
-    BoundSizes();
-    if (version == 1) {
-        ReadLegacyFrames(archive);
+    if (ar.Reading()) count.SetSilently(ar.Archive().GrantEntries(std::min(count.Value(), kMaxCount)));
+    if (ar.Version() < 3) ar.Param(TimeScale());
+    ar.Param(size);
+    ar.Notified(transparency);
+    ar.Param(blendMode);
+    ar.Param(colour);
+    for (float* value : {&pulseSpeed, &alphaMin, &alphaMax, &scaleMin, &scaleMax}) ar.Value(*value);
+    if (ar.Reading()) BoundSizes();
+    if (ar.Version() == 1) {
+        ReadLegacyFrames(ar.Archive());
     } else {
-        image.Load(archive);
-        secondImage.Load(archive);
+        image.Fields(ar);
+        secondImage.Fields(ar);
     }
-    archive.ReadUInt(inertWord);
-    archive.ReadFloat(inertFloat);
-    archive.ReadUInt(frameCount);
+    ar.Value(inertWord);
+    ar.Value(inertFloat);
+    ar.Value(frameCount);
     // A sheet divides by its frame count: a stored 0 counts as one frame.
-    frameCount = std::max(frameCount, 1u);
-    archive.ReadFloat(frameRate);
-    archive.ReadBool(sheet);
-    if (version == 1) {
-        ReadLegacyDurations(archive);
+    if (ar.Reading()) frameCount = std::max(frameCount, 1u);
+    ar.Value(frameRate);
+    ar.Value(sheet);
+    if (ar.Version() == 1) {
+        ReadLegacyDurations(ar.Archive());
         return;
     }
-    if (version >= 4) archive.ReadInt(frameSetSource);
-    if (version >= 5) {
-        ReadLongParam(archive, flipVertical);
-        ReadLongParam(archive, flipHorizontal);
+    if (ar.Version() >= 4) ar.Value(frameSetSource);
+    if (ar.Version() >= 5) {
+        ar.Param(flipVertical);
+        ar.Param(flipHorizontal);
     }
-    if (version >= 6) ReadLongParam(archive, frameChangeOnly);
-    if (version >= 7) {
-        uint32_t stored = speed.Value();
-        archive.ReadUInt(stored);
-        speed.Assign(stored, nullptr);
-    }
+    if (ar.Version() >= 6) ar.Param(frameChangeOnly);
+    if (ar.Version() >= 7) ar.Notified(speed);
 }
 
 void QV_BaseSpriteProp::BoundSizes() {

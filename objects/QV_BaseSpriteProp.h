@@ -17,6 +17,7 @@
 #include "document/TextureEntry.h"
 #include "document/UINTSclaleTo.h"
 
+class FieldArchive;
 struct SpriteParticle;
 
 class QV_BaseSpriteProp : public QV_ViewObjCtrl {
@@ -49,9 +50,10 @@ public:
     // The sprite colour with its alpha byte scaled by the time line's opacity.
     virtual D3DCOLOR ApplyTimeLineAlpha(D3DCOLOR colour);
 
-    // The section: tag, version, then LoadFields. Versions above 7 read as 7.
+    // The section: tag, version, then its fields. Versions above 7 read as 7.
     void LoadWithTag(QV_IOF_Virtual& archive);
-    void LoadFields(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // The image's frames on the current manager (a module frame set when the frame-set
     // source is 1); null without a manager.
