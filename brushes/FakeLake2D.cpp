@@ -94,7 +94,7 @@ void FakeLake2D::Fields(FieldArchive ar) {
         ar.Param(TintColour);
     }
     ar.Key(NormalMapKey);
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 float FakeLake2D::LakeFraction() const { return std::clamp(WaterLevel.Result(), 0.0f, 0.5f); }

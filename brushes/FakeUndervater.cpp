@@ -19,7 +19,7 @@ void FakeUndervater::Fields(FieldArchive ar) {
     } else {
         QV_FX_Constructor::EmbeddedFields(ar, Brush);
     }
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 void FakeUndervater::CreateDeviceObjects() {

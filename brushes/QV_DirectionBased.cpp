@@ -5,11 +5,6 @@
 
 QV_DirectionBased::QV_DirectionBased() { ObserveAngle(); }
 
-QV_DirectionBased::QV_DirectionBased(const QV_DirectionBased& other)
-    : QV_FX_Constructor(other), strength(other.strength), angle(other.angle) {
-    ObserveAngle();
-}
-
 void QV_DirectionBased::ObserveAngle() {
     observers_.SetTarget(this);
     HookParamChange(observers_, &QV_DirectionBased::UpdateDirection, angle);

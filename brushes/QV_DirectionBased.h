@@ -11,8 +11,7 @@ public:
     static constexpr int32_t kRecordVersion = 1;
 
     QV_DirectionBased();
-    // Copies the parameters, observes its own angle and derives its own direction.
-    QV_DirectionBased(const QV_DirectionBased& other);
+    QV_DirectionBased(const QV_DirectionBased&) = default;
 
     // Load: strength (notified), angle (silently: a loaded prototype keeps the direction of its
     // constructor, its clone derives it), then the brush base section.
@@ -31,5 +30,7 @@ public:
 private:
     void ObserveAngle();
 
-    ParamObserverList<QV_DirectionBased> observers_;
+    // Declared last: a copied list binds the copy to its own angle,
+    // so a copy derives its own direction.
+    ParamObserverList<QV_DirectionBased> observers_{&QV_DirectionBased::ObserveAngle};
 };

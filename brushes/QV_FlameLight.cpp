@@ -68,7 +68,7 @@ void QV_FlameLight::Fields(FieldArchive ar) {
         dropped.Fields(ar);
         dropped.Fields(ar);
     }
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 void QV_FlameLight::CreateDeviceObjects() {

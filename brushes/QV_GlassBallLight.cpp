@@ -160,7 +160,7 @@ void QV_GlassBallLight::Fields(FieldArchive ar) {
         ar.Param(*flag);
     ar.Param(gradientTop);
     ar.Param(gradientBottom);
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 int QV_GlassBallLight::BackdropTypeFor(int viewType) const {

@@ -70,7 +70,7 @@ void QV_MatrixCodeLight::Fields(FieldArchive ar) {
     ar.Param(headColour);
     ar.Notified(fade);
     if (ar.Version() >= 2) glyphLink.Fields(ar);
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 void QV_MatrixCodeLight::SetFitMode(int viewType) {

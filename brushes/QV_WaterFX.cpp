@@ -21,22 +21,6 @@ QV_WaterFX::QV_WaterFX() : angle(40), color(0xFFFFFF), bumpLink(builtin::Link(bu
     ObserveAngle();
 }
 
-QV_WaterFX::QV_WaterFX(const QV_WaterFX& other)
-    : QV_FX_Constructor(other),
-      pFactor(other.pFactor),
-      bumpScale(other.bumpScale),
-      direction2Scale(other.direction2Scale),
-      direction1Divisor(other.direction1Divisor),
-      angle(other.angle),
-      shadows(other.shadows),
-      halfZ(other.halfZ),
-      color(other.color),
-      bumpLink(other.bumpLink),
-      bumpTexture(other.bumpTexture) {
-    std::copy(std::begin(other.bumpTransform), std::end(other.bumpTransform), bumpTransform);
-    ObserveAngle();
-}
-
 void QV_WaterFX::ObserveAngle() {
     observers_.SetTarget(this);
     HookParamChange(observers_, &QV_WaterFX::UpdateDirection, angle);

@@ -17,8 +17,7 @@ public:
     static constexpr float kBelowOnePFactor = 0.9999f;
 
     QV_WaterFX();
-    // Copies the parameters, observes its own angle and derives its own flow direction.
-    QV_WaterFX(const QV_WaterFX& other);
+    QV_WaterFX(const QV_WaterFX&) = default;
 
     // Load: the four shape values (notified), angle (silently), shadows and halfZ (notified),
     // colour (silently), the bump link, then the brush base section.
@@ -63,5 +62,7 @@ private:
     void SetFlowParams(ID3DXEffect& effect);
     void SetLightParams(ID3DXEffect& effect);
 
-    ParamObserverList<QV_WaterFX> observers_;
+    // Declared last: a copied list binds the copy to its own angle,
+    // so a copy derives its own flow direction.
+    ParamObserverList<QV_WaterFX> observers_{&QV_WaterFX::ObserveAngle};
 };

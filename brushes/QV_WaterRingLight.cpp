@@ -92,7 +92,7 @@ void QV_WaterRingLight::Fields(FieldArchive ar) {
         for (UINTSclaleTo<float>* scaled : {&dropRate, &specularLevel, &specularPower}) ar.Notified(*scaled);
     }
     ar.Param(mode);
-    ar.Reading() ? LoadFromArchive(ar.Archive()) : SaveToArchive(ar.Archive());
+    QV_2D_Light::TaggedFields(ar);
 }
 
 void QV_WaterRingLight::FrameMove(float t) {

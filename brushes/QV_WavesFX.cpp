@@ -15,15 +15,6 @@ QV_WavesFX::QV_WavesFX() {
     ObserveVectors();
 }
 
-QV_WavesFX::QV_WavesFX(const QV_WavesFX& other)
-    : QV_FX_Constructor(other),
-      amplitude(other.amplitude),
-      wavelength(other.wavelength),
-      angle(other.angle),
-      normalMode(other.normalMode) {
-    ObserveVectors();
-}
-
 void QV_WavesFX::ObserveVectors() {
     observers_.SetTarget(this);
     HookParamChange(observers_, &QV_WavesFX::UpdateDirections, angle);

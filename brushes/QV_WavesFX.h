@@ -10,8 +10,7 @@ public:
     static constexpr int32_t kRecordVersion = 1;
 
     QV_WavesFX();
-    // Copies the parameters, observes its own angle and normal mode, derives its vectors.
-    QV_WavesFX(const QV_WavesFX& other);
+    QV_WavesFX(const QV_WavesFX&) = default;
 
     // Load: amplitude and wavelength (notified), angle and normal mode (silently: a loaded
     // prototype keeps its constructor's vectors, its clone derives them), then the base section.
@@ -40,5 +39,7 @@ protected:
 private:
     void ObserveVectors();
 
-    ParamObserverList<QV_WavesFX> observers_;
+    // Declared last: a copied list binds the copy to its own angle and normal mode,
+    // so a copy derives its own vectors.
+    ParamObserverList<QV_WavesFX> observers_{&QV_WavesFX::ObserveVectors};
 };

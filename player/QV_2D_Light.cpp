@@ -63,10 +63,6 @@ void QV_2D_Light::CameraFields(FieldArchive& ar) {
     camera = read;
 }
 
-void QV_2D_Light::LoadFromArchive(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
-void QV_2D_Light::SaveToArchive(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
-
 void QV_2D_Light::SetupView(int width, int height, int viewType, bool nested) {
     GetPictureView().Setup(pictureQuad_.picture, float(width), float(height), viewType, nested);
 }

@@ -98,7 +98,6 @@ public:
     // Tag and version first, for the layers that extend this record.
     void TaggedFields(FieldArchive outer);
     void Fields(FieldArchive ar);
-    void LoadFromArchive(QV_IOF_Virtual& archive);
     bool StartCamera();
     // The picture again, then the size; layers that derive from the picture override it.
     virtual void Reload();
@@ -119,7 +118,6 @@ public:
     double LargestObjectCover() const { return largestObjectCover_; }
 
 protected:
-    void SaveToArchive(QV_IOF_Virtual& archive);
     // Whether this frame is being drawn into the render-target pair: a layer that uses post
     // effects finishes the frame from the pair only then (without target textures the slide
     // is already on the back buffer).

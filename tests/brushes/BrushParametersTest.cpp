@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "ArchiveOver.h"
 #include "BrushRecords.h"
@@ -566,6 +567,35 @@ TEST(DirectionBase, AnglesTurnTheUnitDirection) {
     copy.angle.Assign(270, nullptr);
     EXPECT_NEAR(copy.direction.y, 1.0f, 1e-6f);
     EXPECT_NEAR(brush.direction.x, 1.0f, 1e-6f);
+}
+
+// A copy derives its vectors from its own angle: turning either afterwards leaves the other.
+template <class Brush, class Vectors>
+void ExpectCopyFollowsItsOwnAngle(Vectors vectors) {
+    auto turnedTo = [&](unsigned angle) {
+        Brush brush;
+        brush.angle.Assign(angle, nullptr);
+        return vectors(brush);
+    };
+    Brush source;
+    source.angle.Assign(90, nullptr);
+    Brush copy(source);
+    EXPECT_EQ(vectors(copy), turnedTo(90));
+    copy.angle.Assign(270, nullptr);
+    source.angle.Assign(0, nullptr);
+    EXPECT_EQ(vectors(copy), turnedTo(270));
+    EXPECT_EQ(vectors(source), turnedTo(0));
+}
+
+TEST(BrushCopies, WaterAndWavesCopiesFollowTheirOwnAngle) {
+    ExpectCopyFollowsItsOwnAngle<QV_WaterFX>([](const QV_WaterFX& water) {
+        const D3DXVECTOR4& flow = water.flowDirection;
+        return std::vector<float>{flow.x, flow.y};
+    });
+    ExpectCopyFollowsItsOwnAngle<QV_WavesFX>([](const QV_WavesFX& waves) {
+        const D3DXVECTOR4 &wave = waves.waveDirection, &normal = waves.waveNormal;
+        return std::vector<float>{wave.x, wave.y, normal.x, normal.y};
+    });
 }
 
 }  // namespace
