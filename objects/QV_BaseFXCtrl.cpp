@@ -1,13 +1,9 @@
 #include "objects/QV_BaseFXCtrl.h"
 
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
-void QV_BaseFXCtrl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BaseFXCtrl", int32_t(kRecordVersion));
-    QV_FXParticleSystemCtrl::Save(archive);
-}
+void QV_BaseFXCtrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_BaseFXCtrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    QV_FXParticleSystemCtrl::LoadWithTag(archive);
-}
+void QV_BaseFXCtrl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BaseFXCtrl", kRecordVersion)); }
+
+void QV_BaseFXCtrl::Fields(FieldArchive ar) { QV_FXParticleSystemCtrl::TaggedFields(ar); }

@@ -8,5 +8,6 @@ public:
 
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version, then the effect level's section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 };

@@ -1,14 +1,27 @@
 #include "objects/QV_DischargeConstructor.h"
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
-void QV_DischargeConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_DischargeConstructor", int32_t(kRecordVersion));
-    SaveStatObj(archive);
+void QV_DischargeConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_DischargeConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_DischargeConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_StatObjConstructor::LoadWithTag(archive); }
+void QV_DischargeConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_DischargeConstructor", kRecordVersion));
+}
+
+// The static sprite's section is read and written by its own functions until it states its
+// fields itself; then this is QV_StatObjConstructor::TaggedFields(ar).
+void QV_DischargeConstructor::Fields(FieldArchive ar) {
+    if (ar.Reading())
+        QV_StatObjConstructor::LoadWithTag(ar.Archive());
+    else
+        SaveStatObj(ar.Archive());
+}
 
 int QV_DischargeConstructor::NextFrame(int frame) {
     if (frameCount < 2) return frame;

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "document/BuiltinResources.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 #include "objects/SpriteParticle.h"
@@ -45,25 +45,24 @@ QV_DischargeFXConstructor::QV_DischargeFXConstructor() {
     morphSpeed.SetScaled(kDefaultMorph, kMorphScale);
 }
 
-void QV_DischargeFXConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_DischargeFXConstructor", int32_t(kRecordVersion));
-    WriteVectorParam(archive, startPoint);
-    WriteVectorParam(archive, endPoint);
-    WriteUIntParam(archive, jitter);
-    WriteLongParam(archive, textureChoice);
-    WriteUIntParam(archive, flickerInterval);
-    WriteUIntParam(archive, morphSpeed);
-    QV_GlowEffectCtrl::Save(archive);
+void QV_DischargeFXConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_DischargeFXConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_DischargeFXConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadVectorParam(archive, startPoint);
-    ReadVectorParam(archive, endPoint);
-    ReadUIntParamNotified(archive, jitter);
-    ReadLongParam(archive, textureChoice);
-    ReadUIntParamNotified(archive, flickerInterval);
-    ReadUIntParamNotified(archive, morphSpeed);
-    QV_GlowEffectCtrl::LoadWithTag(archive);
+void QV_DischargeFXConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_DischargeFXConstructor", kRecordVersion));
+}
+
+void QV_DischargeFXConstructor::Fields(FieldArchive ar) {
+    ar.Param(startPoint);
+    ar.Param(endPoint);
+    ar.Notified(jitter);
+    ar.Param(textureChoice);
+    ar.Notified(flickerInterval);
+    ar.Notified(morphSpeed);
+    QV_GlowEffectCtrl::TaggedFields(ar);
 }
 
 QV_DischargeFXConstructor* QV_DischargeFXConstructor::Clone() const { return new QV_DischargeFXConstructor(*this); }

@@ -44,6 +44,8 @@ public:
     // After tag and version: the points, jitter, texture choice, flicker, morph speed, then
     // the glow section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Fills every point of `bolt` with a new random zigzag from start to end.
     void BuildBolt(std::vector<BoltPoint>& bolt) const;

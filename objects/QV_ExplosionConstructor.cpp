@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "document/AnimationState.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
@@ -44,32 +44,28 @@ QV_ExplosionConstructor::Phases QV_ExplosionConstructor::PhasesAt(int state, flo
     }
 }
 
-void QV_ExplosionConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ExplosionConstructor", int32_t(kRecordVersion));
-    for (UINTSclaleTo<float>* noise : {&noise1, &noise2, &noise3}) WriteUIntParam(archive, *noise);
-    WriteUIntParam(archive, direction);
-    WriteUIntParam(archive, scrollSpeed);
-    WriteUIntParam(archive, seed);
-    WriteLongParam(archive, randomFlag);
-    int32_t rgb = int32_t(colour2.Value());
-    archive.WriteInt(rgb);
-    QV_StatBaseFXCtrl::Save(archive);
-}
+void QV_ExplosionConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_ExplosionConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    for (UINTSclaleTo<float>* noise : {&noise1, &noise2, &noise3}) ReadUIntParamNotified(archive, *noise);
-    ReadUIntParam(archive, direction);
-    ReadUIntParamNotified(archive, scrollSpeed);
+    Fields(FieldArchive::Reader(archive, version));
+}
+
+void QV_ExplosionConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_ExplosionConstructor", kRecordVersion));
+}
+
+void QV_ExplosionConstructor::Fields(FieldArchive ar) {
+    for (UINTSclaleTo<float>* noise : {&noise1, &noise2, &noise3}) ar.Notified(*noise);
+    ar.Param(direction);
+    ar.Notified(scrollSpeed);
     uint32_t timings[5] = {};
-    if (version < 2)
-        for (uint32_t& milliseconds : timings) archive.ReadUInt(milliseconds);
-    ReadUIntParam(archive, seed);
-    ReadLongParam(archive, randomFlag);
-    int32_t rgb = int32_t(colour2.Value());
-    archive.ReadInt(rgb);
-    colour2.SetSilently(uint32_t(rgb));
-    QV_StatBaseFXCtrl::LoadWithTag(archive);
-    if (version < 2) MoveLegacyTimings(timings);
+    if (ar.Version() < 2)
+        for (uint32_t& milliseconds : timings) ar.Value(milliseconds);
+    ar.Param(seed);
+    ar.Param(randomFlag);
+    ar.Param(colour2);
+    QV_StatBaseFXCtrl::TaggedFields(ar);
+    if (ar.Version() < 2) MoveLegacyTimings(timings);
 }
 
 void QV_ExplosionConstructor::MoveLegacyTimings(const uint32_t timings[5]) {

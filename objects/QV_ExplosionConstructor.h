@@ -42,6 +42,8 @@ public:
     // timings in milliseconds, seed, random flag, colour 2, then the static base's section;
     // the timings then become the time line's.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     // The next noise target: from the seed (the target count-th pair after it) or at random.
     void NewNoiseTargets();
 

@@ -7,6 +7,8 @@
 #include "document/QV_FileLink3.h"
 #include "objects/QV_ParticleSystemCtrl.h"
 
+class FieldArchive;
+
 class QV_FXParticleSystemCtrl : public QV_ParticleSystemCtrl {
 public:
     static constexpr uint32_t kRecordVersion = 1;
@@ -17,7 +19,8 @@ public:
     virtual void Prepare();
 
     // The section: tag, version, the effect link, then the sprite section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     QV_HLSLEffectFile effectLink;
     // Shared by the description's copies.

@@ -1,6 +1,6 @@
 #include "objects/QV_GlowEffectCtrl.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_GlowingObj.h"
@@ -10,13 +10,7 @@ QV_GlowEffectCtrl::QV_GlowEffectCtrl() {
     glowAmount.SetScaled(kDefaultAmount, kAmountScale);
 }
 
-void QV_GlowEffectCtrl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_GlowEffectCtrl", int32_t(kRecordVersion));
-    int32_t rgb = int32_t(glowColour.Value());
-    archive.WriteInt(rgb);
-    WriteUIntParam(archive, glowAmount);
-    QV_FXParticleSystemCtrl::Save(archive);
-}
+void QV_GlowEffectCtrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 QV_ABObj* QV_GlowEffectCtrl::CreateObject() { return new QV_GlowingObj(Clone()); }
 
@@ -28,15 +22,12 @@ void QV_GlowEffectCtrl::Prepare() {
 
 void QV_GlowEffectCtrl::OnFrame() {}
 
-void QV_GlowEffectCtrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    LoadFields(archive);
+void QV_GlowEffectCtrl::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_GlowEffectCtrl", kRecordVersion));
 }
 
-void QV_GlowEffectCtrl::LoadFields(QV_IOF_Virtual& archive) {
-    int32_t rgb = int32_t(glowColour.Value());
-    archive.ReadInt(rgb);
-    glowColour.SetSilently(uint32_t(rgb));
-    ReadUIntParamNotified(archive, glowAmount);
-    QV_FXParticleSystemCtrl::LoadWithTag(archive);
+void QV_GlowEffectCtrl::Fields(FieldArchive ar) {
+    ar.Param(glowColour);
+    ar.Notified(glowAmount);
+    QV_FXParticleSystemCtrl::TaggedFields(ar);
 }

@@ -26,10 +26,9 @@ public:
     // Once a frame before the sprites move.
     virtual void OnFrame();
 
-    // The section: tag, version, LoadFields.
-    void LoadWithTag(QV_IOF_Virtual& archive);
-    // Colour and amount, then the effect level's section.
-    void LoadFields(QV_IOF_Virtual& archive);
+    // The section: tag, version, then colour and amount and the effect level's section.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaColor glowColour;  // red in the low byte
     UINTSclaleTo<float> glowAmount;

@@ -30,7 +30,8 @@ public:
 
     // The section: tag, version, the position, from version 2 height and width, then the
     // single-sprite level's section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaParamT<D3DXVECTOR3> position;  // picture pixels
     MediaParamT<unsigned int> height;   // pixels

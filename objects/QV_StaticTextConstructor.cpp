@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/CurrentDevice.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/SpriteParticle.h"
@@ -23,35 +23,30 @@ UINT QV_StaticTextConstructor::FormatOf(int horizontal, int vertical) {
     return across | down;
 }
 
-void QV_StaticTextConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_StaticTextConstructor", int32_t(kRecordVersion));
-    WriteLongParam(archive, verticalAlignment);
-    WriteLongParam(archive, horizontalAlignment);
-    std::wstring words = text.Value();
-    archive.WriteString(words);
-    archive.WriteInt(font.height);
-    archive.WriteUInt(font.weight);
-    archive.WriteInt(font.italic);
-    archive.WriteString(font.face);
-    QV_StatBaseFXCtrl::Save(archive);
-}
+void QV_StaticTextConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_StaticTextConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadLongParam(archive, verticalAlignment);
-    ReadLongParam(archive, horizontalAlignment);
-    std::wstring words = text.Value();
-    archive.ReadString(words);
-    text.SetSilently(words);
-    archive.ReadInt(font.height);
-    font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
-    archive.ReadUInt(font.weight);
-    archive.ReadInt(font.italic);
-    archive.ReadString(font.face);
+    Fields(FieldArchive::Reader(archive, version));
+}
+
+void QV_StaticTextConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_StaticTextConstructor", kRecordVersion));
+}
+
+void QV_StaticTextConstructor::Fields(FieldArchive ar) {
+    ar.Param(verticalAlignment);
+    ar.Param(horizontalAlignment);
+    ar.Param(text);
+    ar.Value(font.height);
+    if (ar.Reading()) font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
+    ar.Value(font.weight);
+    ar.Value(font.italic);
+    ar.Value(font.face);
     uint32_t timings[4] = {};
-    if (version < 2)
-        for (uint32_t& milliseconds : timings) archive.ReadUInt(milliseconds);
-    QV_StatBaseFXCtrl::LoadWithTag(archive);
-    if (version < 2) MoveLegacyTimings(timings);
+    if (ar.Version() < 2)
+        for (uint32_t& milliseconds : timings) ar.Value(milliseconds);
+    QV_StatBaseFXCtrl::TaggedFields(ar);
+    if (ar.Version() < 2) MoveLegacyTimings(timings);
 }
 
 void QV_StaticTextConstructor::MoveLegacyTimings(const uint32_t timings[4]) {

@@ -54,6 +54,8 @@ public:
     // After tag and version: alignments, text, font, before version 2 four timings in
     // milliseconds, then the static base's section; the timings then become the time line's.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // DrawTextW's format: horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 centre,
     // 2 bottom; any other value counts as left or top.
