@@ -2,15 +2,21 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
-void QV_BirdConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BirdConstructor", int32_t(kRecordVersion));
-    SaveFish(archive);
+void QV_BirdConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_BirdConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_BirdConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_FishConstructor::LoadWithTag(archive); }
+void QV_BirdConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_BirdConstructor", kRecordVersion));
+}
+
+void QV_BirdConstructor::Fields(FieldArchive ar) { QV_FishConstructor::TaggedFields(ar); }
 
 void QV_BirdConstructor::UpdateParticle(SpriteParticle& sprite) {
     QV_FishConstructor::UpdateParticle(sprite);

@@ -15,4 +15,6 @@ public:
 
     // After tag and version: the whole tagged fish record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 };

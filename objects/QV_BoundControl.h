@@ -19,7 +19,7 @@ public:
     static constexpr uint32_t kRecordVersion = 1;
 
     QV_BoundControl() = default;
-    QV_BoundControl(const QV_BoundControl&) = delete;
+    QV_BoundControl(const QV_BoundControl&) = default;
     // The edge and the five values; the tests follow the edge.
     QV_BoundControl& operator=(const QV_BoundControl& other);
 

@@ -2,26 +2,24 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
-void QV_FishConstructor::SaveFish(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FishConstructor", int32_t(kRecordVersion));
-    archive.WriteFloat(maxSpeedX);
-    archive.WriteFloat(maxSpeedY);
-    QV_BaseSpriteProp::Save(archive);
+void QV_FishConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_FishConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_FishConstructor::Save(QV_IOF_Virtual& archive) { SaveFish(archive); }
-
-void QV_FishConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    archive.ReadFloat(maxSpeedX);
-    archive.ReadFloat(maxSpeedY);
-    QV_BaseSpriteProp::LoadWithTag(archive);
+void QV_FishConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_FishConstructor", kRecordVersion));
 }
 
-void QV_FishConstructor::LoadWithTag(QV_IOF_Virtual& archive) {
-    QV_FishConstructor::Load(archive, archive.ReadSectionHead());
+void QV_FishConstructor::Fields(FieldArchive ar) {
+    ar.Value(maxSpeedX);
+    ar.Value(maxSpeedY);
+    QV_BaseSpriteProp::TaggedFields(ar);
 }
 
 void QV_FishConstructor::InitParticle(SpriteParticle& sprite) {

@@ -18,12 +18,10 @@ public:
 
     // After tag and version (not looked at): the two speeds, then the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    // The section the bird and the ghost follow their own head with.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     float maxSpeedX = 80.0f;  // pixels per unit of scaled time
     float maxSpeedY = 50.0f;
-
-protected:
-    // The section the bird and the ghost follow their own head with.
-    void SaveFish(QV_IOF_Virtual& archive);
 };

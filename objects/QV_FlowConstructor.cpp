@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
@@ -23,53 +23,45 @@ QV_FlowConstructor::QV_FlowConstructor() {
     ConnectDirection();
 }
 
-QV_FlowConstructor::QV_FlowConstructor(const QV_FlowConstructor& other)
-    : QV_ParticleSystemCtrl(other),
-      angle(other.angle),
-      driftAmplitude(other.driftAmplitude),
-      driftRate(other.driftRate),
-      flowSpeed(other.flowSpeed),
-      orientation(other.orientation) {
-    for (int i = 0; i < 4; ++i) edges[i] = other.edges[i];
-    ConnectDirection();
-}
-
 void QV_FlowConstructor::ConnectDirection() {
     observers_.SetTarget(this);
     ConnectParamObserver(observers_, &QV_FlowConstructor::OnDirectionChanged, angle);
     for (int i = 0; i < 4; ++i) edges[i].SetEdge(i);
 }
 
-void QV_FlowConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FlowConstructor", int32_t(kRecordVersion));
-    WriteUIntParam(archive, angle);
-    WriteUIntParam(archive, driftAmplitude);
-    WriteUIntParam(archive, driftRate);
-    archive.WriteFloat(flowSpeed);
-    WriteLongParam(archive, orientation);
-    for (QV_BoundControl& edge : edges) edge.Save(archive);
-    QV_BaseSpriteProp::Save(archive);
-}
+void QV_FlowConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_FlowConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadUIntParam(archive, angle);
-    ReadUIntParam(archive, driftAmplitude);
-    ReadUIntParam(archive, driftRate);
-    archive.ReadFloat(flowSpeed);
-    if (version == 2) {
-        long alongFlow = 0;
-        archive.ReadLong(alongFlow);
-        orientation.SetSilently(alongFlow != 0 ? kAlongFlow : kUpright);
-    } else if (version >= 3) {
-        ReadLongParam(archive, orientation);
-    }
-    if (version >= 4)
-        for (QV_BoundControl& edge : edges) edge.LoadWithTag(archive);
-    QV_BaseSpriteProp::LoadWithTag(archive);
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_FlowConstructor::LoadWithTag(QV_IOF_Virtual& archive) {
-    QV_FlowConstructor::Load(archive, archive.ReadSectionHead());
+void QV_FlowConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_FlowConstructor", kRecordVersion));
+}
+
+void QV_FlowConstructor::Fields(FieldArchive ar) {
+    ar.Param(angle);
+    ar.Param(driftAmplitude);
+    ar.Param(driftRate);
+    ar.Value(flowSpeed);
+    if (ar.Version() == 2) {
+        // Version 2 stores only whether the sprites lie along the flow.
+        long alongFlow = 0;
+        ar.Value(alongFlow);
+        orientation.SetSilently(alongFlow != 0 ? kAlongFlow : kUpright);
+    } else if (ar.Version() >= 3) {
+        ar.Param(orientation);
+    }
+    if (ar.Version() >= 4)
+        for (QV_BoundControl& edge : edges) EdgeFields(ar, edge);
+    QV_BaseSpriteProp::TaggedFields(ar);
+}
+
+void QV_FlowConstructor::EdgeFields(FieldArchive ar, QV_BoundControl& edge) {
+    if (ar.Reading())
+        edge.LoadWithTag(ar.Archive());
+    else
+        edge.Save(ar.Archive());
 }
 
 void QV_FlowConstructor::OnDirectionChanged(unsigned int degrees) {

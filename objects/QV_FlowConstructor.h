@@ -16,8 +16,8 @@ public:
     static constexpr float kDriftRateScale = 0.25f;      // drift changes per unit of scaled time
 
     QV_FlowConstructor();
-    // The copy's flow vectors follow its own angle, and its edges test against itself.
-    QV_FlowConstructor(const QV_FlowConstructor& other);
+    // The copy's flow vectors follow its own angle (its observer list binds them anew).
+    QV_FlowConstructor(const QV_FlowConstructor&) = default;
 
     void Save(QV_IOF_Virtual& archive) override;
     void InitParticle(SpriteParticle& sprite) override;
@@ -29,7 +29,9 @@ public:
     // The fields after tag and version: angle, drift, speed, from version 2 the orientation,
     // from version 4 the four edge records, then the sprite section. Above 4 reads as 4.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    // The section the rain follows its own head with.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Rotation, flow vector and side vector from the angle (degrees, counter-clockwise).
     void OnDirectionChanged(unsigned int angle);
@@ -48,6 +50,8 @@ public:
 
 private:
     void ConnectDirection();
+    // An edge reads and writes its own tagged section.
+    static void EdgeFields(FieldArchive ar, QV_BoundControl& edge);
 
-    ParamObserverList<QV_FlowConstructor> observers_;
+    ParamObserverList<QV_FlowConstructor> observers_{&QV_FlowConstructor::ConnectDirection};
 };

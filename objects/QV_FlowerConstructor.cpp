@@ -2,21 +2,26 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 
 QV_FlowerConstructor::QV_FlowerConstructor() {
     TimeLine().TimeMode().Assign(QV_TimeLineControl::kRunAtOpacity, nullptr);
 }
 
-void QV_FlowerConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FlowerConstructor", int32_t(kRecordVersion));
-    archive.WriteFloat(sway);
-    SaveStatObj(archive);
+void QV_FlowerConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_FlowerConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_FlowerConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    archive.ReadFloat(sway);
-    QV_StatObjConstructor::LoadWithTag(archive);
+void QV_FlowerConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_FlowerConstructor", kRecordVersion));
+}
+
+void QV_FlowerConstructor::Fields(FieldArchive ar) {
+    ar.Value(sway);
+    QV_StatObjConstructor::TaggedFields(ar);
 }
 
 void QV_FlowerConstructor::UpdateParticle(SpriteParticle& sprite) {

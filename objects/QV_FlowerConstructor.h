@@ -17,6 +17,8 @@ public:
 
     // After tag and version: the sway, then the whole tagged static-sprite record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     float sway = 1.5f;  // degrees of lean
 };

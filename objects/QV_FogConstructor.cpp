@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
@@ -16,17 +17,20 @@ QV_FogConstructor::QV_FogConstructor() {
     TimeLine().TimeMode().Assign(QV_TimeLineControl::kAlphaByOpacity, nullptr);
 }
 
-void QV_FogConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_FogConstructor", int32_t(kRecordVersion));
-    archive.WriteFloat(maxSpeedX);
-    archive.WriteFloat(maxSpeedY);
-    QV_BaseSpriteProp::Save(archive);
+void QV_FogConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_FogConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_FogConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    archive.ReadFloat(maxSpeedX);
-    archive.ReadFloat(maxSpeedY);
-    QV_BaseSpriteProp::LoadWithTag(archive);
+void QV_FogConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_FogConstructor", kRecordVersion));
+}
+
+void QV_FogConstructor::Fields(FieldArchive ar) {
+    ar.Value(maxSpeedX);
+    ar.Value(maxSpeedY);
+    QV_BaseSpriteProp::TaggedFields(ar);
 }
 
 void QV_FogConstructor::InitParticle(SpriteParticle& sprite) {

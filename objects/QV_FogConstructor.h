@@ -17,6 +17,8 @@ public:
 
     // After tag and version (not looked at): the two speeds, then the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     float maxSpeedX = 40.0f;  // pixels per unit of scaled time
     float maxSpeedY = 40.0f;

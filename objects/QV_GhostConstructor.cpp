@@ -1,5 +1,6 @@
 #include "objects/QV_GhostConstructor.h"
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
@@ -15,14 +16,19 @@ QV_GhostConstructor::QV_GhostConstructor() {
     TimeLine().TimeMode().Assign(QV_TimeLineControl::kAlphaByOpacity, nullptr);
 }
 
-void QV_GhostConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_GhostConstructor", int32_t(kRecordVersion));
-    SaveFish(archive);
-}
+void QV_GhostConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_GhostConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    QV_FishConstructor::LoadWithTag(archive);
-    if (version >= 2) return;
+    Fields(FieldArchive::Reader(archive, version));
+}
+
+void QV_GhostConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_GhostConstructor", kRecordVersion));
+}
+
+void QV_GhostConstructor::Fields(FieldArchive ar) {
+    QV_FishConstructor::TaggedFields(ar);
+    if (ar.Version() >= 2) return;
     QV_TimeLineControl& timeLine = TimeLine();
     timeLine.Mode().Assign(QV_TimeLineControl::kRandomCycle, nullptr);
     for (auto* range : {&timeLine.HiddenMin(), &timeLine.HiddenMax(), &timeLine.VisibleMin(), &timeLine.VisibleMax()})

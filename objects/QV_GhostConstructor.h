@@ -18,4 +18,6 @@ public:
     // After tag and version: the whole tagged fish record; before version 2 the time line
     // becomes a cycle of 1.5-second fades with no hidden or visible time.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 };

@@ -1,19 +1,23 @@
 #include "objects/QV_GodRayConstructor.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 #include "document/PictureLayout.h"
 
-void QV_GodRayConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_GodRayConstructor", int32_t(kRecordVersion));
-    WriteUIntParam(archive, tilt);
-    QV_BaseSpriteProp::Save(archive);
+void QV_GodRayConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_GodRayConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_GodRayConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParam(archive, tilt);
-    QV_BaseSpriteProp::LoadWithTag(archive);
+void QV_GodRayConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_GodRayConstructor", kRecordVersion));
+}
+
+void QV_GodRayConstructor::Fields(FieldArchive ar) {
+    ar.Param(tilt);
+    QV_BaseSpriteProp::TaggedFields(ar);
 }
 
 float QV_GodRayConstructor::ShearOfTilt(unsigned int tilt) {

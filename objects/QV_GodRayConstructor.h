@@ -17,6 +17,8 @@ public:
 
     // After tag and version (not looked at): the tilt, then the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // The up axis's lean for a tilt in degrees. A tilt of 0 or 180 would lie flat (an
     // infinite shear): such a ray stands upright instead.

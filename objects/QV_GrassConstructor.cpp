@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/NumericHelpers.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
@@ -22,15 +23,19 @@ QV_GrassConstructor::QV_GrassConstructor() {
     TimeLine().TimeMode().Assign(QV_TimeLineControl::kRunAtOpacity, nullptr);
 }
 
-void QV_GrassConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_GrassConstructor", int32_t(kRecordVersion));
-    archive.WriteFloat(sway);
-    QV_BaseSpriteProp::Save(archive);
+void QV_GrassConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_GrassConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_GrassConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    archive.ReadFloat(sway);
-    QV_BaseSpriteProp::LoadWithTag(archive);
+void QV_GrassConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_GrassConstructor", kRecordVersion));
+}
+
+void QV_GrassConstructor::Fields(FieldArchive ar) {
+    ar.Value(sway);
+    QV_BaseSpriteProp::TaggedFields(ar);
 }
 
 void QV_GrassConstructor::InitParticle(SpriteParticle& sprite) {

@@ -19,6 +19,8 @@ public:
 
     // After tag and version (not looked at): the sway, then the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     float sway = 3.0f;  // degrees of lean
 };

@@ -1,5 +1,6 @@
 #include "objects/QV_LightingConstructor.h"
 
+#include "document/FieldArchive.h"
 #include "document/NumericHelpers.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
@@ -13,12 +14,17 @@ QV_LightingConstructor::QV_LightingConstructor() {
     timeLine.TimeMode().Assign(QV_TimeLineControl::kPlain, nullptr);
 }
 
-void QV_LightingConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_LightingConstructor", int32_t(kRecordVersion));
-    QV_BaseSpriteProp::Save(archive);
+void QV_LightingConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_LightingConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_LightingConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_BaseSpriteProp::LoadWithTag(archive); }
+void QV_LightingConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_LightingConstructor", kRecordVersion));
+}
+
+void QV_LightingConstructor::Fields(FieldArchive ar) { QV_BaseSpriteProp::TaggedFields(ar); }
 
 void QV_LightingConstructor::InitParticle(SpriteParticle& sprite) {
     sprite.ComputeHalfExtents(size.Value());

@@ -1,5 +1,6 @@
 #include "objects/QV_RainConstructor.h"
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
@@ -13,12 +14,17 @@ QV_RainConstructor::QV_RainConstructor() {
     D3DXMatrixRotationZ(&rainTurn, 3.0f * D3DX_PI / 2.0f);
 }
 
-void QV_RainConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_RainConstructor", int32_t(kRecordVersion));
-    QV_FlowConstructor::Save(archive);
+void QV_RainConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_RainConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_RainConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_FlowConstructor::LoadWithTag(archive); }
+void QV_RainConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_RainConstructor", kRecordVersion));
+}
+
+void QV_RainConstructor::Fields(FieldArchive ar) { QV_FlowConstructor::TaggedFields(ar); }
 
 void QV_RainConstructor::InitParticle(SpriteParticle& sprite) {
     QV_FlowConstructor::InitParticle(sprite);

@@ -20,6 +20,8 @@ public:
 
     // After tag and version (not looked at): the whole tagged flow record.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // A quarter turn that lays the picture's up axis along the flow.
     D3DXMATRIX rainTurn;

@@ -1,8 +1,8 @@
 #include "objects/QV_Smoke.h"
 
 #include "base/CurrentDevice.h"
+#include "document/FieldArchive.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
 #include "document/SharedRandom.h"
 #include "player/QV_2D_Light.h"
 
@@ -29,15 +29,18 @@ D3DXVECTOR3 Turned(const D3DXVECTOR3& axis, const D3DXMATRIX& rotation) {
 
 QV_Smoke::QV_Smoke() { wind.SetRule(kWindUnit, kWindOffset); }
 
-void QV_Smoke::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_Smoke", kRecordVersion);
-    WriteUIntParam(archive, wind);
-    SaveEmitterFields(archive);
-}
+void QV_Smoke::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_Smoke::Load(QV_IOF_Virtual& archive, uint32_t) {
-    ReadUIntParamNotified(archive, wind);
-    LoadEmitterFields(archive);
+void QV_Smoke::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_Smoke::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_Smoke", kRecordVersion)); }
+
+void QV_Smoke::Fields(FieldArchive ar) {
+    ar.Notified(wind);
+    if (ar.Reading())
+        LoadEmitterFields(ar.Archive());
+    else
+        SaveEmitterFields(ar.Archive());
 }
 
 void QV_Smoke::Prepare(QV_ParticlesObj& object) {

@@ -21,6 +21,8 @@ public:
     // The record after tag and version: the wind, the emitter's fields, then the texture
     // generator's section (the version is not looked at).
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // One layer, and the warm-up at the time line's opacity of now.
     void Prepare(QV_ParticlesObj& object) override;

@@ -1,14 +1,20 @@
 #include "objects/QV_SparkleConstructor.h"
 
+#include "document/FieldArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/SharedRandom.h"
 
-void QV_SparkleConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_SparkleConstructor", int32_t(kRecordVersion));
-    QV_BaseSpriteProp::Save(archive);
+void QV_SparkleConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_SparkleConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_SparkleConstructor::Load(QV_IOF_Virtual& archive, uint32_t) { QV_BaseSpriteProp::LoadWithTag(archive); }
+void QV_SparkleConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_SparkleConstructor", kRecordVersion));
+}
+
+void QV_SparkleConstructor::Fields(FieldArchive ar) { QV_BaseSpriteProp::TaggedFields(ar); }
 
 void QV_SparkleConstructor::InitParticle(SpriteParticle& sprite) {
     sprite.motion[0] = SharedRandom::NextUnit() * 50.0f - 25.0f;

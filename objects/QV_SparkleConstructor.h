@@ -14,4 +14,6 @@ public:
 
     // After tag and version (not looked at): the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 };

@@ -2,34 +2,35 @@
 
 #include <cmath>
 
+#include "document/FieldArchive.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
 #include "document/QV_IOF_Virtual.h"
 #include "document/ScreenQuad.h"
 #include "player/PictureMapping.h"
 
-void QV_StatObjConstructor::SaveStatObj(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_StatObjConstructor", int32_t(kRecordVersion));
-    spriteRect.Write(archive);
-    WriteUIntParam(archive, rotation);
-    QV_BaseSpriteProp::Save(archive);
-}
+void QV_StatObjConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_StatObjConstructor::Save(QV_IOF_Virtual& archive) { SaveStatObj(archive); }
+void QV_StatObjConstructor::SaveStatObj(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_StatObjConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    spriteRect.Read(archive);
-    ReadUIntParam(archive, rotation);
-    // Later versions keep the flips in the sprite section, which reads them again.
-    if (version < 2) {
-        ReadLongParam(archive, flipVertical);
-        ReadLongParam(archive, flipHorizontal);
-    }
-    QV_BaseSpriteProp::LoadWithTag(archive);
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_StatObjConstructor::LoadWithTag(QV_IOF_Virtual& archive) {
-    QV_StatObjConstructor::Load(archive, archive.ReadSectionHead());
+void QV_StatObjConstructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_StatObjConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_StatObjConstructor", kRecordVersion));
+}
+
+void QV_StatObjConstructor::Fields(FieldArchive ar) {
+    spriteRect.Fields(ar);
+    ar.Param(rotation);
+    // Later versions keep the flips in the sprite section, which reads them again.
+    if (ar.Version() < 2) {
+        ar.Param(flipVertical);
+        ar.Param(flipHorizontal);
+    }
+    QV_BaseSpriteProp::TaggedFields(ar);
 }
 
 void QV_StatObjConstructor::GetScreenQuad(ScreenQuad& quad) {

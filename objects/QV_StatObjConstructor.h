@@ -26,6 +26,9 @@ public:
     // After tag and version: the rectangle, the rotation, before version 2 the two flips,
     // then the sprite section.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    // The section the flower and the discharge follow their own head with.
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
     void LoadWithTag(QV_IOF_Virtual& archive);
     // The rectangle becomes the sprite's turned bounding box, truncated to whole pixels.
     void SyncRectangle(const SpriteParticle& sprite);
@@ -36,6 +39,6 @@ public:
     D3DXMATRIX turn{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 protected:
-    // The section the flower and the discharge follow their own head with.
+    // The tagged section, written whole.
     void SaveStatObj(QV_IOF_Virtual& archive);
 };

@@ -239,4 +239,40 @@ TEST_F(Flows, ARainDropTakenByAWrapEdgeFliesOnUntilItsPulsePlacesItAnew) {
     EXPECT_NEAR(drop.alpha, 0.3f, 1e-5);
 }
 
+// A copy's direction observer is its own: turning the source leaves the copy's flow as it
+// was, and turning the copy, once the source is gone, moves the copy's flow and no other.
+// Its edges keep the source's modes and test their own edge.
+TEST_F(Flows, ACopyTurnsWithItsOwnAngleAloneAndKeepsItsEdges) {
+    struct Case {
+        const char* kind;
+        QV_FlowConstructor* (*make)();
+    };
+    const Case cases[] = {
+        {"flow", [] { return new QV_FlowConstructor; }},
+        {"rain", []() -> QV_FlowConstructor* { return new QV_RainConstructor; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        std::unique_ptr<QV_FlowConstructor> source(c.make());
+        source->flowSpeed = 100.0f;
+        source->angle.Assign(0, nullptr);  // to the right
+        source->edges[QV_BoundControl::kLeft].mode.SetSilently(QV_BoundControl::kBounce);
+        std::unique_ptr<QV_FlowConstructor> copy(static_cast<QV_FlowConstructor*>(source->Clone()));
+
+        source->angle.Assign(90, nullptr);  // up
+        EXPECT_NEAR(source->flow.y, -100.0f, 1e-3);
+        EXPECT_NEAR(copy->flow.x, 100.0f, 1e-3);
+        EXPECT_NEAR(copy->flow.y, 0.0f, 1e-3);
+
+        source.reset();
+        copy->angle.Assign(180, nullptr);  // to the left
+        EXPECT_NEAR(copy->flow.x, -100.0f, 1e-3);
+        EXPECT_NEAR(copy->side.y, -1.0f, 1e-3);
+
+        for (int edge = 0; edge < 4; ++edge) EXPECT_EQ(copy->edges[edge].EdgeIndex(), edge);
+        EXPECT_EQ(copy->edges[QV_BoundControl::kLeft].mode.Value(), QV_BoundControl::kBounce);
+        EXPECT_EQ(copy->edges[QV_BoundControl::kTop].mode.Value(), QV_BoundControl::kWrap);
+    }
+}
+
 }  // namespace
