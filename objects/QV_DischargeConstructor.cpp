@@ -14,14 +14,7 @@ void QV_DischargeConstructor::TaggedFields(FieldArchive outer) {
     Fields(outer.Section(L"QV_DischargeConstructor", kRecordVersion));
 }
 
-// The static sprite's section is read and written by its own functions until it states its
-// fields itself; then this is QV_StatObjConstructor::TaggedFields(ar).
-void QV_DischargeConstructor::Fields(FieldArchive ar) {
-    if (ar.Reading())
-        QV_StatObjConstructor::LoadWithTag(ar.Archive());
-    else
-        SaveStatObj(ar.Archive());
-}
+void QV_DischargeConstructor::Fields(FieldArchive ar) { QV_StatObjConstructor::TaggedFields(ar); }
 
 int QV_DischargeConstructor::NextFrame(int frame) {
     if (frameCount < 2) return frame;

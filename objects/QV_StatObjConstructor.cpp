@@ -10,13 +10,9 @@
 
 void QV_StatObjConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_StatObjConstructor::SaveStatObj(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
-
 void QV_StatObjConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
     Fields(FieldArchive::Reader(archive, version));
 }
-
-void QV_StatObjConstructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
 
 void QV_StatObjConstructor::TaggedFields(FieldArchive outer) {
     Fields(outer.Section(L"QV_StatObjConstructor", kRecordVersion));

@@ -29,7 +29,6 @@ public:
     // The section the flower and the discharge follow their own head with.
     void TaggedFields(FieldArchive outer);
     void Fields(FieldArchive ar);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     // The rectangle becomes the sprite's turned bounding box, truncated to whole pixels.
     void SyncRectangle(const SpriteParticle& sprite);
 
@@ -37,8 +36,4 @@ public:
     MediaRectangle spriteRect;
     MediaParamT<unsigned int> rotation;  // degrees, counter-clockwise on the screen
     D3DXMATRIX turn{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-protected:
-    // The tagged section, written whole.
-    void SaveStatObj(QV_IOF_Virtual& archive);
 };
