@@ -22,7 +22,9 @@ QV_ButterflyConstructor::QV_ButterflyConstructor()
 
 void QV_ButterflyConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_ButterflyConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+void QV_ButterflyConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
+}
 
 void QV_ButterflyConstructor::TaggedFields(FieldArchive outer) {
     Fields(outer.Section(L"QV_ButterflyConstructor", kRecordVersion));

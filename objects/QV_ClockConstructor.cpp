@@ -34,14 +34,19 @@ void QV_ClockConstructor::HookDialImage() {
 }
 
 void QV_ClockConstructor::OnDialImageChanged() {
-    if (runtime_.batches && !runtime_.batches->empty()) LoadMeshBatch(ImageLink(), runtime_.batches->front(), MeshLink());
+    std::vector<MeshBatch>* batches = runtime_.batches;
+    if (batches && !batches->empty()) LoadMeshBatch(ImageLink(), batches->front(), MeshLink());
 }
 
 void QV_ClockConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_ClockConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+void QV_ClockConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
+}
 
-void QV_ClockConstructor::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_ClockConstructor", kRecordVersion)); }
+void QV_ClockConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_ClockConstructor", kRecordVersion));
+}
 
 void QV_ClockConstructor::Fields(FieldArchive ar) {
     rectangle_.Fields(ar);
