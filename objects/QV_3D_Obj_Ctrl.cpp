@@ -2,35 +2,27 @@
 
 #include <algorithm>
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_3DObjArray.h"
 
-QV_3D_Obj_Ctrl::QV_3D_Obj_Ctrl(const QV_3D_Obj_Ctrl& other) = default;
-
-void QV_3D_Obj_Ctrl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_3D_Obj_Ctrl", int32_t(kSectionVersion));
-    WriteUIntParam(archive, count_);
-    WriteUIntParam(archive, size_);
-    imageLink_.Save(archive);
-    meshLink_.Save(archive);
-    QV_ViewObjCtrl::Save(archive);
-}
+void QV_3D_Obj_Ctrl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 QV_ABObj* QV_3D_Obj_Ctrl::CreateObject() { return new QV_3DObjArray(Clone()); }
 
 void QV_3D_Obj_Ctrl::RebuildDrawLists(const std::vector<OwnedFrameTree>&, std::vector<MeshBatch>&) {}
 
-void QV_3D_Obj_Ctrl::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    ReadUIntParam(archive, count_);
-    count_.SetSilently(archive.GrantEntries(std::min(count_.Value(), kMaxMeshInstances)));
-    ReadUIntParam(archive, size_);
-    size_.SetSilently(std::min(size_.Value(), kMaxMeshSize));
-    imageLink_.Load(archive);
-    meshLink_.Load(archive);
-    QV_ViewObjCtrl::LoadWithTag(archive);
+void QV_3D_Obj_Ctrl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_3D_Obj_Ctrl", kSectionVersion)); }
+
+void QV_3D_Obj_Ctrl::Fields(FieldArchive ar) {
+    ar.Param(count_);
+    if (ar.Reading()) count_.SetSilently(ar.Archive().GrantEntries(std::min(count_.Value(), kMaxMeshInstances)));
+    ar.Param(size_);
+    if (ar.Reading()) size_.SetSilently(std::min(size_.Value(), kMaxMeshSize));
+    imageLink_.Fields(ar);
+    meshLink_.Fields(ar);
+    QV_ViewObjCtrl::TaggedFields(ar);
 }
 
 void QV_3D_Obj_Ctrl::DrawRootsAndChildren(const std::vector<OwnedFrameTree>& instances,

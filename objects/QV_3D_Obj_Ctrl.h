@@ -10,13 +10,15 @@
 #include "player/MeshBatch.h"
 #include "player/QV_Frame.h"
 
+class FieldArchive;
+
 class QV_3D_Obj_Ctrl : public QV_ViewObjCtrl {
 public:
     static constexpr uint32_t kSectionVersion = 1;
 
     // Count 1, size 50, empty links; the time scale stays at real time.
     QV_3D_Obj_Ctrl() = default;
-    QV_3D_Obj_Ctrl(const QV_3D_Obj_Ctrl& other);
+    QV_3D_Obj_Ctrl(const QV_3D_Obj_Ctrl&) = default;
 
     void Save(QV_IOF_Virtual& archive) override;
     // A QV_3DObjArray over a Clone() of this description.
@@ -31,7 +33,8 @@ public:
 
     // The section: tag, version, count and size (clamped, silently), the two links, then the
     // QV_ViewObjCtrl section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaParamT<unsigned int>& Count() { return count_; }
     MediaParamT<unsigned int>& Size() { return size_; }

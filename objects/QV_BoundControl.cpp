@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "document/ParamArchive.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 #include "document/SharedRandom.h"
 #include "objects/QV_BaseSpriteProp.h"
 #include "objects/SpriteParticle.h"
@@ -27,16 +26,15 @@ QV_BoundControl& QV_BoundControl::operator=(const QV_BoundControl& other) {
     return *this;
 }
 
-void QV_BoundControl::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_BoundControl", int32_t(kRecordVersion));
-    WriteLongParam(archive, mode);
-    for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) WriteUIntParam(archive, *time);
-}
+void QV_BoundControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_BoundControl::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    ReadLongParam(archive, mode);
-    for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) ReadUIntParam(archive, *time);
+void QV_BoundControl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
+
+void QV_BoundControl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BoundControl", kRecordVersion)); }
+
+void QV_BoundControl::Fields(FieldArchive ar) {
+    ar.Param(mode);
+    for (auto* time : {&fadeOutTime, &fadeInTime, &minDelay, &maxDelay}) ar.Param(*time);
 }
 
 void QV_BoundControl::SetEdge(int edge) { edge_ = edge; }

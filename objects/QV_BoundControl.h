@@ -10,6 +10,7 @@
 #include "document/QV_IOF_Item.h"
 #include "objects/SpriteParticle.h"
 
+class FieldArchive;
 class QV_BaseSpriteProp;
 
 class QV_BoundControl : public QV_IOF_Item {
@@ -26,6 +27,8 @@ public:
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version (not looked at), mode and the four times.
     void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Which edge this is; an edge outside 1 to 3 acts as the top edge.
     void SetEdge(int edge);

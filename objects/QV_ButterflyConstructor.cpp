@@ -2,8 +2,7 @@
 
 #include "document/BuiltinResources.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 #include "objects/AC_Butterfly.h"
 #include "objects/Rotations.h"
 
@@ -11,12 +10,6 @@ namespace {
 constexpr unsigned int kDefaultSize = 100;
 constexpr unsigned int kDefaultKeptValue = 50;
 constexpr float kBodyScale = 0.5f;
-
-void ReadAssigned(QV_IOF_Virtual& archive, UINTSclaleTo<float>& param) {
-    uint32_t value = param.Value();
-    archive.ReadUInt(value);
-    param.Assign(value, nullptr);
-}
 }  // namespace
 
 QV_ButterflyConstructor::QV_ButterflyConstructor()
@@ -27,24 +20,24 @@ QV_ButterflyConstructor::QV_ButterflyConstructor()
     keptValue2_.Assign(kDefaultKeptValue, nullptr);
 }
 
-void QV_ButterflyConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ButterflyConstructor", int32_t(kRecordVersion));
-    bodyImageLink_.Save(archive);
-    bodyMeshLink_.Save(archive);
-    WriteUIntParam(archive, keptValue1_);
-    WriteUIntParam(archive, keptValue2_);
-    archive.WriteFloat(wingScale_);
-    QV_3D_Obj_Ctrl::Save(archive);
-}
+void QV_ButterflyConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_ButterflyConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    bodyImageLink_.Load(archive);
-    bodyMeshLink_.Load(archive);
-    ReadAssigned(archive, keptValue1_);
-    ReadAssigned(archive, keptValue2_);
-    if (version >= 2) archive.ReadFloat(wingScale_);
-    wingScale_ = WithinOrDefault(wingScale_, kMaxWingScale, kDefaultWingScale);
-    LoadWithTag(archive);
+    Fields(FieldArchive::Reader(archive, version));
+}
+
+void QV_ButterflyConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_ButterflyConstructor", kRecordVersion));
+}
+
+void QV_ButterflyConstructor::Fields(FieldArchive ar) {
+    bodyImageLink_.Fields(ar);
+    bodyMeshLink_.Fields(ar);
+    ar.Notified(keptValue1_);
+    ar.Notified(keptValue2_);
+    if (ar.Version() >= 2) ar.Value(wingScale_);
+    if (ar.Reading()) wingScale_ = WithinOrDefault(wingScale_, kMaxWingScale, kDefaultWingScale);
+    QV_3D_Obj_Ctrl::TaggedFields(ar);
 }
 
 void QV_ButterflyConstructor::SetupMeshes(std::vector<MeshBatch>& batches) {

@@ -6,6 +6,8 @@
 #include "document/UINTSclaleTo.h"
 #include "objects/QV_3D_Obj_Ctrl.h"
 
+class FieldArchive;
+
 class QV_ButterflyConstructor : public QV_3D_Obj_Ctrl {
 public:
     static constexpr uint32_t kRecordVersion = 2;
@@ -29,6 +31,8 @@ public:
 
     // The fields after the tag and version the dispatcher read; version 1 has no wing scale.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     QV_ImageFileLink& BodyImageLink() { return bodyImageLink_; }
     QV_MeshFile& BodyMeshLink() { return bodyMeshLink_; }

@@ -1,7 +1,7 @@
 #include "objects/QV_ClockConstructor.h"
 
 #include "document/BuiltinResources.h"
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 #include "objects/AC_ClockArrow.h"
 #include "objects/AC_Static.h"
 #include "objects/Rotations.h"
@@ -28,31 +28,30 @@ QV_ClockConstructor::QV_ClockConstructor() : handImageLink_(builtin::Link(builti
     HookDialImage();
 }
 
-QV_ClockConstructor::QV_ClockConstructor(const QV_ClockConstructor& other)
-    : QV_3D_Obj_Ctrl(other), rectangle_(other.rectangle_), handImageLink_(other.handImageLink_) {
-    HookDialImage();
-}
-
 void QV_ClockConstructor::HookDialImage() {
     hooks_.SetTarget(this);
     HookParamChange(hooks_, &QV_ClockConstructor::OnDialImageChanged, ImageLink());
 }
 
 void QV_ClockConstructor::OnDialImageChanged() {
-    if (batches_ && !batches_->empty()) LoadMeshBatch(ImageLink(), batches_->front(), MeshLink());
+    std::vector<MeshBatch>* batches = runtime_.batches;
+    if (batches && !batches->empty()) LoadMeshBatch(ImageLink(), batches->front(), MeshLink());
 }
 
-void QV_ClockConstructor::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ClockConstructor", int32_t(kRecordVersion));
-    rectangle_.Write(archive);
-    handImageLink_.Save(archive);
-    QV_3D_Obj_Ctrl::Save(archive);
+void QV_ClockConstructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_ClockConstructor::Load(QV_IOF_Virtual& archive, uint32_t version) {
+    Fields(FieldArchive::Reader(archive, version));
 }
 
-void QV_ClockConstructor::Load(QV_IOF_Virtual& archive, uint32_t) {
-    rectangle_.Read(archive);
-    handImageLink_.Load(archive);
-    LoadWithTag(archive);
+void QV_ClockConstructor::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_ClockConstructor", kRecordVersion));
+}
+
+void QV_ClockConstructor::Fields(FieldArchive ar) {
+    rectangle_.Fields(ar);
+    handImageLink_.Fields(ar);
+    QV_3D_Obj_Ctrl::TaggedFields(ar);
 }
 
 void QV_ClockConstructor::GetScreenQuad(ScreenQuad& quad) {
@@ -68,7 +67,7 @@ void QV_ClockConstructor::SetupMeshes(std::vector<MeshBatch>& batches) {
     LoadMeshBatch(ImageLink(), batches[0], MeshLink());
     LoadMeshBatch(handImageLink_, batches[1], MeshLink());
     for (MeshBatch& batch : batches) batch.SetTransparent(true);
-    batches_ = &batches;
+    runtime_.batches = &batches;
 }
 
 void QV_ClockConstructor::RebuildDrawLists(const std::vector<OwnedFrameTree>& instances,

@@ -2,6 +2,7 @@
 // Analogue clocks that show the local time: a dial placed by the clock's own rectangle with
 // an hour and a minute hand. The base's image link is the dial picture, its mesh link the
 // flat disc of dial and hands, its size the clock's side in pixels.
+#include "document/FreshOnCopy.h"
 #include "document/MediaRectangle.h"
 #include "objects/QV_3D_Obj_Ctrl.h"
 
@@ -13,7 +14,7 @@ public:
     // published picture.
     QV_ClockConstructor();
     // The copy has its own dial-picture hook and no batches yet.
-    QV_ClockConstructor(const QV_ClockConstructor& other);
+    QV_ClockConstructor(const QV_ClockConstructor&) = default;
 
     void Save(QV_IOF_Virtual& archive) override;
     // The rectangle's corners: (left, bottom), (left, top), (right, bottom), (right, top).
@@ -31,17 +32,23 @@ public:
 
     // The fields after the tag and version the dispatcher read.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaRectangle& ClockRectangle() { return rectangle_; }
     QV_ImageFileLink& HandImageLink() { return handImageLink_; }
 
 private:
+    struct RuntimeBatches {
+        std::vector<MeshBatch>* batches = nullptr;  // the runtime object's
+    };
+
     void HookDialImage();
     // A new dial picture reloads the dial's batch once there is one.
     void OnDialImageChanged();
 
     MediaRectangle rectangle_;  // further values 1 and 2: the centre
     QV_ImageFileLink handImageLink_;
-    std::vector<MeshBatch>* batches_ = nullptr;  // the runtime object's
-    ParamObserverList<QV_ClockConstructor> hooks_;
+    FreshOnCopy<RuntimeBatches> runtime_;
+    ParamObserverList<QV_ClockConstructor> hooks_{&QV_ClockConstructor::HookDialImage};
 };

@@ -4,7 +4,7 @@
 
 #include "document/AnimationState.h"
 #include "document/NumericHelpers.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/SharedRandom.h"
 #include "player/QV_2D_Light.h"
@@ -182,43 +182,34 @@ QV_LightningGN::QV_LightningGN() {
     flicker.SetRule(kFlickerUnit);
 }
 
-void QV_LightningGN::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_LightningGN", kRecordVersion);
-    WriteUIntParam(archive, coreWidth);
-    WriteUIntParam(archive, detail);
-    WriteUIntParam(archive, displacement);
-    WriteUIntParam(archive, seed);
-    WriteUIntParam(archive, branchLength);
-    WriteUIntParam(archive, branchAngle);
-    WriteUIntParam(archive, taper);
-    for (const auto& count : branchCounts) WriteUIntParam(archive, count);
-    WriteUIntParam(archive, flicker);
-    WriteUIntParam(archive, glowWidth);
-    WriteLongParam(archive, randomFlag);
-    QV_StringGenerator::Save(archive);
-}
+void QV_LightningGN::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_LightningGN::Load(QV_IOF_Virtual& archive, uint32_t version) {
-    ReadUIntParam(archive, coreWidth);
-    ReadUIntParam(archive, detail);
-    ReadUIntParamNotified(archive, displacement);
-    ReadUIntParam(archive, seed);
-    ReadUIntParamNotified(archive, branchLength);
-    ReadUIntParamNotified(archive, branchAngle);
-    ReadUIntParamNotified(archive, taper);
-    for (auto& count : branchCounts) ReadUIntParam(archive, count);
+void QV_LightningGN::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_LightningGN::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_LightningGN", kRecordVersion)); }
+
+void QV_LightningGN::Fields(FieldArchive ar) {
+    ar.Param(coreWidth);
+    ar.Param(detail);
+    ar.Notified(displacement);
+    ar.Param(seed);
+    ar.Notified(branchLength);
+    ar.Notified(branchAngle);
+    ar.Notified(taper);
+    for (auto& count : branchCounts) ar.Param(count);
     uint32_t legacy[kLegacyTimings] = {};
-    if (version < 2)
-        for (uint32_t& timing : legacy) archive.ReadUInt(timing);
-    ReadUIntParamNotified(archive, flicker);
-    ReadUIntParam(archive, glowWidth);
-    ReadLongParam(archive, randomFlag);
-    QV_StringGenerator::LoadWithTag(archive);
+    if (ar.Version() < 2)
+        for (uint32_t& timing : legacy) ar.Value(timing);
+    ar.Notified(flicker);
+    ar.Param(glowWidth);
+    ar.Param(randomFlag);
+    QV_StringGenerator::TaggedFields(ar);
+    if (!ar.Reading()) return;
     // More passes or branches than the bolt keeps would only make a bigger, slower build.
     detail.SetSilently(std::min(detail.Value(), LightningBolt::kMaxPasses));
     for (auto* width : {&coreWidth, &glowWidth}) width->SetSilently(std::min(width->Value(), kMaxWidth));
     for (auto& count : branchCounts) count.SetSilently(std::min(count.Value(), LightningBolt::kMaxBranchCount));
-    if (version < 2 && !archive.Failed()) MoveLegacyTimings(legacy);
+    if (ar.Version() < 2 && !ar.Archive().Failed()) MoveLegacyTimings(legacy);
 }
 
 void QV_LightningGN::MoveLegacyTimings(const uint32_t (&timings)[kLegacyTimings]) {

@@ -10,6 +10,8 @@
 #include "objects/LightningBolt.h"
 #include "objects/QV_StringGenerator.h"
 
+class FieldArchive;
+
 // How lit a point of the bolt is, by its phase (the bolt's start 1, its end 0), in the time
 // line's state: fading in, a point is fully lit once the opacity passes 1 − phase (before
 // that it rises three times as fast from two thirds below), so the bolt grows from its start
@@ -42,6 +44,8 @@ public:
     // limits, the widths within kMaxWidth. A version-1 record's legacy timings (milliseconds)
     // go into the time line.
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // The time line restarts and so does the last time; the bolt stays.
     void ResetTimeLine() override;

@@ -1,13 +1,11 @@
 #include "objects/QV_ParticleGenerator.h"
 
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 
-void QV_ParticleGenerator::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_ParticleGenerator", kSectionVersion);
-    QV_ABObj_Constructor::Save(archive);
+void QV_ParticleGenerator::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_ParticleGenerator::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_ParticleGenerator", kSectionVersion));
 }
 
-void QV_ParticleGenerator::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    QV_ABObj_Constructor::LoadWithTag(archive);
-}
+void QV_ParticleGenerator::Fields(FieldArchive ar) { QV_ABObj_Constructor::TaggedFields(ar); }

@@ -3,11 +3,14 @@
 // generator's and the description base's.
 #include "document/QV_ABObj_Constructor.h"
 
+class FieldArchive;
+
 class QV_ParticleGenerator : public QV_ABObj_Constructor {
 public:
     static constexpr int32_t kSectionVersion = 1;
 
     void Save(QV_IOF_Virtual& archive) override;
     // Tag and version, then the description base's section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 };

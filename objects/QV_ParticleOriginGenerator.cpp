@@ -3,21 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 
 QV_ParticleOriginGenerator::QV_ParticleOriginGenerator() {
     lifetime.SetRule(kLifetimeUnit);
     speed.SetRule(kSpeedUnit);
 }
-
-QV_ParticleOriginGenerator::QV_ParticleOriginGenerator(const QV_ParticleOriginGenerator& other)
-    : QV_StaticGenerator(other),
-      lifetime(other.lifetime),
-      rate(other.rate),
-      size(other.size),
-      direction(other.direction),
-      speed(other.speed),
-      accumulator_(other.accumulator_) {}
 
 void QV_ParticleOriginGenerator::Update(float time, QV_ParticlesObj&) {
     speed.Advance(time);
@@ -59,25 +50,23 @@ void QV_ParticleOriginGenerator::Emit() {
     }
 }
 
+void QV_ParticleOriginGenerator::EmitterFields(FieldArchive ar) {
+    ar.Notified(lifetime);
+    ar.Param(rate);
+    ar.Param(size);
+    if (ar.Reading()) size.SetSilently(std::min(size.Value(), kMaxSize));
+    ar.Param(direction);
+    ar.Notified(speed);
+    ar.Param(origin);
+    QV_TexParticleGenerator::TaggedFields(ar);
+}
+
 void QV_ParticleOriginGenerator::LoadEmitterFields(QV_IOF_Virtual& archive) {
-    ReadUIntParamNotified(archive, lifetime);
-    ReadUIntParam(archive, rate);
-    ReadUIntParam(archive, size);
-    size.SetSilently(std::min(size.Value(), kMaxSize));
-    ReadUIntParam(archive, direction);
-    ReadUIntParamNotified(archive, speed);
-    ReadVectorParam(archive, origin);
-    QV_TexParticleGenerator::LoadWithTag(archive);
+    EmitterFields(FieldArchive::Reader(archive, 0));
 }
 
 void QV_ParticleOriginGenerator::SaveEmitterFields(QV_IOF_Virtual& archive) {
-    WriteUIntParam(archive, lifetime);
-    WriteUIntParam(archive, rate);
-    WriteUIntParam(archive, size);
-    WriteUIntParam(archive, direction);
-    WriteUIntParam(archive, speed);
-    WriteVectorParam(archive, origin);
-    QV_TexParticleGenerator::Save(archive);
+    EmitterFields(FieldArchive::Writer(archive));
 }
 
 void QV_ParticleOriginGenerator::ReserveParticles() {

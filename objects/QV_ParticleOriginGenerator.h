@@ -3,12 +3,15 @@
 // size, a direction and a speed with its own clock. Emission follows the time line's opacity.
 #include <vector>
 
+#include "document/FreshOnCopy.h"
 #include "document/MediaSector.h"
 #include "document/MediaSpeedParam.h"
 #include "document/PictureHeader.h"
 #include "objects/Particle.h"
 #include "objects/QV_ParticlesObj.h"
 #include "objects/QV_StaticGenerator.h"
+
+class FieldArchive;
 
 class QV_ParticleOriginGenerator : public QV_StaticGenerator {
 public:
@@ -23,7 +26,7 @@ public:
 
     QV_ParticleOriginGenerator();
     // Parameters and the emission debt; a copy starts without particles.
-    QV_ParticleOriginGenerator(const QV_ParticleOriginGenerator& other);
+    QV_ParticleOriginGenerator(const QV_ParticleOriginGenerator&) = default;
 
     // The speed's clock, then SimulateAndEmit with its step.
     void Update(float time, QV_ParticlesObj& object) override;
@@ -48,6 +51,8 @@ protected:
     // These fields stand in their owner's record without a tag of their own: lifetime, rate,
     // size (kept within kMaxSize), direction, speed, origin; then the texture generator's
     // section.
+    void EmitterFields(FieldArchive ar);
+    // EmitterFields over the bare archive, for an owner that reads and writes it directly.
     void LoadEmitterFields(QV_IOF_Virtual& archive);
     void SaveEmitterFields(QV_IOF_Virtual& archive);
     // Room for the particles the rate and lifetime keep alive, so emitting allocates nothing.
@@ -56,6 +61,6 @@ protected:
 private:
     void Emit();
 
-    std::vector<Particle> particles_;
+    FreshOnCopy<std::vector<Particle>> particles_;
     float accumulator_ = 0.0f;
 };

@@ -1,6 +1,6 @@
 #include "objects/QV_Plant.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "objects/QV_ParticlesObj.h"
 #include "player/QV_2D_Light.h"
 
@@ -11,15 +11,15 @@ QV_Plant::QV_Plant() {
     bMagnitude.SetRule(kMagnitudeUnit);
 }
 
-void QV_Plant::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_Plant", kRecordVersion);
-    for (UINTSclaleTo<float>* param : StoredParams()) WriteUIntParam(archive, *param);
-    QV_SingleRectGN::Save(archive);
-}
+void QV_Plant::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_Plant::Load(QV_IOF_Virtual& archive, uint32_t) {
-    for (UINTSclaleTo<float>* param : StoredParams()) ReadUIntParamNotified(archive, *param);
-    QV_SingleRectGN::LoadWithTag(archive);
+void QV_Plant::Load(QV_IOF_Virtual& archive, uint32_t version) { Fields(FieldArchive::Reader(archive, version)); }
+
+void QV_Plant::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_Plant", kRecordVersion)); }
+
+void QV_Plant::Fields(FieldArchive ar) {
+    for (UINTSclaleTo<float>* param : StoredParams()) ar.Notified(*param);
+    QV_SingleRectGN::TaggedFields(ar);
 }
 
 std::array<UINTSclaleTo<float>*, 4> QV_Plant::StoredParams() { return {&speed, &frequency, &wMagnitude, &bMagnitude}; }

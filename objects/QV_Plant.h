@@ -6,6 +6,8 @@
 #include "document/MediaSpeedParam.h"
 #include "objects/QV_SingleRectGN.h"
 
+class FieldArchive;
+
 class QV_Plant : public QV_SingleRectGN {
 public:
     static constexpr int32_t kRecordVersion = 1;
@@ -20,6 +22,8 @@ public:
     // The record after tag and version: speed, frequency, W and B magnitudes, then the
     // single-rect section (the version is not looked at).
     void Load(QV_IOF_Virtual& archive, uint32_t version);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // Advances the sway clock.
     void Update(float time, QV_ParticlesObj& object) override;

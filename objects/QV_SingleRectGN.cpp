@@ -1,23 +1,20 @@
 #include "objects/QV_SingleRectGN.h"
 
-#include "document/QV_IOF_Virtual.h"
+#include "document/FieldArchive.h"
 #include "objects/QV_ParticlesObj.h"
 
-void QV_SingleRectGN::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_SingleRectGN", kSectionVersion);
-    corners.Write(archive);
-    QV_StaticGenerator::Save(archive);
-}
+void QV_SingleRectGN::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_SingleRectGN::LoadWithTag(QV_IOF_Virtual& archive) {
-    const uint32_t version = archive.ReadSectionHead();
-    corners.Read(archive);
-    if (version < 2) {
-        float unused[2];
-        archive.ReadFloat(unused[0]);
-        archive.ReadFloat(unused[1]);
+void QV_SingleRectGN::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_SingleRectGN", kSectionVersion)); }
+
+void QV_SingleRectGN::Fields(FieldArchive ar) {
+    corners.Fields(ar);
+    if (ar.Version() < 2) {
+        float unused[2] = {};
+        ar.Value(unused[0]);
+        ar.Value(unused[1]);
     }
-    QV_StaticGenerator::LoadWithTag(archive);
+    QV_StaticGenerator::TaggedFields(ar);
 }
 
 void QV_SingleRectGN::Prepare(QV_ParticlesObj& object) {

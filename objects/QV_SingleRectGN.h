@@ -4,6 +4,8 @@
 #include "document/MediaQuad.h"
 #include "objects/QV_StaticGenerator.h"
 
+class FieldArchive;
+
 class QV_SingleRectGN : public QV_StaticGenerator {
 public:
     static constexpr int32_t kSectionVersion = 2;
@@ -14,7 +16,8 @@ public:
 
     // Tag and version, the corners (version 1 adds two floats that are not used), then the
     // static generator's section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     MediaQuad corners;
 

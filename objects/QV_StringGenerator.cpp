@@ -1,17 +1,15 @@
 #include "objects/QV_StringGenerator.h"
 
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 
-void QV_StringGenerator::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_StringGenerator", kSectionVersion);
-    WriteVectorParam(archive, start);
-    WriteVectorParam(archive, end);
-    QV_TexParticleGenerator::Save(archive);
+void QV_StringGenerator::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_StringGenerator::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_StringGenerator", kSectionVersion));
 }
 
-void QV_StringGenerator::LoadWithTag(QV_IOF_Virtual& archive) {
-    archive.ReadSectionHead();
-    ReadVectorParam(archive, start);
-    ReadVectorParam(archive, end);
-    QV_TexParticleGenerator::LoadWithTag(archive);
+void QV_StringGenerator::Fields(FieldArchive ar) {
+    ar.Param(start);
+    ar.Param(end);
+    QV_TexParticleGenerator::TaggedFields(ar);
 }

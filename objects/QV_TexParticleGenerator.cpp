@@ -1,7 +1,7 @@
 #include "objects/QV_TexParticleGenerator.h"
 
 #include "base/CurrentDevice.h"
-#include "document/ParamArchive.h"
+#include "document/FieldArchive.h"
 #include "document/QV_DocResManager.h"
 #include "document/QV_IOF_Virtual.h"
 #include "objects/QV_ParticlesObj.h"
@@ -14,54 +14,38 @@ namespace {
 // A link's path string and stamp.
 constexpr uint32_t kMinLinkBytes = ArchiveSize::kString + 8;
 
-void ReadColour(QV_IOF_Virtual& archive, MediaColor& colour) {
-    int32_t value = int32_t(colour.Value());
-    archive.ReadInt(value);
-    colour.SetSilently(uint32_t(value));
-    ReadUIntParamNotified(archive, colour.Transparency());
-}
-
-void WriteColour(QV_IOF_Virtual& archive, const MediaColor& colour) {
-    int32_t value = int32_t(colour.Value());
-    archive.WriteInt(value);
-    WriteUIntParam(archive, colour.Transparency());
+void ColourFields(FieldArchive& ar, MediaColor& colour) {
+    ar.Param(colour);
+    ar.Notified(colour.Transparency());
 }
 
 }  // namespace
 
 QV_TexParticleGenerator::QV_TexParticleGenerator() : targetKey_(GuidKey::MakeFresh()) {}
 
-void QV_TexParticleGenerator::Save(QV_IOF_Virtual& archive) {
-    archive.WriteSectionHead(L"QV_TexParticleGenerator", kSectionVersion);
-    int32_t count = int32_t(textureLinks.size());
-    archive.WriteInt(count);
-    for (const QV_ImageFileLink& link : textureLinks) link.Save(archive);
-    effectLink.Save(archive);
-    WriteColour(archive, colour1);
-    WriteColour(archive, colour2);
-    WriteLongParam(archive, blendMode);
-    WriteLongParam(archive, mirrorV);
-    WriteLongParam(archive, mirrorU);
-    QV_ParticleGenerator::Save(archive);
+void QV_TexParticleGenerator::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
+
+void QV_TexParticleGenerator::TaggedFields(FieldArchive outer) {
+    Fields(outer.Section(L"QV_TexParticleGenerator", kSectionVersion));
 }
 
-void QV_TexParticleGenerator::LoadWithTag(QV_IOF_Virtual& archive) {
-    const uint32_t version = archive.ReadSectionHead();
-    // Each link read before the next is made: the list never outgrows what the stream holds.
-    const uint32_t links = archive.ReadCount(kMinLinkBytes);
-    for (uint32_t i = 0; i < links && !archive.Failed(); ++i) {
-        textureLinks.emplace_back();
-        textureLinks.back().Load(archive);
+void QV_TexParticleGenerator::Fields(FieldArchive ar) {
+    // Each link read before the next is made: the list never outgrows what the stream holds,
+    // and a cut record keeps the link it stopped in.
+    const uint32_t links = ar.Count(textureLinks.size(), kMinLinkBytes);
+    if (ar.Reading())
+        for (uint32_t i = 0; i < links && !ar.Archive().Failed(); ++i) textureLinks.emplace_back().Fields(ar);
+    else
+        for (QV_ImageFileLink& link : textureLinks) link.Fields(ar);
+    effectLink.Fields(ar);
+    ColourFields(ar, colour1);
+    ColourFields(ar, colour2);
+    ar.Param(blendMode);
+    if (ar.Version() >= 2) {
+        ar.Param(mirrorV);
+        ar.Param(mirrorU);
     }
-    effectLink.Load(archive);
-    ReadColour(archive, colour1);
-    ReadColour(archive, colour2);
-    ReadLongParam(archive, blendMode);
-    if (version >= 2) {
-        ReadLongParam(archive, mirrorV);
-        ReadLongParam(archive, mirrorU);
-    }
-    QV_ParticleGenerator::LoadWithTag(archive);
+    QV_ParticleGenerator::TaggedFields(ar);
 }
 
 QV_ABObj* QV_TexParticleGenerator::CreateObject() { return new QV_ParticlesObj(Clone()); }

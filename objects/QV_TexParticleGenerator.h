@@ -13,6 +13,7 @@
 #include "document/TextureEntry.h"
 #include "objects/QV_ParticleGenerator.h"
 
+class FieldArchive;
 class QV_2D_Light;
 class QV_ParticlesObj;
 class RenderTargetPair;
@@ -41,7 +42,8 @@ public:
     virtual QV_TexParticleGenerator* Clone() const = 0;
 
     // Tag and version, the fields (version 1 has no mirror flags), then the root's section.
-    void LoadWithTag(QV_IOF_Virtual& archive);
+    void TaggedFields(FieldArchive outer);
+    void Fields(FieldArchive ar);
 
     // The current frame of texture set i; null when there is none.
     IDirect3DTexture9* GetLayerTexture(size_t i) const;

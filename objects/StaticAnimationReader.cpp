@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/FieldArchive.h"
 #include "objects/QV_Plant.h"
 
 QV_ABObj_Constructor* StaticAnimationReader::Create(QV_IOF_Virtual& archive, uint32_t) {
@@ -14,7 +15,7 @@ QV_ABObj_Constructor* StaticAnimationReader::Create(QV_IOF_Virtual& archive, uin
         }
         // Any single-rect description reads the section; this one is dropped at once.
         QV_Plant dropped;
-        dropped.QV_SingleRectGN::LoadWithTag(archive);
+        dropped.QV_SingleRectGN::TaggedFields(FieldArchive::Reader(archive, 0));
         return nullptr;
     }
     archive.MarkFailed();

@@ -179,6 +179,20 @@ TEST_F(FallingObjectsTest, ALowerCountRemovesTheOldestChildrenFirst) {
     EXPECT_EQ(object->Mesh().children[1], newest);
 }
 
+// The runtime object works on a copy of the description; a copy of that copy belongs to no
+// object until one is made over it.
+TEST_F(FallingObjectsTest, ACopyOfAWorkingDescriptionKeepsItsValuesButBelongsToNoObject) {
+    description_.Stream().direction.SetAngle(90);
+    auto object = Make(3);
+    auto& working = static_cast<QV_3D_in_2D_array_Constructor&>(object->Description());
+    ASSERT_EQ(working.RuntimeObject(), object.get());
+    QV_3D_in_2D_array_Constructor copy(working);
+    EXPECT_EQ(copy.RuntimeObject(), nullptr);
+    EXPECT_EQ(copy.Count().Value(), 3u);
+    EXPECT_EQ(copy.Stream().size.Value(), 40u);
+    EXPECT_EQ(copy.Stream().direction.angle, 90);
+}
+
 // A mesh whose bounding sphere has no radius is scaled as if it had radius 1.
 TEST_F(FallingObjectsTest, AMeshWithoutRadiusGetsAFiniteScale) {
     EXPECT_FLOAT_EQ(LeafScale(40, 20), 1.0f);

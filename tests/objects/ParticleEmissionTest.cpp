@@ -147,6 +147,23 @@ TEST_F(ParticleEmission, TestThatADebtBeyondWhatALayerHoldsIsDroppedInsteadOfEmi
     EXPECT_LE(smoke->Particles().size(), 1101u);
 }
 
+// The runtime object works on a copy: it takes the parameters and the debt owed, not the
+// particles in the air, and its scaled values follow its own parameters only.
+TEST_F(ParticleEmission, TestThatACopyTakesTheDebtButNoParticlesAndScalesItsOwnValues) {
+    auto smoke = Smoke(250, 4);
+    for (int i = 0; i < 5; ++i) smoke->SimulateAndEmit(0.3f);
+    ASSERT_FALSE(smoke->Particles().empty());
+    QV_Smoke copy(*smoke);
+    EXPECT_TRUE(copy.Particles().empty());
+    EXPECT_EQ(copy.Accumulator(), smoke->Accumulator());
+    EXPECT_EQ(copy.rate.Value(), 4u);
+    EXPECT_EQ(copy.origin.Value(), D3DXVECTOR3(100, 200, 0));
+    copy.lifetime.Assign(50, nullptr);
+    EXPECT_FLOAT_EQ(copy.lifetime.Result(), 2.0f);
+    EXPECT_FLOAT_EQ(smoke->lifetime.Result(), 10.0f);
+    EXPECT_FALSE(smoke->Particles().empty());
+}
+
 TEST_F(ParticleEmission, TestThatTheWindBlowsThePuffsSideways) {
     struct {
         unsigned wind;
