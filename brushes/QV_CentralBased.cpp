@@ -15,8 +15,6 @@ void QV_CentralBased::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive:
 
 void QV_CentralBased::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_CentralBased", kRecordVersion)); }
 
-void QV_CentralBased::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_CentralBased::Fields(FieldArchive ar) {
     ar.Param(center);
     QV_FX_Constructor::TaggedFields(ar);

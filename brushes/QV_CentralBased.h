@@ -14,7 +14,6 @@ public:
     // Load: the centre's three floats (silently), then the brush base section.
     void Save(QV_IOF_Virtual& archive) override;
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Fields(FieldArchive ar);
 
     // A description that was never placed (its enabled byte 0) is centred on the picture

@@ -15,8 +15,6 @@ void QV_DirectionBased::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchiv
 
 void QV_DirectionBased::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_DirectionBased", kRecordVersion)); }
 
-void QV_DirectionBased::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_DirectionBased::Fields(FieldArchive ar) {
     ar.Notified(strength);
     ar.Param(angle);

@@ -17,7 +17,6 @@ public:
     // constructor, its clone derives it), then the brush base section.
     void Save(QV_IOF_Virtual& archive) override;
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Fields(FieldArchive ar);
 
     // (1, 0) turned by the angle: (1, 0) for 0, (0, -1) for 90.

@@ -32,8 +32,6 @@ void QV_FX_Constructor::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchiv
 
 void QV_FX_Constructor::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FX_Constructor", kRecordVersion)); }
 
-void QV_FX_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_FX_Constructor::Fields(FieldArchive ar) {
     ar.Notified(speed);
     ar.Param(fxMode);

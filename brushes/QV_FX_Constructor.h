@@ -47,7 +47,6 @@ public:
     // The brush base section (version 3), nested in every brush's after its own fields.
     void Save(QV_IOF_Virtual& archive) override;
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     // Version 2 adds effectScale, 3 the region and the spare value; then the description base.
     void Fields(FieldArchive ar);
     // A brush embedded in a background's record: read into a fresh brush and then assigned,

@@ -43,8 +43,6 @@ void QV_FireFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Write
 
 void QV_FireFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_FireFX", kRecordVersion)); }
 
-void QV_FireFX::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_FireFX::Fields(FieldArchive ar) {
     if (ar.Version() == 2) region.Fields(ar);
     if (ar.Version() >= 2) {

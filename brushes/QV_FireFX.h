@@ -22,7 +22,6 @@ public:
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
     // The base's effect and mask, the pattern and noise textures, the 8 x 8 grid.

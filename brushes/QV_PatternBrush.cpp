@@ -24,8 +24,6 @@ void QV_PatternBrush::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive:
 
 void QV_PatternBrush::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_PatternBrush", kRecordVersion)); }
 
-void QV_PatternBrush::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_PatternBrush::Fields(FieldArchive ar) {
     imageLink.Fields(ar);
     ar.Param(flipV);

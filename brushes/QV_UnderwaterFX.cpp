@@ -24,8 +24,6 @@ void QV_UnderwaterFX::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive:
 
 void QV_UnderwaterFX::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_UnderwaterFX", kRecordVersion)); }
 
-void QV_UnderwaterFX::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_UnderwaterFX::Fields(FieldArchive ar) {
     ar.Notified(amplitude);
     ar.Notified(wavelength);

@@ -16,7 +16,6 @@ public:
     void Load(QV_IOF_Virtual& archive, uint32_t version);
     void Save(QV_IOF_Virtual& archive) override;
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void Fields(FieldArchive ar);
     QV_FX_Constructor* Clone() const override;
 

@@ -11,8 +11,6 @@ public:
 
     // Twelve floats: corner 0 x, y, z, then corners 1, 2 and 3; stored without notification.
     void Fields(FieldArchive& ar);
-    void Read(QV_IOF_Virtual& archive);
-    void Write(QV_IOF_Virtual& archive);
 
     MediaParamTB<D3DXVECTOR3> corners[kCorners];
 };

@@ -15,13 +15,3 @@ bool MediaRectangle::ContainsPicturePoint(float x, float y) const {
     return float(left.Value()) <= x && x <= float(right.Value()) && float(top.Value()) <= y &&
            y <= float(bottom.Value());
 }
-
-void MediaRectangle::Read(QV_IOF_Virtual& archive) {
-    FieldArchive ar = FieldArchive::Reader(archive, 0);
-    Fields(ar);
-}
-
-void MediaRectangle::Write(QV_IOF_Virtual& archive) {
-    FieldArchive ar = FieldArchive::Writer(archive);
-    Fields(ar);
-}

@@ -14,8 +14,6 @@ public:
     // Six int32 in the order left, right, top, bottom, further value 1, further value 2,
     // stored without notification.
     void Fields(FieldArchive& ar);
-    void Read(QV_IOF_Virtual& archive);
-    void Write(QV_IOF_Virtual& archive);
 
     // Whether a point already mapped into picture pixels lies inside, bounds included; a point
     // of the layer's window is mapped first by ContainsWindowPoint.

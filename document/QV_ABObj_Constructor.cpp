@@ -41,4 +41,3 @@ int QV_ABObj_Constructor::QueryA(void*) { return 0; }
 
 int QV_ABObj_Constructor::QueryRuntimeObject(QV_ABObj*) { return 0; }
 
-void QV_ABObj_Constructor::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }

@@ -40,7 +40,6 @@ public:
 
     // The section: tag, version, name, and from version 2 on the time line.
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
 
     unsigned char Enabled() const { return enabled_; }
     const std::wstring& Name() const { return name_; }

@@ -13,14 +13,4 @@ void QV_FileLink3::Fields(FieldArchive& ar) {
     if (ar.Reading() && !ar.Archive().Failed()) SetSilently(key);
 }
 
-void QV_FileLink3::Load(QV_IOF_Virtual& archive) {
-    FieldArchive ar = FieldArchive::Reader(archive, 0);
-    Fields(ar);
-}
-
-void QV_FileLink3::Save(QV_IOF_Virtual& archive) const {
-    FieldArchive ar = FieldArchive::Writer(archive);
-    const_cast<QV_FileLink3&>(*this).Fields(ar);  // writing changes nothing
-}
-
 std::wstring QV_FileLink3::GetExtension() const { return ExtensionOfPath(Value().path); }

@@ -20,8 +20,6 @@ public:
     // The link's record, without tag or version: path, then the 8-byte stamp. Stored as read,
     // without notification; a failed read leaves the link as it was.
     void Fields(FieldArchive& ar);
-    void Load(QV_IOF_Virtual& archive);
-    void Save(QV_IOF_Virtual& archive) const;
 
     std::wstring GetPath() const { return Value().path; }
     // From the last "." to the end, lower-cased in the ASCII range; empty without a dot.

@@ -29,8 +29,6 @@ float RandomDuration(unsigned int first, unsigned int second) {
 
 void QV_TimeLineControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_TimeLineControl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_TimeLineControl::TaggedFields(FieldArchive outer) {
     FieldArchive ar = outer.Section(L"QV_TimeLineControl", kSectionVersion);
     ar.Param(mode_);

@@ -30,7 +30,6 @@ public:
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version (not looked at) and fields, stored without notification.
     void TaggedFields(FieldArchive outer);
-    void LoadWithTag(QV_IOF_Virtual& archive);
 
     // The object's opacity now (0 to 1, unclamped during a fade).
     float GetOpacity() const;

@@ -46,8 +46,6 @@ void QV_ViewObjCtrl::GetScreenQuad(ScreenQuad& quad) {
 
 bool QV_ViewObjCtrl::HitTest(float, float) { return false; }
 
-void QV_ViewObjCtrl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_ViewObjCtrl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_ViewObjCtrl", kSectionVersion)); }
 
 void QV_ViewObjCtrl::Fields(FieldArchive ar) {

@@ -38,7 +38,6 @@ public:
     // The section: tag, version, then its fields at that version.
     void TaggedFields(FieldArchive outer);
     void Fields(FieldArchive ar);
-    void LoadWithTag(QV_IOF_Virtual& archive);
 
     // Derives the pixel sides from the relative ones, snapping those to whole pixels.
     void SyncPixelRect();

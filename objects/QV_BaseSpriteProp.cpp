@@ -42,8 +42,6 @@ D3DCOLOR QV_BaseSpriteProp::ApplyTimeLineAlphaInAlphaMode(D3DCOLOR colour) {
     return QV_BaseSpriteProp::ApplyTimeLineAlpha(colour);
 }
 
-void QV_BaseSpriteProp::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_BaseSpriteProp::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BaseSpriteProp", kRecordVersion)); }
 
 void QV_BaseSpriteProp::Fields(FieldArchive ar) {

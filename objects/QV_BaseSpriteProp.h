@@ -51,7 +51,6 @@ public:
     virtual D3DCOLOR ApplyTimeLineAlpha(D3DCOLOR colour);
 
     // The section: tag, version, then its fields. Versions above 7 read as 7.
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void TaggedFields(FieldArchive outer);
     void Fields(FieldArchive ar);
 

@@ -28,8 +28,6 @@ QV_BoundControl& QV_BoundControl::operator=(const QV_BoundControl& other) {
 
 void QV_BoundControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
-void QV_BoundControl::LoadWithTag(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Reader(archive, 0)); }
-
 void QV_BoundControl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BoundControl", kRecordVersion)); }
 
 void QV_BoundControl::Fields(FieldArchive ar) {

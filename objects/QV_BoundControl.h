@@ -26,7 +26,6 @@ public:
 
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version (not looked at), mode and the four times.
-    void LoadWithTag(QV_IOF_Virtual& archive);
     void TaggedFields(FieldArchive outer);
     void Fields(FieldArchive ar);
 

@@ -53,15 +53,8 @@ void QV_FlowConstructor::Fields(FieldArchive ar) {
         ar.Param(orientation);
     }
     if (ar.Version() >= 4)
-        for (QV_BoundControl& edge : edges) EdgeFields(ar, edge);
+        for (QV_BoundControl& edge : edges) edge.TaggedFields(ar);
     QV_BaseSpriteProp::TaggedFields(ar);
-}
-
-void QV_FlowConstructor::EdgeFields(FieldArchive ar, QV_BoundControl& edge) {
-    if (ar.Reading())
-        edge.LoadWithTag(ar.Archive());
-    else
-        edge.Save(ar.Archive());
 }
 
 void QV_FlowConstructor::OnDirectionChanged(unsigned int degrees) {

@@ -50,8 +50,6 @@ public:
 
 private:
     void ConnectDirection();
-    // An edge reads and writes its own tagged section.
-    static void EdgeFields(FieldArchive ar, QV_BoundControl& edge);
 
     ParamObserverList<QV_FlowConstructor> observers_{&QV_FlowConstructor::ConnectDirection};
 };

@@ -61,14 +61,6 @@ void QV_ParticleOriginGenerator::EmitterFields(FieldArchive ar) {
     QV_TexParticleGenerator::TaggedFields(ar);
 }
 
-void QV_ParticleOriginGenerator::LoadEmitterFields(QV_IOF_Virtual& archive) {
-    EmitterFields(FieldArchive::Reader(archive, 0));
-}
-
-void QV_ParticleOriginGenerator::SaveEmitterFields(QV_IOF_Virtual& archive) {
-    EmitterFields(FieldArchive::Writer(archive));
-}
-
 void QV_ParticleOriginGenerator::ReserveParticles() {
     // A particle lives its lifetime and one more step, which the speed may stretch to a
     // second or so; the margin covers that and a step's rounding.

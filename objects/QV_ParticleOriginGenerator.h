@@ -52,9 +52,6 @@ protected:
     // size (kept within kMaxSize), direction, speed, origin; then the texture generator's
     // section.
     void EmitterFields(FieldArchive ar);
-    // EmitterFields over the bare archive, for an owner that reads and writes it directly.
-    void LoadEmitterFields(QV_IOF_Virtual& archive);
-    void SaveEmitterFields(QV_IOF_Virtual& archive);
     // Room for the particles the rate and lifetime keep alive, so emitting allocates nothing.
     void ReserveParticles();
 

@@ -37,10 +37,7 @@ void QV_Smoke::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_Smok
 
 void QV_Smoke::Fields(FieldArchive ar) {
     ar.Notified(wind);
-    if (ar.Reading())
-        LoadEmitterFields(ar.Archive());
-    else
-        SaveEmitterFields(ar.Archive());
+    EmitterFields(ar);
 }
 
 void QV_Smoke::Prepare(QV_ParticlesObj& object) {

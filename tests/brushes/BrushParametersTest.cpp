@@ -12,6 +12,7 @@
 #include "BrushStage.h"
 #include "PictureBytes.h"
 #include "RecordingEffect.h"
+#include "SectionReading.h"
 #include "brushes/QV_BackgroundCopy.h"
 #include "brushes/QV_CentralBased.h"
 #include "brushes/QV_DirectionBased.h"
@@ -516,7 +517,7 @@ TEST_F(BrushParameters, AnAssignedUnderwaterBrushTakesEverythingAndKeepsItsOwnTi
     WriteUnderwater(bytes, record);
     vgtest::ArchiveOver in(bytes.Bytes());
     auto read = std::make_unique<QV_UnderwaterFX>();
-    read->LoadWithTag(in.Archive());
+    vgtest::ReadTaggedSection(*read, in.Archive());
     read->OnCreate(&stage_.Manager().GetGuidTexture(read->maskKey));
     ASSERT_EQ(read->BuildGridMesh(2, 2), S_OK);
     read->Update(0.1f);

@@ -10,6 +10,7 @@
 #include "BrushStage.h"
 #include "GuardedBytes.h"
 #include "RecordCuts.h"
+#include "SectionReading.h"
 #include "brushes/QV_BackgroundCopy.h"
 #include "brushes/QV_CentralBased.h"
 #include "brushes/QV_DirectionBased.h"
@@ -171,7 +172,7 @@ SceneWriter ReadSection(Brush& brush, void (*write)(SceneWriter&, const Record&)
     SceneWriter out;
     write(out, record);
     vgtest::ArchiveOver in(out.Bytes());
-    brush.LoadWithTag(in.Archive());
+    vgtest::ReadTaggedSection(brush, in.Archive());
     EXPECT_FALSE(in.Failed());
     EXPECT_EQ(in.Consumed(), out.Size());
     return out;

@@ -4,6 +4,7 @@
 
 #include "ArchiveOver.h"
 #include "SceneWriter.h"
+#include "SectionReading.h"
 #include "document/QV_ABObj.h"
 #include "document/QV_ViewObjCtrl.h"
 #include "document/SharedRandom.h"
@@ -246,7 +247,7 @@ TEST_F(DescriptionBase, SectionsOfEveryVersionReadWhatTheyHold) {
         writer.Int(-1);
         vgtest::ArchiveOver bytes(writer.Bytes());
         PlacedDescription description;
-        description.LoadWithTag(bytes.Archive());
+        vgtest::ReadTaggedSection(description, bytes.Archive());
         EXPECT_FALSE(bytes.Failed());
         EXPECT_EQ(bytes.Buffer().BytesLeft(), 4u);
         // Stored as read: the pixel and relative rectangles do not correct each other.

@@ -5,6 +5,7 @@
 
 #include "ArchiveOver.h"
 #include "SceneWriter.h"
+#include "SectionReading.h"
 #include "document/EmbeddedFile.h"
 #include "document/FileKey.h"
 #include "document/GuidKey.h"
@@ -47,7 +48,7 @@ TEST(FileKey, TheSameModuleResourceReadTwiceIsOneKey) {
     std::map<FileKey, int> store;
     for (int i = 0; i < 3; ++i) {
         QV_FileLink3 link;
-        link.Load(bytes.Archive());
+        vgtest::ReadFields(link, bytes.Archive());
         ++store[link.Value()];
     }
     ASSERT_EQ(store.size(), 2u);
@@ -103,7 +104,7 @@ TEST(QV_FileLink3, LoadStoresPathAndStampAsReadWithoutNotification) {
         } counter;
         counter.n = &heard;
         link.Attach(&counter);
-        link.Load(bytes.Archive());
+        vgtest::ReadFields(link, bytes.Archive());
         link.Detach(&counter);
         EXPECT_EQ(heard, 0);
         std::wstring expected(c.path, c.path + std::char_traits<char>::length(c.path));
@@ -117,7 +118,7 @@ TEST(QV_FileLink3, ShortRecordLeavesTheLinkAsItWas) {
     writer.String("picture.png").Int(3);  // the stamp is cut short
     vgtest::ArchiveOver bytes(writer.Bytes());
     QV_FileLink3 link(76, L"common_res.dll");
-    link.Load(bytes.Archive());
+    vgtest::ReadFields(link, bytes.Archive());
     EXPECT_TRUE(bytes.Failed());
     EXPECT_EQ(link.Value(), FileKey(L"common_res.dll", 76));
 }

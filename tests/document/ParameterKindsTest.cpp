@@ -6,6 +6,7 @@
 #include "ScribbledParam.h"
 #include "ArchiveOver.h"
 #include "SceneWriter.h"
+#include "SectionReading.h"
 #include "document/MediaColor.h"
 #include "document/MediaDirection.h"
 #include "document/MediaFloat.h"
@@ -185,7 +186,7 @@ TEST(MediaRectangle, ReadsSixSignedValuesWithoutNotification) {
         void OnParamChanged(MediaControl*) override { ++count; }
     } counter;
     rectangle.left.Attach(&counter);
-    rectangle.Read(bytes.Archive());
+    vgtest::ReadFields(rectangle, bytes.Archive());
     rectangle.left.Detach(&counter);
     EXPECT_EQ(counter.count, 0);
     EXPECT_EQ(rectangle.left.Value(), -5);
@@ -225,7 +226,7 @@ TEST(MediaQuad, ReadsTwelveFloatsCornerByCorner) {
     vgtest::ArchiveOver bytes(writer.Bytes());
     MediaQuad quad;
     EXPECT_EQ(quad.corners[3].Value().z, 0.0f);
-    quad.Read(bytes.Archive());
+    vgtest::ReadFields(quad, bytes.Archive());
     for (int corner = 0; corner < MediaQuad::kCorners; ++corner) {
         EXPECT_EQ(quad.corners[corner].Value().x, float(corner * 3) + 0.5f);
         EXPECT_EQ(quad.corners[corner].Value().y, float(corner * 3 + 1) + 0.5f);
@@ -239,7 +240,7 @@ TEST(MediaQuad, ShortStreamLeavesTheRestAtZero) {
     writer.Float(1.0f).Float(2.0f).Float(3.0f).Float(4.0f);
     vgtest::ArchiveOver bytes(writer.Bytes());
     MediaQuad quad;
-    quad.Read(bytes.Archive());
+    vgtest::ReadFields(quad, bytes.Archive());
     EXPECT_EQ(quad.corners[0].Value().z, 3.0f);
     EXPECT_EQ(quad.corners[1].Value().x, 4.0f);
     EXPECT_EQ(quad.corners[1].Value().y, 0.0f);

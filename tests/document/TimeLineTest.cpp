@@ -6,6 +6,7 @@
 
 #include "ArchiveOver.h"
 #include "SceneWriter.h"
+#include "SectionReading.h"
 #include "document/QV_TimeLineControl.h"
 #include "document/SharedRandom.h"
 
@@ -237,7 +238,7 @@ TEST(TimeLine, SectionReadsEveryFieldWithoutNotification) {
     writer.Int(0x1234);  // what follows the section stays unread
     vgtest::ArchiveOver bytes(writer.Bytes());
     QV_TimeLineControl line;
-    line.LoadWithTag(bytes.Archive());
+    vgtest::ReadTaggedSection(line, bytes.Archive());
     EXPECT_FALSE(bytes.Failed());
     EXPECT_EQ(bytes.Buffer().BytesLeft(), 4u);
     EXPECT_EQ(line.Mode().Value(), 2);
@@ -276,7 +277,7 @@ TEST(TimeLine, ImpossibleWindowCountFailsWithoutReadingOn) {
     mutated.Raw(bytes);
     vgtest::ArchiveOver archive(mutated.Bytes());
     QV_TimeLineControl line;
-    line.LoadWithTag(archive.Archive());
+    vgtest::ReadTaggedSection(line, archive.Archive());
     EXPECT_TRUE(archive.Failed());
     EXPECT_TRUE(line.Windows().empty());
     EXPECT_EQ(line.FadeOut().Value(), 80u);
