@@ -16,16 +16,6 @@ float FadeStep(float dt, unsigned int milliseconds) { return dt * 1000.0f / floa
 
 }  // namespace
 
-QV_BoundControl& QV_BoundControl::operator=(const QV_BoundControl& other) {
-    SetEdge(other.edge_);
-    mode.SetSilently(other.mode.Value());
-    fadeOutTime.SetSilently(other.fadeOutTime.Value());
-    fadeInTime.SetSilently(other.fadeInTime.Value());
-    minDelay.SetSilently(other.minDelay.Value());
-    maxDelay.SetSilently(other.maxDelay.Value());
-    return *this;
-}
-
 void QV_BoundControl::Save(QV_IOF_Virtual& archive) { TaggedFields(FieldArchive::Writer(archive)); }
 
 void QV_BoundControl::TaggedFields(FieldArchive outer) { Fields(outer.Section(L"QV_BoundControl", kRecordVersion)); }

@@ -21,8 +21,6 @@ public:
 
     QV_BoundControl() = default;
     QV_BoundControl(const QV_BoundControl&) = default;
-    // The edge and the five values; the tests follow the edge.
-    QV_BoundControl& operator=(const QV_BoundControl& other);
 
     void Save(QV_IOF_Virtual& archive) override;
     // The section: tag, version (not looked at), mode and the four times.
