@@ -14,6 +14,7 @@
 #include "StateRecordingDevice.h"
 #include "base/CurrentDevice.h"
 #include "brushes/FakeLake2D.h"
+#include "brushes/FakeUndervater.h"
 #include "brushes/QV_FlameLight.h"
 #include "brushes/QV_GlassBallLight.h"
 #include "brushes/QV_MatrixCodeLight.h"
@@ -127,6 +128,7 @@ const Layer kLayers[] = {
     {"layer", Make<QV_2D_Light>},           {"water rings", Make<QV_WaterRingLight>},
     {"flame", Make<QV_FlameLight>},         {"glass ball", Make<QV_GlassBallLight>},
     {"glyph rain", Make<QV_MatrixCodeLight>}, {"lake", Make<FakeLake2D>},
+    {"underwater", Make<FakeUndervater>},
 };
 
 // Each layer's resting state against a fresh device's, then for each operation the changes
