@@ -7,11 +7,13 @@ namespace {
 
 #define VG_STATE(prefix, name) {#name, prefix##name}
 
-struct RenderStateName {
+template <class State>
+struct StateName {
     const char* name;
-    D3DRENDERSTATETYPE state;
+    State state;
 };
-const RenderStateName kRenderStates[] = {
+
+const StateName<D3DRENDERSTATETYPE> kRenderStates[] = {
     VG_STATE(D3DRS_, ZENABLE),          VG_STATE(D3DRS_, ZWRITEENABLE),  VG_STATE(D3DRS_, ZFUNC),
     VG_STATE(D3DRS_, LIGHTING),         VG_STATE(D3DRS_, SPECULARENABLE), VG_STATE(D3DRS_, AMBIENT),
     VG_STATE(D3DRS_, ALPHABLENDENABLE), VG_STATE(D3DRS_, SRCBLEND),      VG_STATE(D3DRS_, DESTBLEND),
@@ -19,22 +21,14 @@ const RenderStateName kRenderStates[] = {
     VG_STATE(D3DRS_, DITHERENABLE),     VG_STATE(D3DRS_, ALPHATESTENABLE),
 };
 
-struct StageStateName {
-    const char* name;
-    D3DTEXTURESTAGESTATETYPE state;
-};
-const StageStateName kStageStates[] = {
+const StateName<D3DTEXTURESTAGESTATETYPE> kStageStates[] = {
     VG_STATE(D3DTSS_, COLOROP),       VG_STATE(D3DTSS_, COLORARG1),     VG_STATE(D3DTSS_, COLORARG2),
     VG_STATE(D3DTSS_, ALPHAOP),       VG_STATE(D3DTSS_, ALPHAARG1),     VG_STATE(D3DTSS_, ALPHAARG2),
     VG_STATE(D3DTSS_, TEXCOORDINDEX), VG_STATE(D3DTSS_, TEXTURETRANSFORMFLAGS),
     VG_STATE(D3DTSS_, BUMPENVMAT00),  VG_STATE(D3DTSS_, BUMPENVMAT11),
 };
 
-struct SamplerStateName {
-    const char* name;
-    D3DSAMPLERSTATETYPE state;
-};
-const SamplerStateName kSamplerStates[] = {
+const StateName<D3DSAMPLERSTATETYPE> kSamplerStates[] = {
     VG_STATE(D3DSAMP_, MINFILTER), VG_STATE(D3DSAMP_, MAGFILTER),
     VG_STATE(D3DSAMP_, ADDRESSU),  VG_STATE(D3DSAMP_, ADDRESSV),
 };
@@ -43,7 +37,7 @@ const SamplerStateName kSamplerStates[] = {
 
 constexpr DWORD kTrackedSlots = 2;
 
-std::string Slot(const char* prefix, DWORD slot, const char* name) {
+std::string Slot(const char* prefix, DWORD slot, const std::string& name) {
     return prefix + std::to_string(slot) + "." + name;
 }
 
@@ -59,12 +53,12 @@ std::string NameIn(const Table& table, Type state) {
 StateValues StateRecordingDevice::StateInForce() const {
     StateValues values;
     DWORD value = 0;
-    for (const RenderStateName& s : kRenderStates)
+    for (const auto& s : kRenderStates)
         if (SUCCEEDED(inner_->GetRenderState(s.state, &value))) values[s.name] = value;
     for (DWORD slot = 0; slot < kTrackedSlots; ++slot) {
-        for (const StageStateName& s : kStageStates)
+        for (const auto& s : kStageStates)
             if (SUCCEEDED(inner_->GetTextureStageState(slot, s.state, &value))) values[Slot("ts", slot, s.name)] = value;
-        for (const SamplerStateName& s : kSamplerStates)
+        for (const auto& s : kSamplerStates)
             if (SUCCEEDED(inner_->GetSamplerState(slot, s.state, &value))) values[Slot("s", slot, s.name)] = value;
     }
     return values;
@@ -72,10 +66,10 @@ StateValues StateRecordingDevice::StateInForce() const {
 
 void StateRecordingDevice::Impose(const StateValues& values) {
     auto value = [&](const std::string& name) { return values.at(name); };
-    for (const RenderStateName& s : kRenderStates) inner_->SetRenderState(s.state, value(s.name));
+    for (const auto& s : kRenderStates) inner_->SetRenderState(s.state, value(s.name));
     for (DWORD slot = 0; slot < kTrackedSlots; ++slot) {
-        for (const StageStateName& s : kStageStates) inner_->SetTextureStageState(slot, s.state, value(Slot("ts", slot, s.name)));
-        for (const SamplerStateName& s : kSamplerStates) inner_->SetSamplerState(slot, s.state, value(Slot("s", slot, s.name)));
+        for (const auto& s : kStageStates) inner_->SetTextureStageState(slot, s.state, value(Slot("ts", slot, s.name)));
+        for (const auto& s : kSamplerStates) inner_->SetSamplerState(slot, s.state, value(Slot("s", slot, s.name)));
     }
 }
 
@@ -85,12 +79,12 @@ HRESULT StateRecordingDevice::SetRenderState(D3DRENDERSTATETYPE a0, DWORD a1) {
 }
 
 HRESULT StateRecordingDevice::SetTextureStageState(DWORD a0, D3DTEXTURESTAGESTATETYPE a1, DWORD a2) {
-    writes.push_back({"ts" + std::to_string(a0) + "." + NameIn(kStageStates, a1), a2});
+    writes.push_back({Slot("ts", a0, NameIn(kStageStates, a1)), a2});
     return inner_->SetTextureStageState(a0, a1, a2);
 }
 
 HRESULT StateRecordingDevice::SetSamplerState(DWORD a0, D3DSAMPLERSTATETYPE a1, DWORD a2) {
-    writes.push_back({"s" + std::to_string(a0) + "." + NameIn(kSamplerStates, a1), a2});
+    writes.push_back({Slot("s", a0, NameIn(kSamplerStates, a1)), a2});
     return inner_->SetSamplerState(a0, a1, a2);
 }
 
